@@ -1,0 +1,212 @@
+#include "TempHome.h"
+
+#include "core/ColorText.h"
+#include "core/IniFile.h"
+#include "core/Placement.h"
+#include "core/Utf16TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace quillon;
+
+namespace {
+
+QString s(const char16_t *t)
+{
+    return QString::fromUtf16(t);
+}
+
+} // namespace
+
+TEST(IniFile, CreatedWithOnlyTheByteOrderMark)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    ASSERT_TRUE(ini.createIfMissing());
+    EXPECT_EQ(home.read(QStringLiteral("Quillon.ini")), QByteArray("\xFF\xFE", 2));
+    // An existing file is left alone.
+    ini.writeString(QStringLiteral("A"), QStringLiteral("k"), QStringLiteral("v"));
+    ASSERT_TRUE(ini.createIfMissing());
+    EXPECT_EQ(ini.readString(QStringLiteral("A"), QStringLiteral("k")), QStringLiteral("v"));
+}
+
+TEST(IniFile, WritesUtf16LeWithCrLfAndReadsBackCaseBlind)
+{
+    test::TempHome home;
+    IniFile ini(home.file(QStringLiteral("Quillon.ini")));
+    ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly"), s(u"ＭＳ ゴシック"));
+    ini.writeInteger(QStringLiteral("FormMain"), QStringLiteral("Left"), -12);
+    ini.writeBool(QStringLiteral("editor"), QStringLiteral("CrLf"), true);
+
+    const QByteArray bytes = home.read(QStringLiteral("Quillon.ini"));
+    const QString expected = s(u"[Editor]\r\nFontNameReadOnly=ＭＳ ゴシック\r\nCrLf=1\r\n[FormMain]\r\nLeft=-12\r\n");
+    EXPECT_EQ(bytes, Utf16TextFile::encode(expected));
+
+    EXPECT_EQ(ini.readString(QStringLiteral("EDITOR"), QStringLiteral("fontnamereadonly")), s(u"ＭＳ ゴシック"));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("formmain"), QStringLiteral("LEFT"), 0), -12);
+    EXPECT_TRUE(ini.readBool(QStringLiteral("Editor"), QStringLiteral("crlf"), false));
+    // Overwriting a key keeps one line, in place.
+    ini.writeInteger(QStringLiteral("FORMMAIN"), QStringLiteral("left"), 5);
+    EXPECT_EQ(Utf16TextFile::readLines(ini.path()).count(), 5);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("FormMain"), QStringLiteral("Left"), 0), 5);
+}
+
+TEST(IniFile, NumbersAndBooleansWithDefaults)
+{
+    test::TempHome home;
+    const QString text = QStringLiteral(
+        "[S]\r\nhex1=$1F\r\nhex2=0x10\r\ndec=42\r\nneg=-7\r\nbad=12abc\r\nempty=\r\nzero=0\r\nbig=99999999999\r\n");
+    home.write(QStringLiteral("Quillon.ini"), Utf16TextFile::encode(text));
+    IniFile ini(AppPaths::settingsPath());
+    const QString sec = QStringLiteral("S");
+    struct Case { const char *key; int expected; } cases[] = {
+        {"hex1", 31}, {"hex2", 16}, {"dec", 42}, {"neg", -7}, {"bad", 99}, {"empty", 99},
+        {"missing", 99}, {"big", 99},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(ini.readInteger(sec, QLatin1String(c.key), 99), c.expected);
+    }
+    EXPECT_TRUE(ini.readBool(sec, QStringLiteral("dec"), false));
+    EXPECT_TRUE(ini.readBool(sec, QStringLiteral("neg"), false));
+    EXPECT_FALSE(ini.readBool(sec, QStringLiteral("zero"), true));
+    EXPECT_TRUE(ini.readBool(sec, QStringLiteral("bad"), true));   // not a number: default
+    EXPECT_FALSE(ini.readBool(sec, QStringLiteral("missing"), false));
+}
+
+TEST(ColorText, NamesHexAndDecimal)
+{
+    struct Case { const char *text; TColor color; const char *written; } cases[] = {
+        {"clBlack", 0x000000, "clBlack"}, {"clWhite", 0xFFFFFF, "clWhite"},
+        {"clBlue", 0xFF0000, "clBlue"},   {"clRed", 0x0000FF, "clRed"},
+        {"clMoneyGreen", 0xC0DCC0, "clMoneyGreen"}, {"clSkyBlue", 0xF0CAA6, "clSkyBlue"},
+        {"clCream", 0xF0FBFF, "clCream"}, {"clMedGray", 0xA4A0A0, "clMedGray"},
+        {"$191919", 0x191919, "$00191919"}, {"$00232323", 0x232323, "$00232323"},
+        {"255", 0x0000FF, "clRed"}, {"$000000", 0, "clBlack"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.text);
+        TColor color = 1;
+        ASSERT_TRUE(textToColor(QLatin1String(c.text), &color));
+        EXPECT_EQ(color, c.color);
+        EXPECT_EQ(colorToText(color), QLatin1String(c.written));
+    }
+    TColor color = 7;
+    EXPECT_FALSE(textToColor(QStringLiteral("clNoSuchColour"), &color));
+    EXPECT_FALSE(textToColor(QString(), &color));
+    EXPECT_EQ(color, 7u);
+}
+
+TEST(IniFile, ColoursRoundTripThroughTheFile)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    ini.writeColor(QStringLiteral("FTextView"), QStringLiteral("ColorCarbon"), 0x191919);
+    ini.writeColor(QStringLiteral("Editor"), QStringLiteral("KigouColor"), 0xFF0000);
+    EXPECT_EQ(ini.readString(QStringLiteral("FTextView"), QStringLiteral("ColorCarbon")), QStringLiteral("$00191919"));
+    EXPECT_EQ(ini.readString(QStringLiteral("Editor"), QStringLiteral("KigouColor")), QStringLiteral("clBlue"));
+    EXPECT_EQ(ini.readColor(QStringLiteral("FTextView"), QStringLiteral("ColorCarbon"), 0), 0x191919u);
+    EXPECT_EQ(ini.readColor(QStringLiteral("Editor"), QStringLiteral("Missing"), 0x123456), 0x123456u);
+}
+
+TEST(IniFile, DamagedFilesReadWhatCanBeRead)
+{
+    test::TempHome home;
+    const QString sec = QStringLiteral("Editor");
+    const QString key = QStringLiteral("LineWidth");
+    struct Case { const char *name; QByteArray bytes; int expected; } cases[] = {
+        {"utf8 without mark", QByteArray("[Editor]\r\nLineWidth=120\r\n"), 120},
+        {"utf8 with mark", QByteArray("\xEF\xBB\xBF[Editor]\nLineWidth=121\n"), 121},
+        {"utf16 without mark", Utf16TextFile::encode(QStringLiteral("[Editor]\r\nLineWidth=122\r\n")).mid(2), 122},
+        {"truncated utf16", Utf16TextFile::encode(QStringLiteral("[Editor]\r\nLineWidth=123\r\nTa")).chopped(1), 123},
+        {"garbage lines", QByteArray("\x01\x02garbage\n=novalue\n[\n[Editor\n[Editor]\nnoequals\nLineWidth=124\n"), 124},
+        {"random bytes", QByteArray("\xFF\x00\x13\x80\x81\xFE\xFE", 7), 80},
+        {"lone section", QByteArray("[Editor]"), 80},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        home.write(QStringLiteral("Quillon.ini"), c.bytes);
+        IniFile ini(AppPaths::settingsPath());
+        EXPECT_EQ(ini.readInteger(sec, key, 80), c.expected);
+        // Writing after a damaged read still gives a clean UTF-16 file.
+        ASSERT_TRUE(ini.writeInteger(sec, QStringLiteral("LineZero"), 1));
+        EXPECT_TRUE(home.read(QStringLiteral("Quillon.ini")).startsWith("\xFF\xFE"));
+        EXPECT_EQ(ini.readInteger(sec, QStringLiteral("LineZero"), 0), 1);
+    }
+}
+
+TEST(IniFile, WriteFailureIsReportedOnce)
+{
+    test::TempHome home;
+    // A folder that cannot take the file (missing here; read-only for a user
+    // behaves the same, but tests may run as root).
+    const QString path = home.file(QStringLiteral("gone/Quillon.ini"));
+    int reports = 0;
+    QString reason;
+    IniFile::resetReportedFailures();
+    IniFile::setWriteErrorHandler([&](const QString &p, const QString &r) {
+        ++reports;
+        reason = r;
+        EXPECT_EQ(p, path);
+    });
+    IniFile ini(path);
+    EXPECT_FALSE(ini.createIfMissing());
+    EXPECT_FALSE(ini.writeBool(QStringLiteral("A"), QStringLiteral("B"), true));
+    EXPECT_FALSE(ini.writeBool(QStringLiteral("A"), QStringLiteral("C"), true));
+    EXPECT_FALSE(ini.readBool(QStringLiteral("A"), QStringLiteral("B"), false));
+    EXPECT_EQ(reports, 1);
+    EXPECT_FALSE(reason.isEmpty());
+    IniFile::setWriteErrorHandler({});
+    IniFile::resetReportedFailures();
+}
+
+TEST(IniFile, ValuesCannotBreakTheFile)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), QStringLiteral("a\r\n[Editor]\r\nx=1"));
+    EXPECT_EQ(ini.sectionKeys(QStringLiteral("Editor")).size(), 0);
+    EXPECT_EQ(ini.readString(QStringLiteral("Options"), QStringLiteral("SearchWord")), QStringLiteral("a  [Editor]  x=1"));
+}
+
+TEST(Placement, VirtualScreenCheck)
+{
+    const QRect vs(0, 0, 1920, 1080);
+    struct Case { const char *name; QRect saved; bool kept; } cases[] = {
+        {"inside", QRect(100, 100, 780, 240), true},
+        {"5 above the top", QRect(100, -5, 780, 240), true},
+        {"10 above the top", QRect(100, -10, 780, 240), false},
+        {"5 left of the left edge", QRect(-5, 100, 780, 240), true},
+        {"10 left", QRect(-10, 100, 780, 240), false},
+        {"below the bottom", QRect(100, 1100, 780, 240), false},
+        {"bottom past the screen", QRect(100, 900, 780, 240), false},
+        {"right past the screen", QRect(1500, 100, 780, 240), false},
+        {"on a second monitor to the left", QRect(-1800, 100, 780, 240), false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(PlacementRecord::fitsVirtualScreen(c.saved, vs), c.kept);
+        const Placement p{c.saved, QStringLiteral("NORMAL")};
+        EXPECT_EQ(PlacementRecord::restoredRect(p, vs, QSize(780, 240)), c.kept ? c.saved : QRect(0, 0, 780, 240));
+    }
+    // Two monitors side by side: the left one starts at a negative x.
+    EXPECT_TRUE(PlacementRecord::fitsVirtualScreen(QRect(-1800, 100, 780, 240), QRect(-1920, 0, 3840, 1080)));
+}
+
+TEST(Placement, MaximisedWindowKeepsItsNormalRectangle)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    const QString sec = QStringLiteral("FormMain");
+    PlacementRecord::write(ini, sec, QStringLiteral("NORMAL"), QRect(10, 20, 800, 300));
+    PlacementRecord::write(ini, sec, QStringLiteral("MAX"), QRect(0, 0, 1920, 1080));
+    const Placement p = PlacementRecord::read(ini, sec, QSize(780, 240));
+    EXPECT_EQ(p.state, QStringLiteral("MAX"));
+    EXPECT_EQ(p.rect, QRect(10, 20, 800, 300));
+    // A fresh file gives the defaults.
+    const Placement d = PlacementRecord::read(ini, QStringLiteral("FormFind"), QSize(540, 240));
+    EXPECT_EQ(d.rect, QRect(0, 0, 540, 240));
+    EXPECT_EQ(d.state, QStringLiteral("NORMAL"));
+}
