@@ -1,0 +1,108 @@
+// Open-to-first-paint: the time from program start until the text view has
+// painted the loaded file, and the peak memory of the process, compared with
+// a reference (iconv decoding the same file) measured by the calling script.
+//
+//   bench_open FILE --reference-ms N
+#include "core/AppPaths.h"
+#include "core/gui/MessageService.h"
+#include "core/gui/TFormMain.h"
+#include "core/gui/TMemoExDark.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+// Paints the view inside the filter, so the time taken after it includes the
+// first frame of the file.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(quillon::TMemoExDark *view, QElapsedTimer *clock)
+        : m_view(view), m_clock(clock)
+    {
+    }
+    qint64 elapsedMs = -1;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && elapsedMs < 0 && m_view->lineCount() > 1) {
+            watched->removeEventFilter(this);
+            static_cast<QWidget *>(watched)->event(event);
+            elapsedMs = m_clock->elapsed();
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    quillon::TMemoExDark *m_view;
+    QElapsedTimer *m_clock;
+};
+
+class SilentMessages : public quillon::MessagePresenter {
+public:
+    quillon::MessageAnswer show(QWidget *, const QString &text, quillon::MessageButtons) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return quillon::MessageAnswer::Ok;
+    }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer clock;
+    clock.start();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_open FILE [--reference-ms N]\n");
+        return 2;
+    }
+    double referenceMs = 0;
+    for (int i = 2; i + 1 < argc; ++i) {
+        if (QByteArray(argv[i]) == "--reference-ms")
+            referenceMs = QByteArray(argv[i + 1]).toDouble();
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir home; // settings of a fresh start, not the user's
+    quillon::AppPaths::setProgramDirForTesting(home.path());
+    SilentMessages messages;
+    quillon::MessageService::setPresenter(&messages);
+
+    const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    quillon::TFormMain window({file});
+    FirstPaint probe(window.textView(), &clock);
+    window.textView()->viewport()->installEventFilter(&probe);
+    window.show();
+    QTimer::singleShot(60000, &app, &QCoreApplication::quit);
+    app.exec();
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const double peakMb = double(usage.ru_maxrss) / 1024.0;
+    const double fileMb = double(QFileInfo(file).size()) / (1024.0 * 1024.0);
+    if (probe.elapsedMs < 0) {
+        std::printf("open-to-first-paint: FAILED (no frame within 60 s)\n");
+        return 1;
+    }
+    std::printf("open-to-first-paint: %lld ms", static_cast<long long>(probe.elapsedMs));
+    bool ok = true;
+    if (referenceMs > 0) {
+        const double ratio = double(probe.elapsedMs) / referenceMs;
+        ok = ratio <= 2.0;
+        std::printf(" = %.2f x iconv (budget 2.00 x) %s", ratio, ratio <= 2.0 ? "ok" : "OVER BUDGET");
+    }
+    std::printf("\n");
+    const double memRatio = fileMb > 0 ? peakMb / fileMb : 0;
+    std::printf("peak memory: %.0f MB = %.2f x file size %.0f MB (budget 4.00 x) %s\n", peakMb, memRatio, fileMb,
+                memRatio <= 4.0 ? "ok" : "OVER BUDGET");
+    return ok && memRatio <= 4.0 ? 0 : 1;
+}

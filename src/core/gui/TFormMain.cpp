@@ -1,0 +1,835 @@
+#include "core/gui/TFormMain.h"
+
+#include "core/AppPaths.h"
+#include "core/CharCode.h"
+#include "core/ColorText.h"
+#include "core/TextLoader.h"
+#include "core/gui/StatusPanels.h"
+#include "core/gui/TMemoExDark.h"
+#include "keymap/gui/MainMenuBuilder.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+namespace {
+
+QString J(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+// Command codes of the read settings, indexed by the read-setting number.
+const char *const readSettingCodes[] = {"1321", "1301", "1302", "1303", "1304", "1305",
+                                        "1306", "1307", "1308", "1309", "1310"};
+
+// What this window already does; every other catalogue command stays greyed
+// until its window or behaviour exists.
+const char *const workingCommands[] = {
+    "1001", "1031", "1201", "1203", "1301", "1302", "1303", "1304", "1305", "1306", "1307",
+    "1308", "1309", "1310", "1321", "1551", "1552", "1553", "1554", "1902", "1903", "1904",
+};
+
+QColor qcolor(TColor c)
+{
+    return QColor::fromRgb(colorToRgb(c));
+}
+
+} // namespace
+
+TFormMain::TFormMain(const QStringList &args, QWidget *parent)
+    : QMainWindow(parent)
+    , m_args(args)
+    , m_ini(AppPaths::settingsPath())
+{
+    // Creation, step 1: timers stopped, drops accepted, lists empty, title.
+    createTimers();
+    setAcceptDrops(true);
+    setWindowTitle(QStringLiteral(" - Quillon"));
+    setMinimumSize(780, 240);
+
+    // A settings file that cannot be written is said once, after the window shows.
+    IniFile::setWriteErrorHandler([this](const QString &path, const QString &reason) {
+        if (m_settingsWriteReported)
+            return;
+        m_settingsWriteReported = true;
+        QTimer::singleShot(0, this, [this, path, reason] {
+            showMessage(J(u"Error : 設定ファイルに書き込めません。設定は保存されません\r\n") + path + QStringLiteral("\r\n")
+                            + reason,
+                        QStringLiteral("Error : Settings file can not write, so settings are not saved.\r\n") + path
+                            + QStringLiteral("\r\n") + reason + QStringLiteral("\r\n[OK]"));
+        });
+    });
+
+    // Step 3: the language comes first, so every message below speaks it.
+    BoolJapanese = m_ini.readBool(QStringLiteral("Language"), QStringLiteral("Japanese"), true);
+    for (int i = 1; i <= 100; ++i)
+        StrListScrollVale.append(QString::number(i));
+    createLanguageFolders();
+    m_ini.createIfMissing();
+    m_settings.readAtStart(m_ini);
+    BoolJapanese = m_settings.japanese;
+    BoolDeveloper = m_settings.developer;
+    IntSkinStyle = m_settings.skinStyle;
+    FTextColorCarbon = m_settings.colorCarbon;
+    FTextColorCharcoal = m_settings.colorCharcoal;
+    FTextColorDark = m_settings.colorDark;
+    StrCsvSeparater = m_settings.csvSeparater;
+    auto scrollValue = [this](int index) { return StrListScrollVale.value(index, QStringLiteral("1")).toInt(); };
+    IntScroll3 = scrollValue(m_settings.scrollPlusPlusPlusIndex);
+    IntScroll2 = scrollValue(m_settings.scrollPlusPlusIndex);
+    IntScroll1 = scrollValue(m_settings.scrollPlusIndex);
+    // The filer's own settings decide the marks only when its file is beside us.
+    if (!QFileInfo::exists(AppPaths::besideProgram(QStringLiteral("Harbek.ini"))))
+        m_settings.sameAsHarbekan = false;
+    if (m_settings.sameAsHarbekan) {
+        IntSfiftRet = m_settings.harbekanShiftRet;
+        IntShiftEof = m_settings.harbekanShiftEof;
+        IntShiftTab = m_settings.harbekanShiftTab;
+        IntShiftDbcs = m_settings.harbekanShiftDbcs;
+    } else {
+        IntSfiftRet = m_settings.shiftRet;
+        IntShiftEof = m_settings.shiftEof;
+        IntShiftTab = m_settings.shiftTab;
+        IntShiftDbcs = m_settings.shiftDbcs;
+    }
+
+    createLayout();
+    createMenus();
+    applySettingsToViews();
+    SetLoadIndexFromMenu();
+
+    // Step 12: bars shown as saved; panels 4 and 5 name the read setting.
+    StatusBarTop->setVisible(m_settings.statusBarTop);
+    StatusBarBottom->setVisible(m_settings.statusBarBottom);
+    PanelSearch->setVisible(m_settings.searchBarTop);
+    StrLoadReturn = lineEndName(LineEndCrLf, BoolJapanese);
+    for (int p : {3, 6})
+        setPanel(p, QString());
+    setPanel(4, StrLoadChar);
+    setPanel(5, StrLoadReturn);
+
+    // Step 13: the placement record was read with the settings; applied when shown.
+    resize(m_settings.placement.rect.size());
+}
+
+TFormMain::~TFormMain()
+{
+    writeSettingsAtExit();
+    IniFile::setWriteErrorHandler({});
+}
+
+void TFormMain::createTimers()
+{
+    struct Spec { int interval; bool singleShot; };
+    static constexpr Spec specs[12] = {
+        {0, true},     {100, true}, {200, true},  {300, true}, {300, true}, {300, true},
+        {200, false},  {300, true}, {1000, false}, {500, true}, {300, true}, {100, true},
+    };
+    for (int i = 1; i <= 11; ++i) {
+        auto *t = new QTimer(this);
+        t->setObjectName(QStringLiteral("Timer%1").arg(i));
+        t->setInterval(specs[i].interval);
+        t->setSingleShot(specs[i].singleShot);
+        connect(t, &QTimer::timeout, this, [this, i] { onTimer(i); });
+        Timers[size_t(i)] = t;
+    }
+}
+
+void TFormMain::createLayout()
+{
+    PanelMain = new QWidget(this);
+    auto *column = new QVBoxLayout(PanelMain);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    StatusBarTop = new StatusPanels(PanelMain);
+    StatusBarTop->setObjectName(QStringLiteral("StatusBarTop"));
+    column->addWidget(StatusBarTop);
+
+    // The search bar: its controls are here; searching arrives with the engine.
+    PanelSearch = new QWidget(PanelMain);
+    PanelSearch->setObjectName(QStringLiteral("PanelSearch"));
+    auto *searchRow = new QHBoxLayout(PanelSearch);
+    searchRow->setContentsMargins(0, 0, 0, 0);
+    searchRow->setSpacing(0);
+    ButtonSearchNext = new QPushButton(J(u"次検索(&V)"), PanelSearch);
+    ButtonSearchPrev = new QPushButton(J(u"前検索(&T)"), PanelSearch);
+    LabelSearch = new QLabel(J(u"検索バー(&,)"), PanelSearch);
+    LabelSearch->setFrameShape(QFrame::Panel);
+    LabelSearch->setFrameShadow(QFrame::Sunken);
+    LabelSearch->setAlignment(Qt::AlignCenter);
+    ComboBoxSearch = new QComboBox(PanelSearch);
+    ComboBoxSearch->setEditable(true);
+    ComboBoxSearch->setObjectName(QStringLiteral("ComboBoxSearch"));
+    LabelSearch->setBuddy(ComboBoxSearch);
+    ButtonSearchNext->setFixedWidth(100);
+    ButtonSearchPrev->setFixedWidth(100);
+    LabelSearch->setFixedWidth(120);
+    for (QWidget *w : {static_cast<QWidget *>(ButtonSearchNext), static_cast<QWidget *>(ButtonSearchPrev)}) {
+        w->setEnabled(false);
+        w->setFocusPolicy(Qt::NoFocus);
+    }
+    searchRow->addWidget(ButtonSearchNext);
+    searchRow->addWidget(ButtonSearchPrev);
+    searchRow->addWidget(LabelSearch);
+    searchRow->addWidget(ComboBoxSearch, 1);
+    column->addWidget(PanelSearch);
+
+    auto *views = new QWidget(PanelMain);
+    auto *row = new QHBoxLayout(views);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    MemoLineNumber = new TMemoExDark(views);
+    MemoLineNumber->setObjectName(QStringLiteral("MemoLineNumber"));
+    MemoLineNumber->setFixedWidth(std::max(8, m_settings.lineWidth));
+    MemoLineNumber->hide(); // line numbers arrive with the view's next features
+    Memo1 = new TMemoExDark(views);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    row->addWidget(MemoLineNumber);
+    row->addWidget(Memo1, 1);
+    column->addWidget(views, 1);
+
+    StatusBarBottom = new StatusPanels(PanelMain);
+    StatusBarBottom->setObjectName(QStringLiteral("StatusBarBottom"));
+    column->addWidget(StatusBarBottom);
+
+    setCentralWidget(PanelMain);
+    connect(Memo1, &TMemoExDark::caretMoved, this, &TFormMain::MemoStatus);
+    connect(Memo1, &TMemoExDark::selectionChanged, this, &TFormMain::MemoStatus);
+    Memo1->setFocus();
+}
+
+void TFormMain::createMenus()
+{
+    m_menus = std::make_unique<MainMenuBuilder>();
+    m_menuStack = new QStackedWidget(this);
+    QMenuBar *mainBar = m_menus->buildMainMenu(m_menuStack);
+    m_menuStack->addWidget(mainBar);
+    setMenuWidget(m_menuStack);
+
+    for (QAction *a : m_menus->actions())
+        a->setEnabled(false);
+    for (const char *code : workingCommands) {
+        if (QAction *a = commandAction(QLatin1String(code)))
+            a->setEnabled(true);
+    }
+    // Exactly one read setting is checked.
+    m_readGroup = new QActionGroup(this);
+    m_readGroup->setExclusive(true);
+    for (int i = 0; i <= 10; ++i) {
+        QAction *a = commandAction(QLatin1String(readSettingCodes[i]));
+        if (!a)
+            continue;
+        a->setCheckable(true);
+        a->setChecked(m_settings.readSetting[size_t(i)]);
+        m_readGroup->addAction(a);
+    }
+    const std::pair<const char *, bool> toggles[] = {
+        {"1551", m_settings.closeEsc}, {"1552", m_settings.closeEnter},
+        {"1553", m_settings.closeQ},   {"1554", m_settings.closeX},
+    };
+    for (const auto &[code, on] : toggles) {
+        if (QAction *a = commandAction(QLatin1String(code))) {
+            a->setCheckable(true);
+            a->setChecked(on);
+        }
+    }
+    for (QAction *a : m_menus->actions()) {
+        const QString code = a->data().toString();
+        connect(a, &QAction::triggered, this, [this, code] { runCommand(code); });
+    }
+    // The popup menu of the text view: copy and select all work already.
+    Memo1->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+QAction *TFormMain::commandAction(const QString &code) const
+{
+    return m_menus ? m_menus->action(code) : nullptr;
+}
+
+void TFormMain::applySettingsToViews()
+{
+    QFont font(m_settings.textFont.name, m_settings.textFont.pointSize());
+    for (TMemoExDark *view : {Memo1, MemoLineNumber}) {
+        view->setFont(font);
+        view->setTextColor(qcolor(m_settings.textFont.color));
+        view->setBackgroundColor(qcolor(m_settings.backColorReadOnly));
+        // Dark margins follow the theme.
+        view->setDarkMode(IntSkinStyle != 0);
+        const TColor dark = IntSkinStyle == 1 ? FTextColorCarbon : IntSkinStyle == 2 ? FTextColorCharcoal : FTextColorDark;
+        view->setDarkBackColor(qcolor(dark));
+    }
+    Memo1->setShiftRet(IntSfiftRet);
+    Memo1->setShiftEof(IntShiftEof);
+    Memo1->setShiftTab(IntShiftTab);
+    Memo1->setShiftDBCS(IntShiftDbcs);
+    TabStops = m_settings.tabWidth() * 4;
+    Memo1->setTabStopDialogUnits(TabStops);
+}
+
+void TFormMain::createLanguageFolders()
+{
+    for (const QString &dir : {AppPaths::languageDir(), AppPaths::programLanguageDir()}) {
+        if (QDir().mkpath(dir))
+            continue;
+        const QString shown = QDir::toNativeSeparators(dir) + QDir::separator();
+        QTimer::singleShot(0, this, [this, shown] {
+            showMessage(J(u"Error : フォルダが作成できませんでした\r\n") + shown,
+                        QStringLiteral("Error : Folder can not make.\r\n[OK]\r\n") + shown);
+        });
+    }
+}
+
+MessageAnswer TFormMain::showMessage(const QString &japanese, const QString &english, MessageButtons buttons)
+{
+    StrMsg = BoolJapanese ? japanese : english;
+    return MessageService::show(this, StrMsg, buttons);
+}
+
+void TFormMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce)
+        return;
+    m_shownOnce = true;
+
+    // Key preview: exit keys are seen before the focused control.
+    qApp->installEventFilter(this);
+
+    // Placement by the virtual-screen check, then the saved state.
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect virtualScreen = screen ? screen->virtualGeometry() : QRect(0, 0, 1920, 1080);
+    const QRect r = PlacementRecord::restoredRect(m_settings.placement, virtualScreen, QSize(780, 240));
+    move(r.topLeft());
+    resize(r.size());
+    if (m_settings.placement.state == QLatin1String("MAX"))
+        setWindowState(windowState() | Qt::WindowMaximized);
+    else if (m_settings.placement.state == QLatin1String("MIN"))
+        setWindowState(windowState() | Qt::WindowMinimized);
+
+    // The rest runs once the window is on screen, so a message box it shows
+    // has a visible owner.
+    QTimer::singleShot(0, this, [this] {
+        Memo1->setFocus();
+        handleCommandLine();
+        fillLog();
+        MemoStatus();
+        refreshLineCountPanel();
+        setTitle();
+        refreshPanel0();
+    });
+}
+
+void TFormMain::handleCommandLine()
+{
+    const qsizetype count = m_args.size();
+    auto disable = [this](const char *code) {
+        if (QAction *a = commandAction(QLatin1String(code)))
+            a->setEnabled(false);
+    };
+    if (count <= 1) {
+        disable("1821");
+        disable("1021");
+        if (count == 1 && QFileInfo(m_args[0]).isFile()) {
+            StrLoadFileName = QFileInfo(m_args[0]).absoluteFilePath();
+            SetLoadIndexFromMenu();
+            LoadFile();
+        }
+        return;
+    }
+    if (count != 2)
+        return; // three or more: an empty viewer
+    disable("1001");
+    const QString first = m_args[0];
+    if (first.left(5).compare(QLatin1String("hwnd="), Qt::CaseInsensitive) == 0) {
+        const QString handle = first.mid(5);
+        bool ok = false;
+        handle.toULongLong(&ok, 10);
+        if (handle == QLatin1String("%h")) {
+            HarboHandle.clear();
+        } else if (ok) {
+            HarboHandle = handle;
+        } else {
+            // Not a handle: say so, and still open the file.
+            HarboHandle.clear();
+            showMessage(J(u"Error : hwnd= の後ろがウィンドウハンドルの数値ではありません\r\n") + first,
+                        QStringLiteral("Error : The value after hwnd= is not a window handle number.\r\n") + first
+                            + QStringLiteral("\r\n[OK]"));
+        }
+    }
+    if (QFileInfo(m_args[1]).isFile()) {
+        StrLoadFileName = QFileInfo(m_args[1]).absoluteFilePath();
+        SetLoadIndexFromMenu();
+        LoadFile();
+    }
+}
+
+void TFormMain::fillLog()
+{
+    StrListLog.clear();
+    StrListLog << QStringLiteral("ParamCount") << QString::number(m_args.size()) << QString();
+    if (m_args.size() == 1 || m_args.size() == 2)
+        StrListLog << QStringLiteral("ParamStr(1)") << m_args[0] << QString();
+    if (m_args.size() == 2)
+        StrListLog << QStringLiteral("ParamStr(2)") << m_args[1] << QString();
+    StrListLog << QStringLiteral("Name") << QStringLiteral("Handle") << QString();
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+}
+
+void TFormMain::writeSettingsAtExit()
+{
+    m_settings.writeAtExit(m_ini);
+    QString state = QStringLiteral("NORMAL");
+    if (isMaximized())
+        state = QStringLiteral("MAX");
+    else if (isMinimized())
+        state = QStringLiteral("MIN");
+    PlacementRecord::write(m_ini, QStringLiteral("FormMain"), state, QRect(pos(), size()));
+}
+
+void TFormMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    StatusBarTop->layoutPanels(width());
+    StatusBarBottom->layoutPanels(width());
+}
+
+void TFormMain::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void TFormMain::dropEvent(QDropEvent *event)
+{
+    QStringList names;
+    for (const QUrl &url : event->mimeData()->urls()) {
+        if (url.isLocalFile())
+            names.append(url.toLocalFile());
+    }
+    event->acceptProposedAction();
+    activateWindow();
+    raise();
+    handleDrop(names);
+}
+
+void TFormMain::handleDrop(const QStringList &names)
+{
+    StrListDropName = names;
+    if (isFilerStart()) {
+        showMessage(J(u"Information : ファイラーとの連携では、ドロップの操作はできません"),
+                    QStringLiteral("Information : Drop operation can not accept, because of filer connection method.[OK]"));
+        return;
+    }
+    if (names.isEmpty()) {
+        showMessage(J(u"Information : ドロップするファイルの個数が０です"),
+                    QStringLiteral("Information : Drop file count is empty.\r\n[OK]"));
+        return;
+    }
+    if (names.size() > 1) {
+        showMessage(J(u"Information : ドロップするファイルは１個にしてください"),
+                    QStringLiteral("Information : Drop file accept only one file.\r\n[OK]"));
+        return;
+    }
+    const QFileInfo info(names.first());
+    if (!info.isFile()) {
+        Timers[2]->start();
+        return;
+    }
+    StrLoadFileName = info.absoluteFilePath();
+    SetLoadIndexFromMenu();
+    LoadFile();
+}
+
+void TFormMain::openFileDialog()
+{
+    if (BoolBinaryView)
+        return;
+    OpenFileRequest request;
+    request.filter = QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|*.txt;*.ini;*js;*.his;*.csv|"
+                                    "Java(*.java;*.xml)|*.java;*.xml|All(*.*)|*.*");
+    request.initialPath = m_ini.readString(QStringLiteral("Load"), QStringLiteral("FolderFile"));
+    QString name;
+    if (MessageService::dialogs().openFile(this, request, &name)) {
+        if (name.isEmpty()) {
+            showMessage(J(u"Information : ファイル名が設定されていません"),
+                        QStringLiteral("Information : Filename is empty.\r\n[OK]"));
+        } else {
+            m_ini.writeString(QStringLiteral("Load"), QStringLiteral("FolderFile"), name);
+            m_settings.loadFolderFile = name;
+            StrLoadFileName = QFileInfo(name).absoluteFilePath();
+            SetLoadIndexFromMenu();
+            LoadFile();
+        }
+    }
+    MemoStatus();
+    refreshLineCountPanel();
+}
+
+void TFormMain::SetLoadIndexFromMenu()
+{
+    IntLoadCharIndex = m_settings.checkedReadSetting();
+    StrLoadChar = charCodeName(IntLoadCharIndex, BoolJapanese);
+    setPanel(4, StrLoadChar);
+    StrLoadReturn = lineEndName(LineEndCrLf, BoolJapanese);
+    IntLoadCrLfIndex = 0;
+}
+
+void TFormMain::LoadFile()
+{
+    const QString path = StrLoadFileName;
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile()) {
+        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        return;
+    }
+    const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
+    const LoadedText loaded = TextLoader::load(path, IntLoadCharIndex, copyPath);
+    if (loaded.status == LoadedText::Status::Missing) {
+        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        return;
+    }
+    if (loaded.status == LoadedText::Status::CannotRead || loaded.status == LoadedText::Status::TooLarge) {
+        // Nothing of the file could be shown: the file shown before stays.
+        StrLoadFileName = m_shownFileName;
+        reportLoadFailure(loaded, path);
+        return;
+    }
+
+    IntLoadFileSize = loaded.fileSize;
+    BoolBinaryShow = true;
+    IntBinaryIndex = IntBinaryStart = IntBinaryEnd = 0;
+    m_shownFileName = path;
+    setTitle();
+    refreshPanel0();
+    for (int p : {3, 4, 5, 6})
+        setPanel(p, QString());
+
+    IntReadEncode1 = loaded.codeInEffect;
+    IntReadReturn1 = loaded.lineEnd;
+    BoolUnKnownCharCode = loaded.unknownChar;
+    BoolLfInLine = loaded.lfInCrLf;
+    IntLoadCharIndex = IntReadEncode1;
+    IntLoadCrLfIndex = IntReadReturn1;
+    if (BoolLfInLine)
+        Timers[4]->start();
+
+    if (BoolUnKnownCharCode)
+        Timers[5]->start(); // StrLoadChar keeps the read setting's name
+    else
+        StrLoadChar = charCodeName(IntReadEncode1, BoolJapanese);
+    StrLoadReturn = lineEndName(IntReadReturn1, BoolJapanese);
+
+    if (loaded.status == LoadedText::Status::DecodeError) {
+        // The file stays named, so another read setting can be tried on it.
+        applyLoadedText(LoadedText{});
+        BoolFileReadOnly = loaded.readOnlyAttribute || BoolUnKnownCharCode;
+        refreshReadOnlyPanel();
+        setPanel(4, StrLoadChar);
+        setPanel(5, StrLoadReturn);
+        refreshLineCountPanel();
+        BoolBinaryRead = BoolBinaryShow = false;
+        reportLoadFailure(loaded, path);
+        return;
+    }
+
+    applyLoadedText(loaded);
+    BoolFileReadOnly = loaded.readOnlyAttribute || BoolUnKnownCharCode;
+    refreshReadOnlyPanel();
+    setPanel(4, StrLoadChar);
+    setPanel(5, StrLoadReturn);
+    setPanel(6, QString());
+    Memo1->setTabStopDialogUnits(TabStops);
+    Timers[1]->start();
+    refreshLineCountPanel();
+    MemoStatus();
+    BoolBinaryRead = false;
+    BoolBinaryShow = false;
+}
+
+void TFormMain::LoadFileSecondTime()
+{
+    if (StrLoadFileName.isEmpty())
+        return;
+    const LoadedText loaded = TextLoader::reload(StrLoadFileName, IntReadEncode1, BoolUnKnownCharCode);
+    if (!loaded.ok()) {
+        reportLoadFailure(loaded, StrLoadFileName);
+        return;
+    }
+    applyLoadedText(loaded);
+    Memo1->setTabStopDialogUnits(TabStops);
+    refreshLineCountPanel();
+    MemoStatus();
+}
+
+void TFormMain::applyLoadedText(const LoadedText &loaded)
+{
+    StrListLoadFileTmp = loaded.buffer ? loaded.buffer : std::make_shared<const TextBuffer>();
+    Memo1->setBuffer(StrListLoadFileTmp);
+    Memo1->setCaretPosition(0);
+}
+
+void TFormMain::reportLoadFailure(const LoadedText &loaded, const QString &path)
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    switch (loaded.status) {
+    case LoadedText::Status::CannotRead:
+        showMessage(J(u"Error : ファイルを読み込めません\r\n") + shownPath + QStringLiteral("\r\n") + loaded.reasonJapanese,
+                    QStringLiteral("Error : File can not read.\r\n") + shownPath + QStringLiteral("\r\n")
+                        + loaded.reasonEnglish + QStringLiteral("\r\n[OK]"));
+        break;
+    case LoadedText::Status::TooLarge:
+        showMessage(J(u"Error : ファイルが大きすぎて表示できません\r\n") + shownPath,
+                    QStringLiteral("Error : File is too large to show.\r\n") + shownPath + QStringLiteral("\r\n[OK]"));
+        break;
+    case LoadedText::Status::DecodeError:
+        showMessage(QStringLiteral("Error : ") + loaded.reasonJapanese,
+                    QStringLiteral("Error : ") + loaded.reasonEnglish + QStringLiteral("\r\n[OK]"));
+        break;
+    case LoadedText::Status::Missing:
+        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        break;
+    case LoadedText::Status::Ok:
+        break;
+    }
+}
+
+void TFormMain::MemoStatus()
+{
+    if (!Memo1)
+        return;
+    const int start = Memo1->selectionStart();
+    const int line = Memo1->lineFromPosition(start);
+    const int column = start - Memo1->lineStart(line) + 1;
+    setPanel(1, BoolJapanese ? QStringLiteral("%1%2%3%4").arg(line + 1).arg(J(u"行,")).arg(column).arg(J(u"桁"))
+                             : QStringLiteral("Row:%1 Col:%2").arg(line + 1).arg(column));
+}
+
+void TFormMain::refreshLineCountPanel()
+{
+    const int count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
+    setPanel(2, BoolJapanese ? QString::number(count) + J(u"行") : QStringLiteral("Row:") + QString::number(count));
+}
+
+QString TFormMain::readOnlyText() const
+{
+    return BoolJapanese ? J(u"ファイル読取専用") : QStringLiteral("ReadOnlyFile");
+}
+
+void TFormMain::refreshReadOnlyPanel()
+{
+    setPanel(3, BoolFileReadOnly ? readOnlyText() : QString());
+}
+
+void TFormMain::refreshPanel0()
+{
+    if (m_settings.showFileName)
+        setPanel(0, QFileInfo(StrLoadFileName).fileName());
+    else
+        setPanel(0, m_ini.readString(QStringLiteral("Options"), QStringLiteral("SearchWord")));
+}
+
+void TFormMain::setTitle()
+{
+    setWindowTitle(StrLoadFileName.isEmpty() ? QStringLiteral(" - Quillon")
+                                             : QDir::toNativeSeparators(StrLoadFileName) + QStringLiteral(" - Quillon"));
+}
+
+void TFormMain::setPanel(int panel, const QString &text)
+{
+    StatusBarTop->setPanelText(panel, text);
+    StatusBarBottom->setPanelText(panel, text);
+}
+
+void TFormMain::runCommand(const QString &code)
+{
+    const int n = code.toInt();
+    if (n >= 1301 && n <= 1310) {
+        setReadSetting(n - 1300);
+        return;
+    }
+    switch (n) {
+    case 1001:
+        openFileDialog();
+        break;
+    case 1031:
+        close();
+        break;
+    case 1201:
+        Memo1->copy();
+        break;
+    case 1203:
+        Memo1->selectAll();
+        break;
+    case 1321:
+        setReadSetting(0);
+        break;
+    case 1551:
+    case 1552:
+    case 1553:
+    case 1554:
+        toggleCloseKey(code);
+        break;
+    case 1902:
+        showMinimized();
+        break;
+    case 1903:
+        showNormal();
+        break;
+    case 1904:
+        showMaximized();
+        break;
+    default:
+        break;
+    }
+}
+
+void TFormMain::setReadSetting(int number)
+{
+    const int current = m_settings.checkedReadSetting();
+    if (BoolBinaryView || number == current) {
+        // The menu checked the item itself: put the check back where it was.
+        if (QAction *a = commandAction(QLatin1String(readSettingCodes[current])))
+            a->setChecked(true);
+        return;
+    }
+    m_settings.setReadSetting(number);
+    if (QAction *a = commandAction(QLatin1String(readSettingCodes[number])))
+        a->setChecked(true);
+    SetLoadIndexFromMenu();
+    if (!StrLoadFileName.isEmpty())
+        LoadFile();
+}
+
+void TFormMain::toggleCloseKey(const QString &code)
+{
+    QAction *a = commandAction(code);
+    bool *flag = nullptr;
+    const char *key = nullptr;
+    if (code == QLatin1String("1551")) {
+        flag = &m_settings.closeEsc;
+        key = "CloseESCkey";
+    } else if (code == QLatin1String("1552")) {
+        flag = &m_settings.closeEnter;
+        key = "CloseENTERkey";
+    } else if (code == QLatin1String("1553")) {
+        flag = &m_settings.closeQ;
+        key = "CloseQkey";
+    } else {
+        flag = &m_settings.closeX;
+        key = "CloseXkey";
+    }
+    if (BoolBinaryView) {
+        if (a)
+            a->setChecked(*flag);
+        return;
+    }
+    *flag = !*flag;
+    if (a)
+        a->setChecked(*flag);
+    m_ini.writeBool(QStringLiteral("Editor"), QLatin1String(key), *flag);
+}
+
+bool TFormMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto *w = qobject_cast<QWidget *>(watched);
+        if (w && w->window() == this && handleExitKey(static_cast<QKeyEvent *>(event)))
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TFormMain::handleExitKey(QKeyEvent *event)
+{
+    // Only a key with no modifier at all (Shift+Esc does not close).
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods != Qt::NoModifier || event->isAutoRepeat())
+        return false;
+    if (m_menuStack && m_menuStack->currentIndex() != 0)
+        return false; // the search menu or the dummy menu is active
+    bool close = false;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        close = m_settings.closeEsc;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        close = m_settings.closeEnter && !ComboBoxSearch->hasFocus() && QApplication::focusWidget() != ComboBoxSearch->lineEdit();
+        break;
+    case Qt::Key_Q:
+        close = m_settings.closeQ;
+        break;
+    case Qt::Key_X:
+        close = m_settings.closeX;
+        break;
+    default:
+        return false;
+    }
+    if (!close)
+        return false;
+    closeViewer();
+    return true;
+}
+
+void TFormMain::closeViewer()
+{
+    // The find dialog, when it is up, closes first (it arrives with searching).
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TFormMain::onTimer(int index)
+{
+    QTimer *t = Timers[size_t(index)];
+    if (t->isSingleShot())
+        t->stop();
+    switch (index) {
+    case 1:
+        // The reading position is restored here once history is kept.
+        if (IntLoadFileSize > 0 && (!StrListLoadFileTmp || StrListLoadFileTmp->isEmpty())) {
+            showMessage(J(u"Information : ファイルサイズが 0 以上ですが、テキストが取得できませんでした\r\n"
+                          u"文字コードが自動検出の場合は、文字コードを直接設定してみてください"),
+                        QStringLiteral("Information : File size is over 0, but text can not read.\r\nIf character "
+                                       "code setting is auto detect, set character code setting directly\r\n[OK]"));
+        }
+        break;
+    case 2:
+        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        break;
+    case 4:
+        showMessage(J(u"Information : 改行(CrLf)までに、さらに改行(Lf)があります"),
+                    QStringLiteral("Information : LineFeed [Lf] is exist, before CarrigeRetun and LineFeed [CrLf].\r\n[OK]"));
+        break;
+    case 5:
+        showMessage(J(u"Information : 不正な文字を含んでいますので書き換え禁止ファイルとして扱います"),
+                    QStringLiteral("Information : Some letters can not acccept, so file type lokks like Read Only "
+                                   "File.\r\n[OK]"));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace quillon

@@ -1,0 +1,152 @@
+#pragma once
+// The main window: owns the loaded file, its decoded text, the read setting,
+// the status texts and the message buffer; every way of opening a file ends
+// in LoadFile. Logic lives in the core library; this class wires it to widgets.
+#include "core/IniFile.h"
+#include "core/MainSettings.h"
+#include "core/TextBuffer.h"
+#include "core/gui/MessageService.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTimer;
+
+namespace quillon {
+
+struct LoadedText;
+class MainMenuBuilder;
+class StatusPanels;
+class TMemoExDark;
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // args: the command line without the program name and without our own
+    // "--" options.
+    explicit TFormMain(const QStringList &args, QWidget *parent = nullptr);
+    ~TFormMain() override;
+    TFormMain(const TFormMain &) = delete;
+    TFormMain &operator=(const TFormMain &) = delete;
+
+    // Routines other windows and commands call.
+    void LoadFile();
+    void LoadFileSecondTime();
+    void SetLoadIndexFromMenu();
+    void MemoStatus();
+    void handleDrop(const QStringList &names);
+    void openFileDialog();
+    void runCommand(const QString &code);
+
+    // Shows StrMsg-built text in the current language.
+    MessageAnswer showMessage(const QString &japanese, const QString &english,
+                              MessageButtons buttons = MessageButtons::Ok);
+
+    [[nodiscard]] TMemoExDark *textView() const { return Memo1; }
+    [[nodiscard]] StatusPanels *upperStatus() const { return StatusBarTop; }
+    [[nodiscard]] StatusPanels *lowerStatus() const { return StatusBarBottom; }
+    [[nodiscard]] QAction *commandAction(const QString &code) const;
+    [[nodiscard]] QComboBox *searchCombo() const { return ComboBoxSearch; }
+    [[nodiscard]] const MainSettings &settings() const { return m_settings; }
+    [[nodiscard]] bool isFilerStart() const { return m_args.size() == 2; }
+
+    // Main-window state other windows read.
+    QString StrLoadFileName;
+    qint64 IntLoadFileSize = 0;
+    int IntLoadCharIndex = 0;
+    int IntReadEncode1 = 1;
+    int IntReadReturn1 = 0;
+    int IntLoadCrLfIndex = 0;
+    QString StrLoadChar;
+    QString StrLoadReturn;
+    bool BoolUnKnownCharCode = false;
+    bool BoolLfInLine = false;
+    bool BoolFileReadOnly = false;
+    // The decoded lines: the same buffer the text view shows, never a copy.
+    std::shared_ptr<const TextBuffer> StrListLoadFileTmp;
+    QStringList StrListLog;
+    QStringList StrListDropName;
+    QStringList StrListScrollVale;
+    int IntScroll1 = 3, IntScroll2 = 17, IntScroll3 = 17;
+    int IntSfiftRet = 15, IntShiftEof = 12, IntShiftTab = 8, IntShiftDbcs = 13;
+    int TabStops = 16;
+    bool BoolBinaryRead = false;
+    bool BoolBinaryShow = false;
+    int IntBinaryIndex = 0, IntBinaryStart = 0, IntBinaryEnd = 0;
+    QString HarboHandle;
+    int IntSkinStyle = 0;
+    TColor FTextColorCarbon = 0x191919, FTextColorCharcoal = 0x232323, FTextColorDark = 0;
+    bool BoolJapanese = true;
+    bool BoolDeveloper = false;
+    QString StrMsg;
+    QString StrCsvSeparater;
+    // True while the hex dump is shown (commands of the text view stand still).
+    bool BoolBinaryView = false;
+
+    // The eleven timers, all stopped at creation.
+    std::array<QTimer *, 12> Timers{}; // Timers[1] .. Timers[11]
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createTimers();
+    void createLayout();
+    void createMenus();
+    void applySettingsToViews();
+    void createLanguageFolders();
+    void handleCommandLine();
+    void fillLog();
+    void setTitle();
+    void setPanel(int panel, const QString &text);
+    void refreshLineCountPanel();
+    void refreshReadOnlyPanel();
+    void refreshPanel0();
+    [[nodiscard]] QString readOnlyText() const;
+    void setReadSetting(int number);
+    void toggleCloseKey(const QString &code);
+    bool handleExitKey(QKeyEvent *event);
+    void closeViewer();
+    void onTimer(int index);
+    void reportLoadFailure(const LoadedText &loaded, const QString &path);
+    void applyLoadedText(const LoadedText &loaded);
+    void writeSettingsAtExit();
+
+    QStringList m_args;
+    QString m_shownFileName; // the file whose text is on screen
+    IniFile m_ini;
+    MainSettings m_settings;
+    bool m_shownOnce = false;
+    bool m_settingsWriteReported = false;
+
+    // Widgets, named as the program's own documentation names them.
+    QWidget *PanelMain = nullptr;
+    StatusPanels *StatusBarTop = nullptr;
+    StatusPanels *StatusBarBottom = nullptr;
+    QWidget *PanelSearch = nullptr;
+    QPushButton *ButtonSearchNext = nullptr;
+    QPushButton *ButtonSearchPrev = nullptr;
+    QLabel *LabelSearch = nullptr;
+    QComboBox *ComboBoxSearch = nullptr;
+    TMemoExDark *MemoLineNumber = nullptr;
+    TMemoExDark *Memo1 = nullptr;
+    QStackedWidget *m_menuStack = nullptr;
+    std::unique_ptr<MainMenuBuilder> m_menus;
+    QActionGroup *m_readGroup = nullptr;
+};
+
+} // namespace quillon

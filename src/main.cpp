@@ -1,0 +1,64 @@
+// Quillon: a read-only text file viewer for Japanese text.
+#include "core/GuessCommand.h"
+#include "core/gui/TFormMain.h"
+
+#include <QApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace {
+
+void printHelp(QTextStream &out)
+{
+    out << "Usage: Quillon [FILE]\n"
+           "       Quillon hwnd=HANDLE FILE\n"
+           "       Quillon --guess [--porcelain] FILE...\n"
+           "\n"
+           "Shows FILE read-only, detecting its character code (Shift_JIS, JIS, EUC-JP,\n"
+           "UTF-8, UTF-16) and line ends.\n"
+           "\n"
+           "  hwnd=HANDLE  the filer's window handle (started from the filer)\n"
+           "  --guess      print the detected character code and line end of each FILE\n"
+           "               without opening a window\n"
+           "  --porcelain  with --guess: tab-separated code number, line-end number,\n"
+           "               unknown-character flag, LF-in-CR-LF flag and the path\n"
+           "  --help       this text\n"
+           "  --version    the program's version\n";
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Our own "--" options run without a window (and without a display).
+    if (argc >= 2) {
+        const QString first = QString::fromLocal8Bit(argv[1]);
+        if (first == QLatin1String("--help") || first == QLatin1String("--version")
+            || first == QLatin1String("--guess")) {
+            QCoreApplication app(argc, argv);
+            QTextStream out(stdout);
+            QTextStream err(stderr);
+            if (first == QLatin1String("--help")) {
+                printHelp(out);
+                return 0;
+            }
+            if (first == QLatin1String("--version")) {
+                out << "Quillon " << QStringLiteral(QUILLON_VERSION) << '\n';
+                return 0;
+            }
+            QStringList args = app.arguments();
+            args.removeFirst(); // the program
+            args.removeFirst(); // --guess
+            return quillon::runGuess(args, out, err);
+        }
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon"));
+    QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    QStringList args = app.arguments();
+    args.removeFirst();
+    quillon::TFormMain window(args);
+    window.show();
+    return app.exec();
+}
