@@ -41,7 +41,7 @@ else
   exit 1
 fi
 
-"${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get update </dev/null
-"${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
+"${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get -q update </dev/null
+"${as_root[@]}" DEBIAN_FRONTEND=noninteractive apt-get -q install -y --no-install-recommends \
   "${missing[@]}" </dev/null
 echo "setup: done"
