@@ -15,7 +15,7 @@ if [[ ! -s $input || $generator -nt $input ]]; then
   "$generator" "$input.tmp"
   mv -f "$input.tmp" "$input"
 fi
-echo "input: $input ($(($(stat -c %s "$input") / 1000000)) MB)"
+echo "input: $input ($((($(stat -c %s "$input") + 500000) / 1000000)) MB)"
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
@@ -32,12 +32,17 @@ echo "iconv CP932->UTF-16LE: $best ms"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 failed=0
 shopt -s nullglob
-programs=(build/bench_*)
+programs=()
+for program in build/bench_*; do
+  # Skip what an earlier build left behind for a benchmark that is gone.
+  if [[ -f $program && -x $program && -f bench/$(basename "$program").cpp ]]; then
+    programs+=("$program")
+  fi
+done
 if ((${#programs[@]} == 0)); then
   echo "(no benchmark programs built yet: build/bench_*)"
 fi
 for program in "${programs[@]}"; do
-  [[ -f $program && -x $program ]] || continue
   if ! "$program" "$input" --reference-ms "$best"; then
     echo "bench.sh: $program failed" >&2
     failed=1
