@@ -42,8 +42,9 @@ TEST(CommandCatalogue, TableIsConsistent)
         // Default keys must be texts the key reader understands and writes back unchanged.
         for (int set : {0, 1}) {
             const QString key = c.defaultKey(set);
-            if (!key.isEmpty())
+            if (!key.isEmpty()) {
                 EXPECT_EQ(s(KeyText::write(KeyText::read(key))), s(key));
+            }
         }
         EXPECT_EQ(c.check == CheckKind::Radio, c.radioGroup != RadioGroup::None);
         EXPECT_EQ(CommandCatalogue::command(code), &c);
@@ -90,7 +91,7 @@ TEST(CommandCatalogue, InitKeyMapBuildsTheDefaultLines)
 
     // The command names come from the menu items' current captions when asked.
     const QStringList english = CommandCatalogue::InitKeyMap(
-        0, [](const CommandInfo &c) { return QStringLiteral("cmd ") + c.codeText(); });
+        0, [](const CommandInfo &c) -> QString { return QStringLiteral("cmd ") + c.codeText(); });
     EXPECT_EQ(s(english.at(11)), s(u"検索\tcmd 1101\tF\t1101"));
 }
 
