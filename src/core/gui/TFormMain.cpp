@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -219,45 +220,45 @@ void TFormMain::createLayout()
 
 void TFormMain::createMenus()
 {
-    m_menus = std::make_unique<MainMenuBuilder>();
-    m_menuStack = new QStackedWidget(this);
-    QMenuBar *mainBar = m_menus->buildMainMenu(m_menuStack);
-    m_menuStack->addWidget(mainBar);
-    setMenuWidget(m_menuStack);
+    m_menus = std::make_unique<MainMenuBuilder>(this);
+    setMenuWidget(m_menus->menuBarContainer());
 
-    for (QAction *a : m_menus->actions())
-        a->setEnabled(false);
+    // Everything starts greyed; only what works is enabled.
     for (const char *code : workingCommands) {
         if (QAction *a = commandAction(QLatin1String(code)))
             a->setEnabled(true);
     }
-    // Exactly one read setting is checked.
-    m_readGroup = new QActionGroup(this);
-    m_readGroup->setExclusive(true);
     for (int i = 0; i <= 10; ++i) {
-        QAction *a = commandAction(QLatin1String(readSettingCodes[i]));
-        if (!a)
-            continue;
-        a->setCheckable(true);
-        a->setChecked(m_settings.readSetting[size_t(i)]);
-        m_readGroup->addAction(a);
+        if (QAction *a = commandAction(QLatin1String(readSettingCodes[i])))
+            a->setChecked(m_settings.readSetting[size_t(i)]);
     }
     const std::pair<const char *, bool> toggles[] = {
         {"1551", m_settings.closeEsc}, {"1552", m_settings.closeEnter},
         {"1553", m_settings.closeQ},   {"1554", m_settings.closeX},
     };
     for (const auto &[code, on] : toggles) {
-        if (QAction *a = commandAction(QLatin1String(code))) {
-            a->setCheckable(true);
+        if (QAction *a = commandAction(QLatin1String(code)))
             a->setChecked(on);
+    }
+    const auto &actions = m_menus->commandActions();
+    for (auto it = actions.begin(); it != actions.end(); ++it) {
+        const QString code = it.key();
+        connect(it.value(), &QAction::triggered, this, [this, code] { runCommand(code); });
+    }
+
+    // The text view's popup: copy and select all work already.
+    for (const char *name : {"PopupCopy", "PopupSelectAll"}) {
+        if (QAction *a = m_menus->actionByName(QLatin1String(name))) {
+            a->setEnabled(true);
+            connect(a, &QAction::triggered, this, [this, name] {
+                runCommand(QLatin1String(name) == QLatin1String("PopupCopy") ? QStringLiteral("1201")
+                                                                               : QStringLiteral("1203"));
+            });
         }
     }
-    for (QAction *a : m_menus->actions()) {
-        const QString code = a->data().toString();
-        connect(a, &QAction::triggered, this, [this, code] { runCommand(code); });
-    }
-    // The popup menu of the text view: copy and select all work already.
-    Memo1->setContextMenuPolicy(Qt::ActionsContextMenu);
+    Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { m_menus->popupMenu()->popup(Memo1->mapToGlobal(pos)); });
 }
 
 QAction *TFormMain::commandAction(const QString &code) const
@@ -768,7 +769,7 @@ bool TFormMain::handleExitKey(QKeyEvent *event)
     const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
     if (mods != Qt::NoModifier || event->isAutoRepeat())
         return false;
-    if (m_menuStack && m_menuStack->currentIndex() != 0)
+    if (m_menus && m_menus->menuBarState() != MenuBarState::Normal)
         return false; // the search menu or the dummy menu is active
     bool close = false;
     switch (event->key()) {

@@ -144,9 +144,7 @@ private:
     QComboBox *ComboBoxSearch = nullptr;
     TMemoExDark *MemoLineNumber = nullptr;
     TMemoExDark *Memo1 = nullptr;
-    QStackedWidget *m_menuStack = nullptr;
     std::unique_ptr<MainMenuBuilder> m_menus;
-    QActionGroup *m_readGroup = nullptr;
 };
 
 } // namespace quillon
