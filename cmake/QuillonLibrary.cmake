@@ -26,4 +26,12 @@ function(quillon_subsystem name)
     endif()
     target_link_libraries(quillon_${name}_gui PUBLIC quillon_options ${logic_dep} Qt6::Widgets ${ARG_GUI_LINKS})
   endif()
+  # A folder without sources yet still gives its names, so that other
+  # targets can already list it among their links.
+  if(NOT logic_src)
+    add_library(quillon_${name} INTERFACE)
+  endif()
+  if(NOT gui_src)
+    add_library(quillon_${name}_gui INTERFACE)
+  endif()
 endfunction()
