@@ -91,6 +91,10 @@ void TMemoExDark::setBuffer(std::shared_ptr<const TextBuffer> buffer)
     m_longestMeasured = false;
     m_widestSeen = 0;
     m_widthCache.clear();
+    if (m_wrapMode == WrapMode::WidgetWidth) {
+        m_wrapWidth = textRect().width() - CaretWidth;
+        m_wrap.reset(m_buffer.get(), &m_geometry, m_wrapWidth);
+    }
 
     updateScrollBars();
     verticalScrollBar()->setValue(0);
@@ -104,26 +108,36 @@ void TMemoExDark::setBuffer(std::shared_ptr<const TextBuffer> buffer)
 
 int TMemoExDark::displayLineCount() const
 {
+    if (m_wrapMode == WrapMode::WidgetWidth)
+        return m_wrap.displayLineCount();
     return m_buffer->lineCount();
 }
 
 int TMemoExDark::displayLineOf(int pos) const
 {
+    if (m_wrapMode == WrapMode::WidgetWidth)
+        return m_wrap.displayLineOf(pos);
     return m_buffer->lineOf(std::clamp(pos, 0, m_buffer->length()));
 }
 
 int TMemoExDark::displayLineStart(int dl) const
 {
+    if (m_wrapMode == WrapMode::WidgetWidth)
+        return m_wrap.displayLineStart(dl);
     return m_buffer->lineStart(dl);
 }
 
 int TMemoExDark::displayLineLength(int dl) const
 {
+    if (m_wrapMode == WrapMode::WidgetWidth)
+        return m_wrap.displayLineLength(dl);
     return m_buffer->lineLength(dl);
 }
 
 QStringView TMemoExDark::displayLineText(int dl) const
 {
+    if (m_wrapMode == WrapMode::WidgetWidth)
+        return QStringView(m_buffer->text()).mid(displayLineStart(dl), displayLineLength(dl));
     return m_buffer->line(dl);
 }
 
@@ -200,8 +214,7 @@ QRect TMemoExDark::textRect() const
 void TMemoExDark::setTextMargins(const QMargins &m)
 {
     m_margins = m;
-    updateScrollBars();
-    viewport()->update();
+    rewrap();
 }
 
 qreal TMemoExDark::contentWidth() const
@@ -221,7 +234,9 @@ void TMemoExDark::updateScrollBars()
     v->setSingleStep(1);
 
     QScrollBar *h = horizontalScrollBar();
-    const qreal width = std::min<qreal>(contentWidth() + CaretWidth, std::numeric_limits<int>::max() / 2);
+    const qreal width = m_wrapMode == WrapMode::WidgetWidth
+                            ? 0
+                            : std::min<qreal>(contentWidth() + CaretWidth, std::numeric_limits<int>::max() / 2);
     h->setRange(0, std::max(0, int(std::ceil(width)) - tr.width()));
     h->setPageStep(std::max(1, tr.width()));
     h->setSingleStep(std::max(1, int(std::ceil(m_avgCharWidth))));
@@ -249,6 +264,8 @@ qreal TMemoExDark::measuredLineWidth(int dl) const
     if (m_widthCache.size() >= WidthCacheLimit)
         m_widthCache.clear();
     m_widthCache.insert(dl, w);
+    if (m_wrapMode == WrapMode::WidgetWidth)
+        return w; // no horizontal range to keep
     const qreal before = contentWidth();
     if (dl == m_longestLine)
         m_longestMeasured = true;
@@ -290,8 +307,7 @@ void TMemoExDark::updateMetrics()
     m_widthCache.clear();
     m_widestSeen = 0;
     m_longestMeasured = false;
-    updateScrollBars();
-    viewport()->update();
+    rewrap(true);
 }
 
 void TMemoExDark::setTabStopDialogUnits(int units)
@@ -303,8 +319,7 @@ void TMemoExDark::setTabStopDialogUnits(int units)
     m_widthCache.clear();
     m_widestSeen = 0;
     m_longestMeasured = false;
-    updateScrollBars();
-    viewport()->update();
+    rewrap(true);
 }
 
 std::optional<QPoint> TMemoExDark::positionToPoint(int pos) const
@@ -442,10 +457,34 @@ void TMemoExDark::verticalMove(int lines, bool extend)
 
 void TMemoExDark::setWrapMode(WrapMode mode)
 {
-    // Wrapping at the widget's width arrives with the display-line index;
-    // until then the view stays unwrapped.
-    if (mode == WrapMode::NoWrap)
-        m_wrapMode = mode;
+    if (mode == m_wrapMode)
+        return;
+    const int top = displayLineStart(firstVisibleLine());
+    m_wrapMode = mode;
+    setHorizontalScrollBarPolicy(mode == WrapMode::WidgetWidth ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    m_wrapWidth = -1;
+    rewrap();
+    setHorizontalOffset(0);
+    setFirstVisibleLine(displayLineOf(top));
+    m_goalX = -1;
+    emit caretMoved(); // the caret's line number changed meaning
+}
+
+void TMemoExDark::rewrap(bool force)
+{
+    if (m_wrapMode == WrapMode::WidgetWidth) {
+        const int width = textRect().width() - CaretWidth;
+        if (force || width != m_wrapWidth) {
+            const int top = m_wrapWidth < 0 ? -1 : displayLineStart(firstVisibleLine());
+            m_wrap.reset(m_buffer.get(), &m_geometry, width);
+            m_wrapWidth = width;
+            updateScrollBars();
+            if (top >= 0)
+                setFirstVisibleLine(displayLineOf(top));
+        }
+    }
+    updateScrollBars();
+    viewport()->update();
 }
 
 // ---- colours and mark offsets ----------------------------------------------
@@ -642,7 +681,7 @@ bool TMemoExDark::event(QEvent *e)
 void TMemoExDark::resizeEvent(QResizeEvent *e)
 {
     QAbstractScrollArea::resizeEvent(e);
-    updateScrollBars();
+    rewrap();
 }
 
 void TMemoExDark::changeEvent(QEvent *e)

@@ -4,6 +4,7 @@
 // Positions are UTF-16 offsets into the buffer's text (lines joined by CR LF).
 #include "core/TextBuffer.h"
 #include "core/TextViewGeometry.h"
+#include "core/WrapIndex.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -89,7 +90,9 @@ public:
     [[nodiscard]] int tabStopDialogUnits() const { return m_tabUnits; }
     [[nodiscard]] qreal tabStopWidth() const { return m_geometry.tabWidth(); }
 
-    // Only NoWrap works yet; WidgetWidth is ignored until wrapping arrives.
+    // WidgetWidth breaks lines at the text rectangle's width (after a space
+    // where one fits) and hides the horizontal scroll bar; every line number
+    // of this class then counts display lines. The first line in view stays.
     void setWrapMode(WrapMode mode);
     [[nodiscard]] WrapMode wrapMode() const { return m_wrapMode; }
 
@@ -158,6 +161,9 @@ private:
     [[nodiscard]] QStringView displayLineText(int dl) const;
 
     void updateMetrics();
+    // Breaks the lines again (wrap on) when the width changed or force is
+    // set, keeping the top line's text in view; then refreshes the ranges.
+    void rewrap(bool force = false);
     void updateScrollBars();
     void scheduleScrollBarUpdate();
     qreal measuredLineWidth(int dl) const;
@@ -175,6 +181,8 @@ private:
     std::shared_ptr<const TextBuffer> m_buffer;
     TextViewGeometry m_geometry;
     WrapMode m_wrapMode = WrapMode::NoWrap;
+    WrapIndex m_wrap;
+    int m_wrapWidth = -1;
 
     int m_anchor = 0;
     int m_caret = 0;

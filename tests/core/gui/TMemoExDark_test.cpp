@@ -475,11 +475,65 @@ private slots:
         QCOMPARE(img.pixelColor(2, midY), QColor(Qt::white));
     }
 
-    void wrapModeStaysOffUntilSupported()
+    void wrapAtWidgetWidth()
     {
-        show(QStringLiteral("abc"));
+        const QString longLine = QString(100, QLatin1Char('x')) + QStringLiteral(" tail");
+        show(QStringLiteral("short\r\n") + longLine + QStringLiteral("\r\nend"));
+        QCOMPARE(m_view->lineCount(), 3);
+        QSignalSpy caret(m_view.get(), &TMemoExDark::caretMoved);
         m_view->setWrapMode(TMemoExDark::WrapMode::WidgetWidth);
-        QCOMPARE(m_view->wrapMode(), TMemoExDark::WrapMode::NoWrap);
+        QCOMPARE(m_view->wrapMode(), TMemoExDark::WrapMode::WidgetWidth);
+        QCOMPARE(caret.count(), 1); // line numbers change meaning
+        QCOMPARE(m_view->horizontalScrollBar()->maximum(), 0);
+        const int lines = m_view->lineCount();
+        QVERIFY(lines > 4);
+        QCOMPARE(m_view->lineStart(1), 7);
+        // The display lines cover the long line without gaps, each fits.
+        int pos = 7;
+        for (int dl = 1; dl < lines - 1; ++dl) {
+            QCOMPARE(m_view->lineStart(dl), pos);
+            pos += m_view->lineLength(dl);
+            QVERIFY(m_view->lineLength(dl) > 0);
+            const auto a = m_view->positionToPoint(m_view->lineStart(dl));
+            const auto b = m_view->positionToPoint(m_view->lineStart(dl) + m_view->lineLength(dl) - 1);
+            QCOMPARE(a->y(), b->y());
+            QVERIFY(b->x() < m_view->textRect().right());
+        }
+        QCOMPARE(pos, 7 + int(longLine.size()));
+        QCOMPARE(m_view->lineStart(lines - 1), 7 + int(longLine.size()) + 2);
+        // A word that would be cut moves whole to the next line.
+        const int perLine = m_view->lineLength(1);
+        m_view->setBuffer(makeBuffer(QString(perLine - 2, QLatin1Char('x')) + QStringLiteral(" tail")));
+        QCOMPARE(m_view->lineCount(), 2);
+        QCOMPARE(m_view->lineStart(1), perLine - 1);
+        m_view->setBuffer(makeBuffer(QStringLiteral("short\r\n") + longLine + QStringLiteral("\r\nend")));
+        QCOMPARE(m_view->lineCount(), lines);
+
+        // Down keeps the column from one display line to the next.
+        m_view->setCaretPosition(7 + 3);
+        QTest::keyClick(m_view.get(), Qt::Key_Down);
+        QCOMPARE(m_view->caretPosition(), m_view->lineStart(2) + 3);
+        QCOMPARE(m_view->lineFromPosition(m_view->caretPosition()), 2);
+
+        // Narrower: more display lines; the top line's text stays on top.
+        QString many;
+        for (int i = 0; i < 60; ++i)
+            many += longLine + QStringLiteral("\n");
+        m_view->setBuffer(makeBuffer(many));
+        const int wideCount = m_view->lineCount();
+        m_view->setFirstVisibleLine(21);
+        QCOMPARE(m_view->firstVisibleLine(), 21);
+        const int topPos = m_view->lineStart(21);
+        m_view->resize(200, 300);
+        QTRY_VERIFY(m_view->lineCount() > wideCount);
+        QCOMPARE(m_view->lineFromPosition(topPos), m_view->firstVisibleLine());
+        QVERIFY(m_view->firstVisibleLine() > 21);
+
+        // Back to buffer lines, still at the same text.
+        m_view->setWrapMode(TMemoExDark::WrapMode::NoWrap);
+        QCOMPARE(m_view->lineCount(), 61);
+        QCOMPARE(m_view->firstVisibleLine(), m_view->lineFromPosition(topPos));
+        QVERIFY(m_view->horizontalScrollBar()->maximum() > 0);
     }
 };
 
