@@ -18,7 +18,7 @@ void TextViewGeometry::setMeasure(Measure measure)
     m_astral.clear();
 }
 
-qreal TextViewGeometry::advance(char32_t cp) const
+qreal TextViewGeometry::measure(char32_t cp) const
 {
     if (!m_measure)
         return 0;

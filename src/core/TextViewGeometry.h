@@ -26,7 +26,15 @@ public:
     [[nodiscard]] qreal tabWidth() const { return m_tabWidth; }
 
     // Cached advance of one code point (not TAB).
-    [[nodiscard]] qreal advance(char32_t cp) const;
+    [[nodiscard]] qreal advance(char32_t cp) const
+    {
+        if (cp < 0x10000 && !m_bmp.empty()) {
+            const float w = m_bmp[cp];
+            if (w >= 0)
+                return w;
+        }
+        return measure(cp);
+    }
     // Advance of the character starting at index i of line, drawn at pen x.
     [[nodiscard]] qreal advanceAt(QStringView line, int i, qreal x) const;
 
@@ -76,6 +84,8 @@ public:
     [[nodiscard]] static Span wordAt(QStringView line, int column);
 
 private:
+    [[nodiscard]] qreal measure(char32_t cp) const;
+
     Measure m_measure;
     mutable std::vector<float> m_bmp; // advances of U+0000..U+FFFF, < 0 until measured
     mutable std::unordered_map<char32_t, float> m_astral;

@@ -25,8 +25,8 @@ std::vector<int> WrapIndex::breakLine(QStringView line, const TextViewGeometry &
     int i = 0;
     while (i < n) {
         const int len = TextViewGeometry::charLength(line, i);
-        // Tabs expand from the start of their display line.
-        const qreal w = geometry.advanceAt(line.mid(segStart), i - segStart, x);
+        // x counts from the start of the display line, so tabs expand from there.
+        const qreal w = geometry.advanceAt(line, i, x);
         if (x + w > width && i > segStart) {
             const int at = (lastBreak > segStart && lastBreak <= i) ? lastBreak : i;
             starts.push_back(at);

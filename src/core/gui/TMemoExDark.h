@@ -130,8 +130,10 @@ signals:
     void vScrolled();
 
 protected:
-    // Drawn after the text in the same paint pass, for display lines
-    // firstLine..lastLine; the painter's font is the view's font.
+    // Drawn after the text in the same paint pass, for the display lines
+    // firstLine..lastLine the dirty area touches (lastLine < firstLine when
+    // it touches none, e.g. only the space below the last line). The painter
+    // is clipped to the text rectangle and holds the view's font.
     virtual void paintMarks(QPainter &painter, int firstLine, int lastLine);
 
     // Pixel geometry for subclasses that paint over the text.
