@@ -36,11 +36,18 @@ public:
             plain(c);
         }
     }
-    // Bytes 0x00-0x7F, one unit each.
+    // Bytes 0x00-0x7F, one unit each. Short runs (a space or a digit between
+    // Japanese characters) are staged like any unit; long ones go to the
+    // sink in bulk.
     inline void ascii(const char *s, qsizetype n)
     {
-        flush();
-        m_sink.putLatin1(s, n);
+        if (n >= 64) {
+            flush();
+            m_sink.putLatin1(s, n);
+            return;
+        }
+        for (qsizetype i = 0; i < n; ++i)
+            unit(char16_t(s[i]));
     }
     inline void codePoint(char32_t cp)
     {
