@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -248,7 +249,7 @@ void TFormMain::createMenus()
 
     // The text view's popup: copy and select all work already.
     for (const char *name : {"PopupCopy", "PopupSelectAll"}) {
-        if (QAction *a = m_menus->actionByName(QLatin1String(name))) {
+        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name))) {
             a->setEnabled(true);
             connect(a, &QAction::triggered, this, [this, name] {
                 runCommand(QLatin1String(name) == QLatin1String("PopupCopy") ? QStringLiteral("1201")
@@ -778,7 +779,7 @@ bool TFormMain::handleExitKey(QKeyEvent *event)
         break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        close = m_settings.closeEnter && !ComboBoxSearch->hasFocus() && QApplication::focusWidget() != ComboBoxSearch->lineEdit();
+        close = m_settings.closeEnter && !ComboBoxSearch->hasFocus() && QApplication::focusWidget() != static_cast<QWidget *>(ComboBoxSearch->lineEdit());
         break;
     case Qt::Key_Q:
         close = m_settings.closeQ;
