@@ -4,6 +4,7 @@
 #include "core/CharCode.h"
 #include "core/ColorText.h"
 #include "core/TextLoader.h"
+#include "core/gui/FontSubstitutes.h"
 #include "core/gui/StatusPanels.h"
 #include "core/gui/TMemoExDark.h"
 #include "keymap/gui/MainMenuBuilder.h"
@@ -61,6 +62,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     , m_args(args)
     , m_ini(AppPaths::settingsPath())
 {
+    installFontSubstitutes();
     // Creation, step 1: timers stopped, drops accepted, lists empty, title.
     createTimers();
     setAcceptDrops(true);
