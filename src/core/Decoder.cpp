@@ -32,10 +32,10 @@ qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes)
 {
     if (kind == DecoderKind::Utf16Be || kind == DecoderKind::Utf16Le)
         return bytes.size();
-    qsizetype breaks = 0;
-    for (const char c : bytes)
-        breaks += (c == '\r') + (c == '\n');
-    return bytes.size() + breaks;
+    // Every byte gives at most one unit, and a CR or LF byte at most two (it
+    // becomes CR LF). Reserved address space is not memory until written, so
+    // the bound need not be tight; counting the breaks would cost a pass.
+    return bytes.size() * 2;
 }
 
 } // namespace quillon
