@@ -43,13 +43,6 @@ QString J(const char16_t *s)
 const char *const readSettingCodes[] = {"1321", "1301", "1302", "1303", "1304", "1305",
                                         "1306", "1307", "1308", "1309", "1310"};
 
-// What this window already does; every other catalogue command stays greyed
-// until its window or behaviour exists.
-const char *const workingCommands[] = {
-    "1001", "1031", "1201", "1203", "1301", "1302", "1303", "1304", "1305", "1306", "1307",
-    "1308", "1309", "1310", "1321", "1551", "1552", "1553", "1554", "1902", "1903", "1904",
-};
-
 QColor qcolor(TColor c)
 {
     return QColor::fromRgb(colorToRgb(c));
@@ -226,11 +219,6 @@ void TFormMain::createMenus()
     m_menus = std::make_unique<MainMenuBuilder>(this);
     setMenuWidget(m_menus->menuBarContainer());
 
-    // Everything starts greyed; only what works is enabled.
-    for (const char *code : workingCommands) {
-        if (QAction *a = commandAction(QLatin1String(code)))
-            a->setEnabled(true);
-    }
     for (int i = 0; i <= 10; ++i) {
         if (QAction *a = commandAction(QLatin1String(readSettingCodes[i])))
             a->setChecked(m_settings.readSetting[size_t(i)]);
@@ -248,6 +236,13 @@ void TFormMain::createMenus()
         const QString code = it.key();
         connect(it.value(), &QAction::triggered, this, [this, code] { runCommand(code); });
     }
+    // Everything starts greyed; each area enables what it has built.
+    registerFileCommands();
+    registerViewCommands();
+    registerNavigationCommands();
+    registerSearchCommands();
+    registerKeyMapCommands();
+    registerLanguageCommands();
 
     // The text view's popup: copy and select all work already.
     for (const char *name : {"PopupCopy", "PopupSelectAll"}) {
@@ -667,47 +662,34 @@ void TFormMain::setPanel(int panel, const QString &text)
     StatusBarBottom->setPanelText(panel, text);
 }
 
+void TFormMain::registerCommand(const QString &code, std::function<void()> handler)
+{
+    m_commands.insert(code, std::move(handler));
+    if (QAction *a = commandAction(code))
+        a->setEnabled(true);
+}
+
 void TFormMain::runCommand(const QString &code)
 {
-    const int n = code.toInt();
-    if (n >= 1301 && n <= 1310) {
-        setReadSetting(n - 1300);
-        return;
-    }
-    switch (n) {
-    case 1001:
-        openFileDialog();
-        break;
-    case 1031:
-        close();
-        break;
-    case 1201:
-        Memo1->copy();
-        break;
-    case 1203:
-        Memo1->selectAll();
-        break;
-    case 1321:
-        setReadSetting(0);
-        break;
-    case 1551:
-    case 1552:
-    case 1553:
-    case 1554:
-        toggleCloseKey(code);
-        break;
-    case 1902:
-        showMinimized();
-        break;
-    case 1903:
-        showNormal();
-        break;
-    case 1904:
-        showMaximized();
-        break;
-    default:
-        break;
-    }
+    const auto it = m_commands.constFind(code);
+    if (it != m_commands.constEnd())
+        (*it)();
+}
+
+void TFormMain::registerFileCommands()
+{
+    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
+    reg("1001", [this] { openFileDialog(); });
+    reg("1031", [this] { close(); });
+    reg("1201", [this] { Memo1->copy(); });
+    reg("1203", [this] { Memo1->selectAll(); });
+    for (int i = 0; i <= 10; ++i)
+        reg(readSettingCodes[i], [this, i] { setReadSetting(i); });
+    for (const char *code : {"1551", "1552", "1553", "1554"})
+        reg(code, [this, code] { toggleCloseKey(QLatin1String(code)); });
+    reg("1902", [this] { showMinimized(); });
+    reg("1903", [this] { showNormal(); });
+    reg("1904", [this] { showMaximized(); });
 }
 
 void TFormMain::setReadSetting(int number)

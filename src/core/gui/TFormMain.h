@@ -10,7 +10,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <QHash>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -45,7 +47,10 @@ public:
     void MemoStatus();
     void handleDrop(const QStringList &names);
     void openFileDialog();
+    // Runs the command of a catalogue code, as its menu item and key do.
     void runCommand(const QString &code);
+    // Connects a code to its behaviour and enables its menu item.
+    void registerCommand(const QString &code, std::function<void()> handler);
 
     // Shows StrMsg-built text in the current language.
     MessageAnswer showMessage(const QString &japanese, const QString &english,
@@ -92,6 +97,16 @@ public:
     // True while the hex dump is shown (commands of the text view stand still).
     bool BoolBinaryView = false;
 
+    // State of the view: marks, line numbers, wrapping, status (TFormMainView.cpp).
+
+    // State of scrolling and selection commands (TFormMainNavigation.cpp).
+
+    // Search state (TFormMainSearch.cpp).
+
+    // Key map state (TFormMainKeys.cpp).
+
+    // Language state (TFormMainLanguage.cpp).
+
     // The eleven timers, all stopped at creation.
     std::array<QTimer *, 12> Timers{}; // Timers[1] .. Timers[11]
 
@@ -104,6 +119,14 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Each area of the window registers its commands from its own file.
+    void registerFileCommands();       // TFormMain.cpp: open, exit, read settings, exit keys, window size
+    void registerViewCommands();       // TFormMainView.cpp: marks, line numbers, wrap, status, fonts
+    void registerNavigationCommands(); // TFormMainNavigation.cpp: scrolling, cursor, selection, copy
+    void registerSearchCommands();     // TFormMainSearch.cpp: find dialog, search bar
+    void registerKeyMapCommands();     // TFormMainKeys.cpp: key map, editor cursor mode
+    void registerLanguageCommands();   // TFormMainLanguage.cpp: Japanese / English
+
     void createTimers();
     void createLayout();
     void createMenus();
@@ -126,6 +149,17 @@ private:
     void applyLoadedText(const LoadedText &loaded);
     void writeSettingsAtExit();
 
+    // View helpers (TFormMainView.cpp).
+
+    // Navigation helpers (TFormMainNavigation.cpp).
+
+    // Search helpers (TFormMainSearch.cpp).
+
+    // Key map helpers (TFormMainKeys.cpp).
+
+    // Language helpers (TFormMainLanguage.cpp).
+
+    QHash<QString, std::function<void()>> m_commands;
     QStringList m_args;
     QString m_shownFileName; // the file whose text is on screen
     IniFile m_ini;
