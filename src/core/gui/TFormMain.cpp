@@ -626,6 +626,12 @@ void TFormMain::MemoStatus()
                              : QStringLiteral("Row:%1 Col:%2").arg(line + 1).arg(column));
 }
 
+void TFormMain::leaveLineNumberSelection()
+{
+    BoolLineNumberSelect = false;
+    refreshReadOnlyPanel();
+}
+
 void TFormMain::refreshLineCountPanel()
 {
     const int count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;

@@ -45,6 +45,8 @@ public:
     void LoadFileSecondTime();
     void SetLoadIndexFromMenu();
     void MemoStatus();
+    // Ends line-number selection mode; panel 3 shows the read-only text again.
+    void leaveLineNumberSelection();
     void handleDrop(const QStringList &names);
     void openFileDialog();
     // Runs the command of a catalogue code, as its menu item and key do.
@@ -98,6 +100,9 @@ public:
     bool BoolBinaryView = false;
 
     // State of the view: marks, line numbers, wrapping, status (TFormMainView.cpp).
+    // Line-number selection mode: copy and append-copy take these lines.
+    bool BoolLineNumberSelect = false;
+    QStringList StrListSelectNumber;
 
     // State of scrolling and selection commands (TFormMainNavigation.cpp).
 
