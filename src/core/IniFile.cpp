@@ -100,15 +100,12 @@ bool IniFile::createIfMissing()
     return r.ok;
 }
 
-QString IniFile::readString(const QString &section, const QString &key, const QString &def) const
+bool IniFile::lookup(const QString &section, const QString &key, QString *value) const
 {
-    const Lookup l = lookup(Utf16TextFile::readLines(m_path), section, key);
-    return l.found ? l.value : def;
-}
-
-bool IniFile::hasKey(const QString &section, const QString &key) const
-{
-    return lookup(Utf16TextFile::readLines(m_path), section, key).found;
+    const Lookup l = quillon::lookup(Utf16TextFile::readLines(m_path), section, key);
+    if (l.found && value)
+        *value = l.value;
+    return l.found;
 }
 
 QStringList IniFile::sectionKeys(const QString &section) const
@@ -157,23 +154,34 @@ bool IniFile::parseInteger(const QString &text, int *value)
     return true;
 }
 
-bool IniFile::readBool(const QString &section, const QString &key, bool def) const
+QString IniAccess::readString(const QString &section, const QString &key, const QString &def) const
+{
+    QString v;
+    return lookup(section, key, &v) ? v : def;
+}
+
+bool IniAccess::hasKey(const QString &section, const QString &key) const
+{
+    return lookup(section, key, nullptr);
+}
+
+bool IniAccess::readBool(const QString &section, const QString &key, bool def) const
 {
     int v = 0;
-    if (!parseInteger(readString(section, key), &v))
+    if (!IniFile::parseInteger(readString(section, key), &v))
         return def;
     return v != 0;
 }
 
-int IniFile::readInteger(const QString &section, const QString &key, int def) const
+int IniAccess::readInteger(const QString &section, const QString &key, int def) const
 {
     int v = 0;
-    if (!parseInteger(readString(section, key), &v))
+    if (!IniFile::parseInteger(readString(section, key), &v))
         return def;
     return v;
 }
 
-TColor IniFile::readColor(const QString &section, const QString &key, TColor def) const
+TColor IniAccess::readColor(const QString &section, const QString &key, TColor def) const
 {
     TColor c = 0;
     if (!textToColor(readString(section, key), &c))
@@ -181,45 +189,43 @@ TColor IniFile::readColor(const QString &section, const QString &key, TColor def
     return c;
 }
 
-bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
-{
-    return update(section, key, &value);
-}
-
-bool IniFile::writeBool(const QString &section, const QString &key, bool value)
+bool IniAccess::writeBool(const QString &section, const QString &key, bool value)
 {
     return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool IniFile::writeInteger(const QString &section, const QString &key, int value)
+bool IniAccess::writeInteger(const QString &section, const QString &key, int value)
 {
     return writeString(section, key, QString::number(value));
 }
 
-bool IniFile::writeColor(const QString &section, const QString &key, TColor value)
+bool IniAccess::writeColor(const QString &section, const QString &key, TColor value)
 {
     return writeString(section, key, colorToText(value));
 }
 
-bool IniFile::deleteKey(const QString &section, const QString &key)
+bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    return update(section, key, nullptr);
+    return update({Change{section, key, value, false}});
 }
 
-bool IniFile::update(const QString &section, const QString &key, const QString *value)
+bool IniFile::deleteKey(const QString &section, const QString &key)
 {
-    // Held from read to rename, so another viewer's write in between is not lost.
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    const bool locked = lock.tryLock(3000);
-    (void)locked; // an unlockable folder still gets the atomic write attempt
+    return update({Change{section, key, QString(), true}});
+}
 
-    QStringList lines = Utf16TextFile::readLines(m_path);
-    // A key or section name with a line break or '=' would corrupt the file.
-    if (section.contains(u'\n') || section.contains(u'\r') || section.contains(u']') || key.contains(u'=')
-        || key.contains(u'\n') || key.contains(u'\r')) {
-        return false;
-    }
+namespace {
+
+bool validName(const QString &section, const QString &key)
+{
+    // A name with a line break, "]" or "=" would corrupt the file.
+    return !(section.contains(u'\n') || section.contains(u'\r') || section.contains(u']') || key.contains(u'=')
+             || key.contains(u'\n') || key.contains(u'\r') || key.trimmed().isEmpty());
+}
+
+// Sets (or erases) one key in the lines of a settings text.
+void applyChange(QStringList &lines, const QString &section, const QString &key, const QString *value)
+{
     QString v;
     if (value) {
         v = *value;
@@ -228,8 +234,8 @@ bool IniFile::update(const QString &section, const QString &key, const QString *
     const QString newLine = key + QLatin1Char('=') + v;
 
     qsizetype sectionLine = -1, lastInSection = -1;
-    bool inSection = false, done = false;
-    for (qsizetype i = 0; i < lines.size() && !done; ++i) {
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
         const QStringView name = sectionName(lines[i]);
         if (!name.isNull()) {
             if (inSection)
@@ -251,23 +257,86 @@ bool IniFile::update(const QString &section, const QString &key, const QString *
                 lines[i] = newLine;
             else
                 lines.removeAt(i);
-            done = true;
+            return;
         }
     }
-    if (!done) {
-        if (!value)
-            return true; // nothing to delete
-        if (sectionLine < 0) {
-            lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
-            lines.append(newLine);
-        } else {
-            lines.insert(lastInSection + 1, newLine);
-        }
+    if (!value)
+        return; // nothing to delete
+    if (sectionLine < 0) {
+        lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        lines.append(newLine);
+    } else {
+        lines.insert(lastInSection + 1, newLine);
     }
+}
+
+} // namespace
+
+bool IniFile::update(const QList<Change> &changes)
+{
+    QList<Change> valid;
+    for (const Change &c : changes) {
+        if (validName(c.section, c.key))
+            valid.append(c);
+    }
+    if (valid.isEmpty())
+        return changes.isEmpty();
+
+    // Held from read to rename, so another viewer's write in between is not lost.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    (void)lock.tryLock(3000); // an unlockable folder still gets the atomic write attempt
+
+    QStringList lines = Utf16TextFile::readLines(m_path);
+    for (const Change &c : valid)
+        applyChange(lines, c.section, c.key, c.erase ? nullptr : &c.value);
     const WriteResult r = Utf16TextFile::writeLines(m_path, lines);
     if (!r.ok)
         reportFailure(r.error);
-    return r.ok;
+    return r.ok && valid.size() == changes.size();
+}
+
+IniBatch::IniBatch(IniFile &file)
+    : m_file(file)
+    , m_lines(Utf16TextFile::readLines(file.path()))
+{
+}
+
+IniBatch::~IniBatch()
+{
+    commit();
+}
+
+bool IniBatch::lookup(const QString &section, const QString &key, QString *value) const
+{
+    // A key written through the batch reads back as written.
+    for (auto it = m_changes.crbegin(); it != m_changes.crend(); ++it) {
+        if (sameName(it->section, section) && sameName(it->key, key)) {
+            if (value)
+                *value = it->value;
+            return !it->erase;
+        }
+    }
+    const Lookup l = quillon::lookup(m_lines, section, key);
+    if (l.found && value)
+        *value = l.value;
+    return l.found;
+}
+
+bool IniBatch::writeString(const QString &section, const QString &key, const QString &value)
+{
+    if (!validName(section, key))
+        return false;
+    m_changes.append(IniFile::Change{section, key, value, false});
+    return true;
+}
+
+bool IniBatch::commit()
+{
+    if (m_changes.isEmpty())
+        return true;
+    const QList<IniFile::Change> changes = std::exchange(m_changes, {});
+    return m_file.update(changes);
 }
 
 void IniFile::reportFailure(const QString &reason)

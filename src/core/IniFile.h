@@ -14,16 +14,14 @@ namespace quillon {
 // Colours as stored: 00BBGGRR.
 using TColor = uint32_t;
 
-class IniFile {
+// Typed access to settings text, shared by the file itself and by a batch.
+class IniAccess {
 public:
-    explicit IniFile(QString path);
+    virtual ~IniAccess() = default;
 
-    [[nodiscard]] const QString &path() const { return m_path; }
-
-    // Creates the file holding only the byte-order mark when it is missing.
-    // Returns false (and reports) when it cannot be created.
-    bool createIfMissing();
-    [[nodiscard]] bool exists() const;
+    // The value of a key, or false when the key is absent.
+    [[nodiscard]] virtual bool lookup(const QString &section, const QString &key, QString *value) const = 0;
+    virtual bool writeString(const QString &section, const QString &key, const QString &value) = 0;
 
     [[nodiscard]] QString readString(const QString &section, const QString &key,
                                      const QString &def = QString()) const;
@@ -34,13 +32,28 @@ public:
     // A colour name, "$00BBGGRR" or a decimal number.
     [[nodiscard]] TColor readColor(const QString &section, const QString &key, TColor def) const;
     [[nodiscard]] bool hasKey(const QString &section, const QString &key) const;
-    [[nodiscard]] QStringList sectionKeys(const QString &section) const;
 
-    bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeBool(const QString &section, const QString &key, bool value);
     bool writeInteger(const QString &section, const QString &key, int value);
     bool writeColor(const QString &section, const QString &key, TColor value);
+};
+
+class IniFile : public IniAccess {
+public:
+    explicit IniFile(QString path);
+
+    [[nodiscard]] const QString &path() const { return m_path; }
+
+    // Creates the file holding only the byte-order mark when it is missing.
+    // Returns false (and reports) when it cannot be created.
+    bool createIfMissing();
+    [[nodiscard]] bool exists() const;
+
+    [[nodiscard]] bool lookup(const QString &section, const QString &key, QString *value) const override;
+    using IniAccess::writeString;
+    bool writeString(const QString &section, const QString &key, const QString &value) override;
     bool deleteKey(const QString &section, const QString &key);
+    [[nodiscard]] QStringList sectionKeys(const QString &section) const;
 
     // Called with the file's path and the system's reason the first time a
     // write fails; later failures of the same file are not reported again.
@@ -53,10 +66,39 @@ public:
     [[nodiscard]] static bool parseInteger(const QString &text, int *value);
 
 private:
-    bool update(const QString &section, const QString &key, const QString *value);
+    friend class IniBatch;
+    struct Change {
+        QString section, key, value;
+        bool erase = false;
+    };
+    // Applies changes under the lock to what the file holds now, in one write.
+    bool update(const QList<Change> &changes);
     void reportFailure(const QString &reason);
 
     QString m_path;
+};
+
+// Many keys at one moment: the file is read once when the batch starts and
+// written once when it commits (or is destroyed), under the lock, applying
+// only the keys written through the batch to what the file holds then. Start
+// and exit of a window read and write dozens of keys this way instead of
+// opening, parsing and replacing the file for every one of them.
+class IniBatch : public IniAccess {
+public:
+    explicit IniBatch(IniFile &file);
+    ~IniBatch() override;
+    IniBatch(const IniBatch &) = delete;
+    IniBatch &operator=(const IniBatch &) = delete;
+
+    [[nodiscard]] bool lookup(const QString &section, const QString &key, QString *value) const override;
+    using IniAccess::writeString;
+    bool writeString(const QString &section, const QString &key, const QString &value) override;
+    bool commit();
+
+private:
+    IniFile &m_file;
+    QStringList m_lines; // the file as read when the batch started
+    QList<IniFile::Change> m_changes;
 };
 
 } // namespace quillon

@@ -50,7 +50,7 @@ int MainSettings::skinStyleNumber(const QString &text)
     return 0;
 }
 
-void MainSettings::readAtStart(IniFile &ini)
+void MainSettings::readAtStart(IniAccess &ini)
 {
     const MainSettings d; // defaults
     japanese = ini.readBool(L("Language"), L("Japanese"), d.japanese);
@@ -154,7 +154,7 @@ void MainSettings::readAtStart(IniFile &ini)
     placement = PlacementRecord::read(ini, QStringLiteral("FormMain"), QSize(780, 240));
 }
 
-void MainSettings::writeAtExit(IniFile &ini) const
+void MainSettings::writeAtExit(IniAccess &ini) const
 {
     ini.writeString(kEditor, L("FontNameReadOnly"), textFont.name);
     ini.writeString(kEditor, L("FontSizeReadOnly"), textFont.size);

@@ -67,9 +67,9 @@ struct MainSettings {
 
     // Reads every key; writes back at once the keys the program normalises at
     // start (system fonts, the three dark colours, the developer switch).
-    void readAtStart(IniFile &ini);
+    void readAtStart(IniAccess &ini);
     // The keys written when the main window is destroyed (placement excluded).
-    void writeAtExit(IniFile &ini) const;
+    void writeAtExit(IniAccess &ini) const;
 
     // The read setting checked in the menu: 0 automatic, else the code number.
     [[nodiscard]] int checkedReadSetting() const;

@@ -2,7 +2,7 @@
 
 namespace quillon {
 
-Placement PlacementRecord::read(const IniFile &ini, const QString &section, QSize defaultSize)
+Placement PlacementRecord::read(const IniAccess &ini, const QString &section, QSize defaultSize)
 {
     Placement p;
     p.rect = QRect(ini.readInteger(section, QStringLiteral("Left"), 0),
@@ -40,7 +40,7 @@ QRect PlacementRecord::restoredRect(const Placement &p, const QRect &virtualScre
     return QRect(QPoint(0, 0), defaultSize);
 }
 
-void PlacementRecord::write(IniFile &ini, const QString &section, const QString &state, const QRect &normalRect)
+void PlacementRecord::write(IniAccess &ini, const QString &section, const QString &state, const QRect &normalRect)
 {
     ini.writeString(section, QStringLiteral("State"), state);
     if (state == QLatin1String("NORMAL")) {

@@ -16,14 +16,14 @@ struct Placement {
 
 class PlacementRecord {
 public:
-    [[nodiscard]] static Placement read(const IniFile &ini, const QString &section, QSize defaultSize);
+    [[nodiscard]] static Placement read(const IniAccess &ini, const QString &section, QSize defaultSize);
     // The rectangle to apply: the saved one when it passes the virtual-screen
     // check, else left 0, top 0 and the default size.
     [[nodiscard]] static QRect restoredRect(const Placement &p, const QRect &virtualScreen, QSize defaultSize);
     [[nodiscard]] static bool fitsVirtualScreen(const QRect &saved, const QRect &virtualScreen);
     // Writes State; Left/Top/Width/Height only for a normal window, so a
     // maximised or minimised one keeps its last normal rectangle.
-    static void write(IniFile &ini, const QString &section, const QString &state, const QRect &normalRect);
+    static void write(IniAccess &ini, const QString &section, const QString &state, const QRect &normalRect);
 };
 
 } // namespace quillon

@@ -210,3 +210,26 @@ TEST(Placement, MaximisedWindowKeepsItsNormalRectangle)
     EXPECT_EQ(d.rect, QRect(0, 0, 540, 240));
     EXPECT_EQ(d.state, QStringLiteral("NORMAL"));
 }
+
+TEST(IniBatch, ReadsOnceWritesOnceAndKeepsOtherWriters)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    ini.writeInteger(QStringLiteral("S"), QStringLiteral("A"), 1);
+    {
+        IniBatch batch(ini);
+        EXPECT_EQ(batch.readInteger(QStringLiteral("s"), QStringLiteral("a"), 0), 1);
+        // Another viewer writes while this batch is open.
+        IniFile other(AppPaths::settingsPath());
+        other.writeInteger(QStringLiteral("S"), QStringLiteral("B"), 2);
+        batch.writeInteger(QStringLiteral("S"), QStringLiteral("C"), 3);
+        batch.writeColor(QStringLiteral("T"), QStringLiteral("Color"), 0xFF0000);
+        // Written keys read back through the batch before it commits.
+        EXPECT_EQ(batch.readInteger(QStringLiteral("S"), QStringLiteral("C"), 0), 3);
+        EXPECT_FALSE(ini.hasKey(QStringLiteral("S"), QStringLiteral("C")));
+    }
+    EXPECT_EQ(ini.readInteger(QStringLiteral("S"), QStringLiteral("A"), 0), 1);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("S"), QStringLiteral("B"), 0), 2);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("S"), QStringLiteral("C"), 0), 3);
+    EXPECT_EQ(ini.readString(QStringLiteral("T"), QStringLiteral("Color")), QStringLiteral("clBlue"));
+}

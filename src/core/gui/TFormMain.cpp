@@ -81,7 +81,10 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
         StrListScrollVale.append(QString::number(i));
     createLanguageFolders();
     m_ini.createIfMissing();
-    m_settings.readAtStart(m_ini);
+    {
+        IniBatch batch(m_ini); // one read and one write for every key of the start
+        m_settings.readAtStart(batch);
+    }
     BoolJapanese = m_settings.japanese;
     BoolDeveloper = m_settings.developer;
     IntSkinStyle = m_settings.skinStyle;
@@ -399,13 +402,14 @@ void TFormMain::closeEvent(QCloseEvent *event)
 
 void TFormMain::writeSettingsAtExit()
 {
-    m_settings.writeAtExit(m_ini);
+    IniBatch batch(m_ini);
+    m_settings.writeAtExit(batch);
     QString state = QStringLiteral("NORMAL");
     if (isMaximized())
         state = QStringLiteral("MAX");
     else if (isMinimized())
         state = QStringLiteral("MIN");
-    PlacementRecord::write(m_ini, QStringLiteral("FormMain"), state, QRect(pos(), size()));
+    PlacementRecord::write(batch, QStringLiteral("FormMain"), state, QRect(pos(), size()));
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event)
