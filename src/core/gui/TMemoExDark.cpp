@@ -224,6 +224,19 @@ int TMemoExDark::lineCountSoFar() const
     return m_buffer->lineCount();
 }
 
+int TMemoExDark::lastExistingLine(int from, int to) const
+{
+    // Lines below the count known so far are broken on demand, one by one.
+    for (int dl = from; dl <= to; ++dl) {
+        if (dl >= lineCountSoFar()) {
+            (void)displayLineStart(dl);
+            if (dl >= lineCountSoFar())
+                return dl - 1;
+        }
+    }
+    return to;
+}
+
 bool TMemoExDark::lineCountKnown() const
 {
     return m_wrapMode != WrapMode::WidgetWidth || m_wrap.isComplete();
@@ -245,6 +258,7 @@ void TMemoExDark::continueWrap()
     if (done) {
         m_wrapTimer.stop();
         updateScrollBars();
+        viewport()->update();
         emit lineCountChanged();
     }
 }
@@ -677,7 +691,8 @@ void TMemoExDark::layoutMarks(std::vector<MarkLayout::Mark> &out) const
         return;
     const QRect tr = textRect();
     const int first = firstVisibleLine();
-    const int last = MarkLayout::lastMarkedLine(first, viewport()->height(), m_lineHeight, lineCountSoFar());
+    const int last = lastExistingLine(
+        first, MarkLayout::lastMarkedLine(first, viewport()->height(), m_lineHeight, std::numeric_limits<int>::max()));
     const MarkLayout::Metrics metrics = markMetrics();
     const qreal originX = tr.left() - horizontalOffset();
     // Marks reach at most their offset to the right of their character.
@@ -777,8 +792,9 @@ void TMemoExDark::paintEvent(QPaintEvent *e)
     p.setFont(f);
 
     const int first = firstVisibleLine();
-    const auto range = TextViewGeometry::linesForRect(clip.top(), clip.bottom() + 1, tr.top(), m_lineHeight,
-                                                      first, lineCountSoFar());
+    auto range = TextViewGeometry::linesForRect(clip.top(), clip.bottom() + 1, tr.top(), m_lineHeight, first,
+                                                std::max(lineCountSoFar(), first + visibleLineCount() + 2));
+    range.last = lastExistingLine(range.first, range.last);
     const bool active = hasFocus();
     for (int dl = range.first; dl <= range.last; ++dl)
         paintLine(p, dl, tr.top() + qreal(dl - first) * m_lineHeight, clip, active);

@@ -253,6 +253,7 @@ private:
     [[nodiscard]] MarkLayout::Metrics markMetrics() const;
     void layoutMarks(std::vector<MarkLayout::Mark> &out) const;
     void continueWrap();
+    [[nodiscard]] int lastExistingLine(int from, int to) const;
 
     std::shared_ptr<const TextBuffer> m_buffer;
     TextViewGeometry m_geometry;
