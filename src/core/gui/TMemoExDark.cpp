@@ -270,14 +270,15 @@ int TMemoExDark::lineFromPosition(int pos) const
 
 int TMemoExDark::lineStart(int line) const
 {
-    if (line < 0 || line >= displayLineCount())
+    // Asks the wrap index only as far as this line, never for the whole count.
+    if (line < 0 || lastExistingLine(line, line) < line)
         return -1;
     return displayLineStart(line);
 }
 
 int TMemoExDark::lineLength(int line) const
 {
-    if (line < 0 || line >= displayLineCount())
+    if (line < 0 || lastExistingLine(line, line) < line)
         return 0;
     return displayLineLength(line);
 }
