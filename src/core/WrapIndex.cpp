@@ -48,12 +48,56 @@ void WrapIndex::breakThrough(int line) const
     if (!m_buffer || !m_geometry)
         return;
     line = std::min(line, m_buffer->lineCount() - 1);
+    if (m_starts.capacity() < size_t(line) + 1)
+        m_starts.reserve(std::max(size_t(line) + 1, m_starts.capacity() * 2));
+    const TextViewGeometry &g = *m_geometry;
     while (m_linesDone <= line) {
         const int start = m_buffer->lineStart(m_linesDone);
-        for (int col : breakLine(m_buffer->line(m_linesDone), *m_geometry, m_width))
-            m_starts.push_back(start + col);
+        const QStringView text = m_buffer->line(m_linesDone);
+        // Most lines fit: add up cached advances and stop at the first tab,
+        // surrogate or overflow; only those lines take the full walk.
+        bool fits = m_width > 0;
+        qreal x = 0;
+        for (const QChar ch : text) {
+            const char16_t c = ch.unicode();
+            if (c == u'\t' || QChar::isSurrogate(c)) {
+                fits = false;
+                break;
+            }
+            x += g.advance(c);
+            if (x > m_width) {
+                fits = false;
+                break;
+            }
+        }
+        if (fits || m_width <= 0) {
+            m_starts.push_back(start);
+        } else {
+            for (int col : breakLine(text, g, m_width))
+                m_starts.push_back(start + col);
+        }
         ++m_linesDone;
     }
+}
+
+bool WrapIndex::isComplete() const
+{
+    return !m_buffer || m_linesDone >= m_buffer->lineCount();
+}
+
+bool WrapIndex::breakMore(int lines)
+{
+    if (isComplete())
+        return true;
+    breakThrough(int(std::min<qint64>(qint64(m_linesDone) + std::max(lines, 1) - 1, m_buffer->lineCount() - 1)));
+    return isComplete();
+}
+
+int WrapIndex::displayLineCountSoFar() const
+{
+    if (!m_buffer)
+        return 1;
+    return int(m_starts.size()) + (m_buffer->lineCount() - m_linesDone);
 }
 
 int WrapIndex::displayLineCount() const

@@ -32,6 +32,12 @@ public:
     [[nodiscard]] int displayLineLength(int dl) const;
     // Buffer lines broken so far (for tests and for estimates).
     [[nodiscard]] int linesDone() const { return m_linesDone; }
+    [[nodiscard]] bool isComplete() const;
+    // Breaks up to `lines` more buffer lines; returns true once all are done.
+    bool breakMore(int lines);
+    // Display lines known so far plus one for every buffer line not yet
+    // broken: a lower bound of displayLineCount() that breaks nothing.
+    [[nodiscard]] int displayLineCountSoFar() const;
 
     // Where one line breaks: the start column of each of its display lines.
     // Prefers to break after a space or tab; else before the character that

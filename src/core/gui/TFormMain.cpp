@@ -592,6 +592,7 @@ void TFormMain::applyLoadedText(const LoadedText &loaded)
     StrListLoadFileTmp = loaded.buffer ? loaded.buffer : std::make_shared<const TextBuffer>();
     Memo1->setBuffer(StrListLoadFileTmp);
     Memo1->setCaretPosition(0);
+    afterTextLoaded();
 }
 
 void TFormMain::reportLoadFailure(const LoadedText &loaded, const QString &path)
@@ -619,27 +620,10 @@ void TFormMain::reportLoadFailure(const LoadedText &loaded, const QString &path)
     }
 }
 
-void TFormMain::MemoStatus()
-{
-    if (!Memo1)
-        return;
-    const int start = Memo1->selectionStart();
-    const int line = Memo1->lineFromPosition(start);
-    const int column = start - Memo1->lineStart(line) + 1;
-    setPanel(1, BoolJapanese ? QStringLiteral("%1%2%3%4").arg(line + 1).arg(J(u"行,")).arg(column).arg(J(u"桁"))
-                             : QStringLiteral("Row:%1 Col:%2").arg(line + 1).arg(column));
-}
-
 void TFormMain::leaveLineNumberSelection()
 {
     BoolLineNumberSelect = false;
     refreshReadOnlyPanel();
-}
-
-void TFormMain::refreshLineCountPanel()
-{
-    const int count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
-    setPanel(2, BoolJapanese ? QString::number(count) + J(u"行") : QStringLiteral("Row:") + QString::number(count));
 }
 
 QString TFormMain::readOnlyText() const

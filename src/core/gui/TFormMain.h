@@ -103,6 +103,17 @@ public:
     // Line-number selection mode: copy and append-copy take these lines.
     bool BoolLineNumberSelect = false;
     QStringList StrListSelectNumber;
+    bool BoolLineNumberDoubleClick = false; // the 100 ms after a double click in the numbers
+    int IntTopLineMemo = 0;                 // top line last copied to the line-number view
+    int IntLineNumberAnchor = 0;            // line of the last click without Shift
+    int IntLineNumberEnd = 0;               // line of the last click
+    int IntSelectStart = 0, IntSelectEnd = 0; // the highlight made in the text view
+    int IntLastMousePos = 0;                // caret at the last press or release in the text view
+    [[nodiscard]] TMemoExDark *lineNumberView() const { return MemoLineNumber; }
+    // Handles a click in the line-number view as its mouse release does.
+    void lineNumberClicked(Qt::KeyboardModifiers modifiers);
+    // True while wrapping holds the window at its size (too many lines).
+    [[nodiscard]] bool resizeLocked() const { return m_resizeLocked; }
 
     // State of scrolling and selection commands (TFormMainNavigation.cpp).
 
@@ -155,6 +166,29 @@ private:
     void writeSettingsAtExit();
 
     // View helpers (TFormMainView.cpp).
+    friend class ViewEventFilter;
+    void numberLines();
+    void showLineNumberView();
+    void syncLineNumbers();
+    void afterTextLoaded();
+    void setWrap(bool wrapAtWidth);
+    void toggleMark(const QString &code);
+    void setTabWidthItem(int index);
+    void toggleStatusBarItem(const QString &code);
+    void chooseTextFont();
+    void chooseTextBackColor();
+    void chooseMarkColor();
+    void updateResizeLock();
+    void enterLineNumberSelection();
+    void textViewClicked();
+    void textViewDoubleClicked();
+    void selectionToSearchBar();
+    void statusBarClicked();
+    void setViewItemEnabled(const char *code, bool on);
+    void setViewItemChecked(const char *code, bool on);
+    bool m_resizeLocked = false;
+    QSize m_lockedSize;
+    int m_statusPressX = 0;
 
     // Navigation helpers (TFormMainNavigation.cpp).
 

@@ -1,10 +1,625 @@
 // Marks, line numbers, wrapping, status-bar and font commands of the main window.
 #include "core/gui/TFormMain.h"
 
+#include "core/ColorText.h"
+#include "core/LineNumberText.h"
+#include "core/gui/StatusPanels.h"
+#include "core/gui/TMemoExDark.h"
+#include "keymap/gui/MainMenuBuilder.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTimer>
+
 namespace quillon {
+
+namespace {
+
+QString J(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+QColor qcolor(TColor c)
+{
+    return QColor::fromRgb(colorToRgb(c));
+}
+
+// Above this many display lines a wrapped view keeps the window's size:
+// every resize would break the whole text again.
+constexpr int ResizeLineLimit = 50000;
+
+const char *const markCodes[] = {"1411", "1412", "1413", "1414"};
+const char *const tabCodes[] = {"1421", "1422", "1423", "1424"};
+
+} // namespace
+
+// Watches the text view, the line-number view, the status bars and the
+// window itself for the events this area reacts to, without taking them.
+class ViewEventFilter : public QObject {
+public:
+    explicit ViewEventFilter(TFormMain *w)
+        : QObject(w)
+        , m_w(w)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override;
+
+private:
+    TFormMain *m_w;
+    bool m_pressedInText = false;
+};
+
+bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
+{
+    TFormMain *w = m_w;
+    const QEvent::Type type = e->type();
+    if (watched == w->Memo1->viewport()) {
+        switch (type) {
+        case QEvent::MouseButtonPress:
+            m_pressedInText = true;
+            // The view moves its caret first; the position is taken after.
+            QTimer::singleShot(0, w, [w] {
+                w->IntLastMousePos = w->Memo1->caretPosition();
+                w->MemoStatus();
+            });
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && m_pressedInText) {
+                m_pressedInText = false;
+                QTimer::singleShot(0, w, [w] {
+                    w->IntLastMousePos = w->Memo1->caretPosition();
+                    w->textViewClicked();
+                });
+            }
+            break;
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
+                m_pressedInText = false;
+                w->textViewDoubleClicked();
+                return true;
+            }
+            break;
+        case QEvent::MouseMove:
+            if (m_pressedInText && (static_cast<QMouseEvent *>(e)->buttons() & Qt::LeftButton))
+                QTimer::singleShot(0, w, [w] { w->selectionToSearchBar(); });
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+    if (watched == w->Memo1) {
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            const auto *k = static_cast<QKeyEvent *>(e);
+            const bool onlyShift = (k->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
+            QTimer::singleShot(0, w, [w, onlyShift, up = type == QEvent::KeyRelease] {
+                if (onlyShift)
+                    w->selectionToSearchBar();
+                if (up) {
+                    w->IntLastMousePos = w->Memo1->caretPosition();
+                    w->MemoStatus();
+                }
+            });
+        } else if (type == QEvent::Resize) {
+            QTimer::singleShot(0, w, [w] { w->syncLineNumbers(); });
+        }
+        return false;
+    }
+    if (watched == w->MemoLineNumber->viewport()) {
+        switch (type) {
+        case QEvent::MouseButtonRelease: {
+            const auto *m = static_cast<QMouseEvent *>(e);
+            if (m->button() == Qt::LeftButton) {
+                const Qt::KeyboardModifiers mods = m->modifiers();
+                QTimer::singleShot(0, w, [w, mods] { w->lineNumberClicked(mods); });
+            }
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            w->BoolLineNumberDoubleClick = true;
+            w->Timers[11]->start();
+            return true;
+        case QEvent::Wheel:
+            // The numbers follow the text, never the other way round.
+            QCoreApplication::sendEvent(w->Memo1->viewport(), e);
+            return true;
+        default:
+            break;
+        }
+        return false;
+    }
+    if (watched == w) {
+        if (type == QEvent::Resize && w->m_resizeLocked && w->size() != w->m_lockedSize) {
+            // A frame that ignores the fixed size still gets its way for a
+            // moment: put the size back and say why once per attempt.
+            QTimer::singleShot(0, w, [w] {
+                if (w->m_resizeLocked && !w->isMaximized())
+                    w->resize(w->m_lockedSize);
+            });
+            w->Timers[7]->start();
+        } else if (type == QEvent::WindowStateChange && w->m_resizeLocked && w->isMaximized()) {
+            QTimer::singleShot(0, w, [w] {
+                w->showNormal();
+                w->resize(w->m_lockedSize);
+            });
+            w->Timers[7]->start();
+        }
+    }
+    return false;
+}
 
 void TFormMain::registerViewCommands()
 {
+    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
+    reg("1401", [this] { setWrap(false); });
+    reg("1402", [this] { setWrap(true); });
+    reg("1403", [this] {
+        // Also while the hex dump is shown.
+        m_settings.showLineNumber = !m_settings.showLineNumber;
+        setViewItemChecked("1403", m_settings.showLineNumber);
+        showLineNumberView();
+    });
+    reg("1405", [this] {
+        m_settings.selectLine = !m_settings.selectLine;
+        setViewItemChecked("1405", m_settings.selectLine);
+        if (!m_settings.selectLine)
+            Memo1->setCaretPosition(Memo1->caretPosition());
+    });
+    for (const char *code : markCodes)
+        reg(code, [this, code] { toggleMark(QLatin1String(code)); });
+    for (int i = 0; i < 4; ++i)
+        reg(tabCodes[i], [this, i] { setTabWidthItem(i); });
+    for (const char *code : {"1431", "1432", "1433", "1434"})
+        reg(code, [this, code] { toggleStatusBarItem(QLatin1String(code)); });
+    reg("1501", [this] { chooseTextFont(); });
+    reg("1502", [this] { chooseTextBackColor(); });
+    reg("1503", [this] { chooseMarkColor(); });
+
+    // The filer's appearance decides the colours while it is followed.
+    for (const char *code : {"1501", "1502", "1503"})
+        setViewItemEnabled(code, !m_settings.sameAsHarbekan);
+
+    // Check marks and view state as the settings left them.
+    const bool marks[] = {m_settings.markCrLf, m_settings.markEof, m_settings.markTab, m_settings.markDbcs};
+    for (int i = 0; i < 4; ++i)
+        setViewItemChecked(markCodes[i], marks[i]);
+    TEditMarks *em = Memo1->EditMarks();
+    em->CrlfMark()->setEnabled(m_settings.markCrLf);
+    em->EofMark()->setEnabled(m_settings.markEof);
+    em->TabMark()->setEnabled(m_settings.markTab);
+    em->SpaceMark()->setEnabled(m_settings.markDbcs);
+    em->setColor(qcolor(m_settings.kigouColor));
+    if (std::none_of(m_settings.tabs.begin(), m_settings.tabs.end(), [](bool b) { return b; }))
+        m_settings.tabs[1] = true;
+    for (int i = 0; i < 4; ++i)
+        setViewItemChecked(tabCodes[i], m_settings.tabs[size_t(i)]);
+    setViewItemChecked("1403", m_settings.showLineNumber);
+    setViewItemChecked("1405", m_settings.selectLine);
+    setViewItemChecked("1431", m_settings.statusBarTop);
+    setViewItemChecked("1432", m_settings.statusBarBottom);
+    setViewItemChecked("1433", m_settings.statusBarFormResize);
+    setViewItemChecked("1434", m_settings.showFileName);
+
+    const bool wrap = m_settings.wrapWindowWidth;
+    m_settings.wrapWindowWidth = wrap;
+    m_settings.wrapNone = !wrap;
+    Memo1->setWrapMode(wrap ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
+    setViewItemChecked(wrap ? "1402" : "1401", true);
+    setViewItemEnabled("1401", wrap);
+    setViewItemEnabled("1402", !wrap);
+    setViewItemEnabled("1403", !wrap);
+
+    // The line-number view: no scroll bars of its own, no focus, no marks.
+    MemoLineNumber->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MemoLineNumber->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MemoLineNumber->setFocusPolicy(Qt::NoFocus);
+    MemoLineNumber->viewport()->setCursor(Qt::ArrowCursor);
+    MemoLineNumber->setFixedWidth(std::max(8, m_settings.lineWidth));
+
+    auto *filter = new ViewEventFilter(this);
+    Memo1->installEventFilter(filter);
+    Memo1->viewport()->installEventFilter(filter);
+    MemoLineNumber->viewport()->installEventFilter(filter);
+    installEventFilter(filter);
+
+    connect(Memo1, &TMemoExDark::vScrolled, this, &TFormMain::syncLineNumbers);
+    connect(Memo1, &TMemoExDark::lineCountChanged, this, &TFormMain::refreshLineCountPanel);
+    connect(Timers[6], &QTimer::timeout, this, &TFormMain::syncLineNumbers);
+    connect(Timers[7], &QTimer::timeout, this, [this] {
+        showMessage(J(u"Information : 表示行数が ") + QStringLiteral("50000")
+                        + J(u" 行以上では、サイズ変更が無効です") + QStringLiteral("\r\n")
+                        + J(u"有効にするには「表示」の「折り返さない」に設定してください"),
+                    QStringLiteral("Information : Line number is more than ") + QStringLiteral("50000")
+                        + QStringLiteral(" , change form size can not accept.") + QStringLiteral("\r\n")
+                        + QStringLiteral("If change form size, set word wrap to unchecked.") + QStringLiteral("\r\n")
+                        + QStringLiteral("[OK]"));
+    });
+    connect(Timers[11], &QTimer::timeout, this, [this] { BoolLineNumberDoubleClick = false; });
+    for (StatusPanels *bar : {StatusBarTop, StatusBarBottom}) {
+        connect(bar, &StatusPanels::pressed, this, [this](int x) { m_statusPressX = x; });
+        connect(bar, &StatusPanels::clicked, this, &TFormMain::statusBarClicked);
+    }
+    showLineNumberView();
+}
+
+void TFormMain::setViewItemEnabled(const char *code, bool on)
+{
+    if (QAction *a = commandAction(QLatin1String(code)))
+        a->setEnabled(on);
+}
+
+void TFormMain::setViewItemChecked(const char *code, bool on)
+{
+    if (QAction *a = commandAction(QLatin1String(code)))
+        a->setChecked(on);
+}
+
+// ---- status ------------------------------------------------------------------
+
+void TFormMain::MemoStatus()
+{
+    if (!Memo1)
+        return;
+    // Line and column of the selection's start, both in display lines. The
+    // column counts from the start of that same line, so a selection that
+    // ends on a later line never yields a negative column.
+    const int start = Memo1->selectionStart();
+    const int line = Memo1->lineFromPosition(start);
+    const int column = start - Memo1->lineStart(line) + 1;
+    setPanel(1, BoolJapanese ? QStringLiteral("%1%2%3%4").arg(line + 1).arg(J(u"行,")).arg(column).arg(J(u"桁"))
+                             : QStringLiteral("Row:%1 Col:%2").arg(line + 1).arg(column));
+    refreshLineCountPanel();
+}
+
+void TFormMain::refreshLineCountPanel()
+{
+    int count = 0;
+    if (Memo1 && Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth) {
+        // Display lines; while the text is still being broken in the
+        // background this is the count so far, refreshed when it is done.
+        const QString &t = Memo1->text();
+        count = Memo1->lineCountSoFar() - ((t.isEmpty() || t.endsWith(QLatin1Char('\n'))) ? 1 : 0);
+    } else {
+        count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
+    }
+    setPanel(2, BoolJapanese ? QString::number(count) + J(u"行") : QStringLiteral("Row:") + QString::number(count));
+    updateResizeLock();
+}
+
+void TFormMain::statusBarClicked()
+{
+    if (!m_settings.statusBarFormResize)
+        return;
+    const int width = StatusBarTop->isVisible() ? StatusBarTop->width() : StatusBarBottom->width();
+    const int third = width / 3;
+    if (m_statusPressX < third)
+        showMinimized();
+    else if (m_statusPressX < third * 2)
+        showNormal();
+    else
+        showMaximized();
+}
+
+void TFormMain::toggleStatusBarItem(const QString &code)
+{
+    bool *flag = nullptr;
+    QString key;
+    if (code == QLatin1String("1431")) {
+        flag = &m_settings.statusBarTop;
+        key = QStringLiteral("PositionTop");
+    } else if (code == QLatin1String("1432")) {
+        flag = &m_settings.statusBarBottom;
+        key = QStringLiteral("PositionBottom");
+    } else if (code == QLatin1String("1433")) {
+        flag = &m_settings.statusBarFormResize;
+        key = QStringLiteral("FormResize");
+    } else {
+        flag = &m_settings.showFileName;
+        key = QStringLiteral("ShowFileName");
+    }
+    if (BoolBinaryView) {
+        if (QAction *a = commandAction(code))
+            a->setChecked(*flag);
+        return;
+    }
+    *flag = !*flag;
+    if (QAction *a = commandAction(code))
+        a->setChecked(*flag);
+    if (code == QLatin1String("1431"))
+        StatusBarTop->setVisible(*flag);
+    else if (code == QLatin1String("1432"))
+        StatusBarBottom->setVisible(*flag);
+    else if (code == QLatin1String("1434"))
+        refreshPanel0();
+    m_ini.writeBool(QStringLiteral("StatusBar"), key, *flag);
+}
+
+// ---- text-view events --------------------------------------------------------
+
+void TFormMain::textViewClicked()
+{
+    if (m_menus)
+        m_menus->setMenuBarState(MenuBarState::Normal);
+    MemoStatus();
+    leaveLineNumberSelection();
+}
+
+void TFormMain::textViewDoubleClicked()
+{
+    // Back to where the button went down, then the word there.
+    Memo1->setCaretPosition(IntLastMousePos);
+    if (m_commands.contains(QStringLiteral("1212"))) {
+        runCommand(QStringLiteral("1212"));
+    } else {
+        const int line = Memo1->lineFromPosition(IntLastMousePos);
+        const int start = Memo1->lineStart(line);
+        const QStringView text = QStringView(Memo1->text()).mid(start, Memo1->lineLength(line));
+        const auto span = TextViewGeometry::wordAt(text, IntLastMousePos - start);
+        Memo1->select(start + span.start, start + span.start + span.length);
+    }
+    if (Memo1->hasSelection())
+        ComboBoxSearch->setEditText(Memo1->selectedText());
+    MemoStatus();
+}
+
+void TFormMain::selectionToSearchBar()
+{
+    // The find dialog, once it exists, keeps the word while it is shown.
+    if (!PanelSearch->isVisible() || !Memo1->hasSelection())
+        return;
+    QString text = Memo1->selectedText();
+    const qsizetype cr = text.indexOf(QLatin1Char('\r'));
+    if (cr >= 0)
+        text.truncate(cr);
+    ComboBoxSearch->setEditText(text);
+}
+
+// ---- marks and tabs ----------------------------------------------------------
+
+void TFormMain::toggleMark(const QString &code)
+{
+    bool *flags[] = {&m_settings.markCrLf, &m_settings.markEof, &m_settings.markTab, &m_settings.markDbcs};
+    int i = 0;
+    while (i < 4 && code != QLatin1String(markCodes[i]))
+        ++i;
+    if (i == 4)
+        return;
+    bool &flag = *flags[i];
+    if (BoolBinaryView) {
+        setViewItemChecked(markCodes[i], flag);
+        return;
+    }
+    flag = !flag;
+    setViewItemChecked(markCodes[i], flag);
+    TEditMarks *em = Memo1->EditMarks();
+    TEditMark *marks[] = {em->CrlfMark(), em->EofMark(), em->TabMark(), em->SpaceMark()};
+    marks[i]->setEnabled(flag);
+}
+
+void TFormMain::setTabWidthItem(int index)
+{
+    const int current = int(std::find(m_settings.tabs.begin(), m_settings.tabs.end(), true) - m_settings.tabs.begin());
+    if (BoolBinaryView || index == current) {
+        if (current < 4)
+            setViewItemChecked(tabCodes[current], true);
+        return;
+    }
+    m_settings.tabs.fill(false);
+    m_settings.tabs[size_t(index)] = true;
+    setViewItemChecked(tabCodes[index], true);
+    TabStops = (index + 1) * 8; // dialog units: 4 are one average character
+    Memo1->setTabStopDialogUnits(TabStops);
+}
+
+// ---- wrapping ----------------------------------------------------------------
+
+void TFormMain::setWrap(bool wrapAtWidth)
+{
+    if (BoolBinaryView || m_settings.wrapWindowWidth == wrapAtWidth) {
+        setViewItemChecked(m_settings.wrapWindowWidth ? "1402" : "1401", true);
+        return;
+    }
+    m_settings.wrapWindowWidth = wrapAtWidth;
+    m_settings.wrapNone = !wrapAtWidth;
+    setViewItemChecked(wrapAtWidth ? "1402" : "1401", true);
+    setViewItemEnabled("1401", wrapAtWidth);
+    setViewItemEnabled("1402", !wrapAtWidth);
+    setViewItemEnabled("1403", !wrapAtWidth);
+    if (m_commands.contains(QStringLiteral("1404")))
+        setViewItemEnabled("1404", !wrapAtWidth && m_settings.showLineNumber);
+    m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), m_settings.wrapNone);
+    m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapWindowWidth"), m_settings.wrapWindowWidth);
+    Memo1->setWrapMode(wrapAtWidth ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
+    showLineNumberView();
+    if (wrapAtWidth)
+        leaveLineNumberSelection();
+    LoadFileSecondTime();
+    MemoStatus();
+}
+
+void TFormMain::updateResizeLock()
+{
+    const bool lock = Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth
+                      && Memo1->lineCountSoFar() > ResizeLineLimit;
+    if (lock == m_resizeLocked)
+        return;
+    m_resizeLocked = lock;
+    if (lock) {
+        // X11 has no way to refuse a frame's resize after the fact, so the
+        // window tells the frame its size is fixed while this holds.
+        m_lockedSize = size();
+        setFixedSize(m_lockedSize);
+    } else {
+        setMinimumSize(780, 240);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+// ---- line numbers ------------------------------------------------------------
+
+void TFormMain::numberLines()
+{
+    const int lineZero = m_ini.readInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 1);
+    m_settings.lineZero = lineZero;
+    const int lines = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
+    MemoLineNumber->setBuffer(LineNumberText::build(LineNumberText::countFor(lines), lineZero));
+    IntTopLineMemo = -1;
+    syncLineNumbers();
+}
+
+void TFormMain::showLineNumberView()
+{
+    const bool show = m_settings.showLineNumber && !m_settings.wrapWindowWidth;
+    if (m_commands.contains(QStringLiteral("1404")))
+        setViewItemEnabled("1404", show);
+    if (show) {
+        numberLines();
+        MemoLineNumber->show();
+        Timers[6]->start();
+        syncLineNumbers();
+    } else {
+        MemoLineNumber->hide();
+        Timers[6]->stop();
+    }
+}
+
+void TFormMain::syncLineNumbers()
+{
+    if (!MemoLineNumber->isVisible())
+        return;
+    // Same text area height as the text view, whose horizontal scroll bar
+    // may take a strip at the bottom: then both scroll to the same last line.
+    QMargins m = MemoLineNumber->textMargins();
+    const int extra = MemoLineNumber->viewport()->height() - Memo1->viewport()->height();
+    const int bottom = Memo1->textMargins().bottom() + std::max(0, extra);
+    if (m.bottom() != bottom) {
+        m.setBottom(bottom);
+        MemoLineNumber->setTextMargins(m);
+    }
+    const int top = Memo1->firstVisibleLine();
+    if (top != IntTopLineMemo || MemoLineNumber->firstVisibleLine() != top) {
+        MemoLineNumber->scrollLines(top - MemoLineNumber->firstVisibleLine());
+        IntTopLineMemo = top;
+    }
+}
+
+void TFormMain::afterTextLoaded()
+{
+    leaveLineNumberSelection();
+    StrListSelectNumber.clear();
+    if (MemoLineNumber->isVisible() || (m_settings.showLineNumber && !m_settings.wrapWindowWidth))
+        numberLines();
+}
+
+void TFormMain::enterLineNumberSelection()
+{
+    BoolLineNumberSelect = true;
+    setPanel(3, QStringLiteral("SelectNumberMode"));
+}
+
+void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
+{
+    if (BoolLineNumberDoubleClick)
+        return;
+    const int clicked = MemoLineNumber->lineFromPosition(MemoLineNumber->caretPosition());
+    // The last number stands below the last line when the text has no final
+    // line end: it takes the last line.
+    const int last = std::max(0, Memo1->lineCount() - 1);
+    const int line = std::min(clicked, last);
+    IntLineNumberEnd = line;
+    auto lineText = [this](int l) {
+        return StrListLoadFileTmp ? StrListLoadFileTmp->line(l).toString() : QString();
+    };
+    if (!m_settings.selectLine) {
+        Memo1->setCaretPosition(Memo1->lineStart(line));
+    } else if (!(modifiers & Qt::ShiftModifier)) {
+        IntLineNumberAnchor = line;
+        const int start = Memo1->lineStart(line);
+        IntSelectStart = start;
+        IntSelectEnd = start + Memo1->lineLength(line);
+        Memo1->select(IntSelectEnd, IntSelectStart);
+        StrListSelectNumber = QStringList{lineText(line)};
+        enterLineNumberSelection();
+    } else {
+        const int anchor = std::min(IntLineNumberAnchor, last);
+        MemoLineNumber->setCaretPosition(MemoLineNumber->caretPosition());
+        const int top = std::min(anchor, line);
+        const int bottom = std::max(anchor, line);
+        // The highlight runs from the top line's start to the start of the
+        // line after the bottom one (its line end included).
+        IntSelectStart = Memo1->lineStart(top);
+        IntSelectEnd = bottom + 1 < Memo1->lineCount() ? Memo1->lineStart(bottom + 1) : Memo1->text().size();
+        if (line < anchor)
+            Memo1->select(IntSelectEnd, IntSelectStart); // caret to the top
+        else
+            Memo1->select(IntSelectStart, IntSelectEnd);
+        StrListSelectNumber.clear();
+        for (int l = top; l <= bottom; ++l)
+            StrListSelectNumber.append(lineText(l));
+        enterLineNumberSelection();
+    }
+    Memo1->setFocus();
+    MemoStatus();
+}
+
+// ---- fonts and colours -------------------------------------------------------
+
+void TFormMain::chooseTextFont()
+{
+    if (BoolBinaryView || m_settings.sameAsHarbekan)
+        return;
+    QFont font;
+    QColor color;
+    if (!MessageService::dialogs().chooseFont(this, Memo1->font(), Memo1->textColor(), &font, &color))
+        return;
+    for (TMemoExDark *view : {Memo1, MemoLineNumber}) {
+        view->setFont(font);
+        view->setTextColor(color);
+    }
+    m_settings.textFont.name = font.family();
+    const int size = font.pointSize() > 0 ? font.pointSize() : m_settings.textFont.pointSize();
+    m_settings.textFont.size = QString::number(size);
+    m_settings.textFont.color = rgbToColor(color.rgb());
+    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly"), m_settings.textFont.name);
+    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontSizeReadOnly"), m_settings.textFont.size);
+    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly"), m_settings.textFont.color);
+    syncLineNumbers();
+}
+
+void TFormMain::chooseTextBackColor()
+{
+    if (BoolBinaryView || m_settings.sameAsHarbekan)
+        return;
+    QColor color;
+    if (!MessageService::dialogs().chooseColor(this, Memo1->backgroundColor(), &color))
+        return;
+    Memo1->setBackgroundColor(color);
+    MemoLineNumber->setBackgroundColor(color);
+    QPalette pal = PanelMain->palette();
+    pal.setColor(QPalette::Window, color);
+    PanelMain->setPalette(pal);
+    m_settings.backColorReadOnly = rgbToColor(color.rgb());
+    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly"), m_settings.backColorReadOnly);
+}
+
+void TFormMain::chooseMarkColor()
+{
+    if (BoolBinaryView || m_settings.sameAsHarbekan)
+        return;
+    QColor color;
+    if (!MessageService::dialogs().chooseColor(this, Memo1->EditMarks()->CrlfMark()->color(), &color))
+        return;
+    Memo1->EditMarks()->setColor(color);
+    m_settings.kigouColor = rgbToColor(color.rgb());
+    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("KigouColor"), m_settings.kigouColor);
 }
 
 } // namespace quillon

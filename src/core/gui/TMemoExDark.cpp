@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -44,6 +45,70 @@ constexpr int CoordinateLimit = 32767;
 
 } // namespace
 
+// ---- marks -----------------------------------------------------------------
+
+TEditMark::TEditMark(const QString &glyph, QObject *parent)
+    : QObject(parent)
+    , m_mark(glyph)
+{
+}
+
+void TEditMark::setEnabled(bool on)
+{
+    if (on == m_enabled)
+        return;
+    m_enabled = on;
+    emit changed();
+}
+
+void TEditMark::setColor(const QColor &c)
+{
+    if (c == m_color)
+        return;
+    m_color = c;
+    emit changed();
+}
+
+void TEditMark::setMark(const QString &glyph)
+{
+    if (glyph == m_mark)
+        return;
+    m_mark = glyph;
+    emit changed();
+}
+
+TEditMarks::TEditMarks(QObject *parent)
+    : QObject(parent)
+    , m_eof(new TEditMark(QString(QChar(0x2190)), this))   // ←
+    , m_crlf(new TEditMark(QString(QChar(0x2193)), this))  // ↓
+    , m_tab(new TEditMark(QString(QChar(0xFF65)), this))   // ･
+    , m_space(new TEditMark(QString(QChar(0x25A1)), this)) // □
+{
+    for (TEditMark *m : {m_eof, m_crlf, m_tab, m_space})
+        connect(m, &TEditMark::changed, this, &TEditMarks::changed);
+}
+
+TEditMark *TEditMarks::mark(MarkLayout::Kind kind) const
+{
+    switch (kind) {
+    case MarkLayout::Kind::Eof:
+        return m_eof;
+    case MarkLayout::Kind::CrLf:
+        return m_crlf;
+    case MarkLayout::Kind::Tab:
+        return m_tab;
+    case MarkLayout::Kind::Space:
+        return m_space;
+    }
+    return m_eof;
+}
+
+void TEditMarks::setColor(const QColor &c)
+{
+    for (TEditMark *m : {m_eof, m_crlf, m_tab, m_space})
+        m->setColor(c);
+}
+
 TMemoExDark::TMemoExDark(QWidget *parent)
     : QAbstractScrollArea(parent)
     , m_buffer(emptyBuffer())
@@ -60,6 +125,11 @@ TMemoExDark::TMemoExDark(QWidget *parent)
     connect(&m_blinkTimer, &QTimer::timeout, this, &TMemoExDark::onBlink);
     m_dragTimer.setInterval(DragScrollInterval);
     connect(&m_dragTimer, &QTimer::timeout, this, &TMemoExDark::onDragTimer);
+    m_wrapTimer.setInterval(0);
+    connect(&m_wrapTimer, &QTimer::timeout, this, &TMemoExDark::continueWrap);
+
+    m_marks = new TEditMarks(this);
+    connect(m_marks, &TEditMarks::changed, viewport(), qOverload<>(&QWidget::update));
 
     updateMetrics();
 }
@@ -94,6 +164,7 @@ void TMemoExDark::setBuffer(std::shared_ptr<const TextBuffer> buffer)
     if (m_wrapMode == WrapMode::WidgetWidth) {
         m_wrapWidth = textRect().width() - CaretWidth;
         m_wrap.reset(m_buffer.get(), &m_geometry, m_wrapWidth);
+        m_wrapTimer.start();
     }
 
     updateScrollBars();
@@ -146,6 +217,52 @@ int TMemoExDark::lineCount() const
     return displayLineCount();
 }
 
+int TMemoExDark::lineCountSoFar() const
+{
+    if (m_wrapMode == WrapMode::WidgetWidth)
+        return m_wrap.displayLineCountSoFar();
+    return m_buffer->lineCount();
+}
+
+int TMemoExDark::lastExistingLine(int from, int to) const
+{
+    // Lines below the count known so far are broken on demand, one by one.
+    for (int dl = from; dl <= to; ++dl) {
+        if (dl >= lineCountSoFar()) {
+            (void)displayLineStart(dl);
+            if (dl >= lineCountSoFar())
+                return dl - 1;
+        }
+    }
+    return to;
+}
+
+bool TMemoExDark::lineCountKnown() const
+{
+    return m_wrapMode != WrapMode::WidgetWidth || m_wrap.isComplete();
+}
+
+void TMemoExDark::continueWrap()
+{
+    // Slices of about 10 ms keep the window answering while a large text is
+    // broken; the scroll range grows as the count becomes known.
+    if (m_wrapMode != WrapMode::WidgetWidth || m_wrap.isComplete()) {
+        m_wrapTimer.stop();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    bool done = false;
+    while (!done && clock.elapsed() < 10)
+        done = m_wrap.breakMore(2000);
+    if (done) {
+        m_wrapTimer.stop();
+        updateScrollBars();
+        viewport()->update();
+        emit lineCountChanged();
+    }
+}
+
 int TMemoExDark::lineFromPosition(int pos) const
 {
     return displayLineOf(pos);
@@ -153,14 +270,15 @@ int TMemoExDark::lineFromPosition(int pos) const
 
 int TMemoExDark::lineStart(int line) const
 {
-    if (line < 0 || line >= displayLineCount())
+    // Asks the wrap index only as far as this line, never for the whole count.
+    if (line < 0 || lastExistingLine(line, line) < line)
         return -1;
     return displayLineStart(line);
 }
 
 int TMemoExDark::lineLength(int line) const
 {
-    if (line < 0 || line >= displayLineCount())
+    if (line < 0 || lastExistingLine(line, line) < line)
         return 0;
     return displayLineLength(line);
 }
@@ -174,6 +292,9 @@ int TMemoExDark::firstVisibleLine() const
 
 void TMemoExDark::setFirstVisibleLine(int line)
 {
+    // A wrapped text may know more lines than the scroll range yet holds.
+    if (line > verticalScrollBar()->maximum() && m_wrapMode == WrapMode::WidgetWidth)
+        updateScrollBars();
     verticalScrollBar()->setValue(line);
 }
 
@@ -229,7 +350,12 @@ void TMemoExDark::updateScrollBars()
     const QRect tr = textRect();
     const int visible = visibleLineCount();
     QScrollBar *v = verticalScrollBar();
-    v->setRange(0, std::max(0, displayLineCount() - visible));
+    const bool wasKnown = lineCountKnown();
+    v->setRange(0, std::max(0, lineCountSoFar() - visible));
+    if (!wasKnown && lineCountKnown()) {
+        m_wrapTimer.stop();
+        QMetaObject::invokeMethod(this, &TMemoExDark::lineCountChanged, Qt::QueuedConnection);
+    }
     v->setPageStep(visible);
     v->setSingleStep(1);
 
@@ -304,6 +430,8 @@ void TMemoExDark::updateMetrics()
         return fm.horizontalAdvance(QString::fromUcs4(&cp, 1));
     });
     m_geometry.setTabWidth(m_tabUnits * m_avgCharWidth / 4);
+    m_widthM = int(std::round(fm.horizontalAdvance(QLatin1Char('M'))));
+    m_widthDot = int(std::round(fm.horizontalAdvance(QChar(0xFF65))));
     m_widthCache.clear();
     m_widestSeen = 0;
     m_longestMeasured = false;
@@ -478,6 +606,7 @@ void TMemoExDark::rewrap(bool force)
             const int top = m_wrapWidth < 0 ? -1 : displayLineStart(firstVisibleLine());
             m_wrap.reset(m_buffer.get(), &m_geometry, width);
             m_wrapWidth = width;
+            m_wrapTimer.start();
             updateScrollBars();
             if (top >= 0)
                 setFirstVisibleLine(displayLineOf(top));
@@ -539,8 +668,88 @@ void TMemoExDark::setShiftDBCS(int v)
 
 // ---- painting --------------------------------------------------------------
 
-void TMemoExDark::paintMarks(QPainter &, int, int)
+MarkLayout::Metrics TMemoExDark::markMetrics() const
 {
+    MarkLayout::Metrics m;
+    m.shiftRet = m_shiftRet;
+    m.shiftEof = m_shiftEof;
+    m.shiftTab = m_shiftTab;
+    m.shiftDBCS = m_shiftDBCS;
+    m.widthM = m_widthM;
+    m.widthDot = m_widthDot;
+    m.lineHeight = m_lineHeight;
+    return m;
+}
+
+void TMemoExDark::layoutMarks(std::vector<MarkLayout::Mark> &out) const
+{
+    MarkLayout::Enabled on;
+    on.eof = m_marks->EofMark()->enabled();
+    on.crlf = m_marks->CrlfMark()->enabled();
+    on.tab = m_marks->TabMark()->enabled();
+    on.space = m_marks->SpaceMark()->enabled();
+    if (!on.any() || m_buffer->isEmpty())
+        return;
+    const QRect tr = textRect();
+    const int first = firstVisibleLine();
+    const int last = lastExistingLine(
+        first, MarkLayout::lastMarkedLine(first, viewport()->height(), m_lineHeight, std::numeric_limits<int>::max()));
+    const MarkLayout::Metrics metrics = markMetrics();
+    const qreal originX = tr.left() - horizontalOffset();
+    // Marks reach at most their offset to the right of their character.
+    const int reach = std::max({m_shiftRet, m_shiftTab, m_shiftDBCS, 0}) + m_widthM;
+    const qreal minX = -reach;
+    const qreal maxX = std::min<qreal>(viewport()->width(), CoordinateLimit);
+    const QString &t = text();
+    const int length = int(t.size());
+    for (int dl = first; dl <= last; ++dl) {
+        const qint64 y = tr.top() + qint64(dl - first) * m_lineHeight;
+        if (y > CoordinateLimit)
+            break;
+        const int start = displayLineStart(dl);
+        const int len = displayLineLength(dl);
+        const bool lineEnd = start + len < length && t[start + len] == u'\r';
+        MarkLayout::layoutSegment(QStringView(t).mid(start, len), start, lineEnd, originX, int(y), m_geometry, on,
+                                  metrics, length, minX, maxX, out);
+    }
+}
+
+std::vector<TMemoExDark::MarkRect> TMemoExDark::markRects() const
+{
+    std::vector<MarkLayout::Mark> marks;
+    layoutMarks(marks);
+    QFont f = font();
+    f.setKerning(false);
+    const QFontMetrics fm(f);
+    std::vector<MarkRect> rects;
+    rects.reserve(marks.size());
+    for (const auto &m : marks) {
+        const QString glyph = m_marks->mark(m.kind)->mark();
+        rects.push_back({m.kind, m.pos, QRect(m.at, QSize(fm.horizontalAdvance(glyph), m_lineHeight))});
+    }
+    return rects;
+}
+
+void TMemoExDark::paintMarks(QPainter &p, int, int)
+{
+    std::vector<MarkLayout::Mark> marks;
+    layoutMarks(marks);
+    m_lastEofRect = QRect();
+    if (marks.empty())
+        return;
+    p.save();
+    // Marks may sit in the margins too (the end-of-file arrow starts at the
+    // client edge), so they are clipped to the dirty area only.
+    p.setClipping(false);
+    p.setBackgroundMode(Qt::TransparentMode);
+    for (const auto &m : marks) {
+        const TEditMark *mark = m_marks->mark(m.kind);
+        p.setPen(mark->color());
+        p.drawText(QPointF(m.at.x(), m.at.y() + m_ascent), mark->mark());
+        if (m.kind == MarkLayout::Kind::Eof)
+            m_lastEofRect = QRect(0, m.at.y(), viewport()->width(), m_lineHeight);
+    }
+    p.restore();
 }
 
 void TMemoExDark::paintEvent(QPaintEvent *e)
@@ -563,9 +772,20 @@ void TMemoExDark::paintEvent(QPaintEvent *e)
             p.fillRect(s & dirty, margin);
     }
 
+    // The end-of-file arrow may have been drawn into a margin: clear where
+    // it was, so a scrolled view leaves no stale arrow behind.
+    if (m_marks->EofMark()->enabled() && m_lastEofRect.intersects(dirty)) {
+        for (const QRect &s : strips) {
+            if (s.isValid())
+                p.fillRect(s & m_lastEofRect & dirty, margin);
+        }
+    }
+
     const QRect clip = tr & dirty;
-    if (clip.isEmpty())
+    if (clip.isEmpty()) {
+        paintMarks(p, 0, -1);
         return;
+    }
     p.fillRect(clip, m_backColor);
     p.setClipRect(clip);
     QFont f = font();
@@ -573,8 +793,9 @@ void TMemoExDark::paintEvent(QPaintEvent *e)
     p.setFont(f);
 
     const int first = firstVisibleLine();
-    const auto range = TextViewGeometry::linesForRect(clip.top(), clip.bottom() + 1, tr.top(), m_lineHeight,
-                                                      first, displayLineCount());
+    auto range = TextViewGeometry::linesForRect(clip.top(), clip.bottom() + 1, tr.top(), m_lineHeight, first,
+                                                std::max(lineCountSoFar(), first + visibleLineCount() + 2));
+    range.last = lastExistingLine(range.first, range.last);
     const bool active = hasFocus();
     for (int dl = range.first; dl <= range.last; ++dl)
         paintLine(p, dl, tr.top() + qreal(dl - first) * m_lineHeight, clip, active);

@@ -2,6 +2,7 @@
 // The read-only text view: shows a shared TextBuffer and paints only the
 // lines in sight, so a file of a million lines opens and scrolls at once.
 // Positions are UTF-16 offsets into the buffer's text (lines joined by CR LF).
+#include "core/MarkLayout.h"
 #include "core/TextBuffer.h"
 #include "core/TextViewGeometry.h"
 #include "core/WrapIndex.h"
@@ -13,8 +14,57 @@
 #include <QTimer>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace quillon {
+
+// One mark of the text view: whether it is drawn, its colour and its glyph.
+// Changing any of them repaints the owning view.
+class TEditMark : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool Enabled READ enabled WRITE setEnabled)
+    Q_PROPERTY(QColor Color READ color WRITE setColor)
+    Q_PROPERTY(QString Mark READ mark WRITE setMark)
+public:
+    TEditMark(const QString &glyph, QObject *parent);
+    [[nodiscard]] bool enabled() const { return m_enabled; }
+    void setEnabled(bool on);
+    [[nodiscard]] QColor color() const { return m_color; }
+    void setColor(const QColor &c);
+    [[nodiscard]] QString mark() const { return m_mark; }
+    void setMark(const QString &glyph);
+
+signals:
+    void changed();
+
+private:
+    bool m_enabled = false;
+    QColor m_color{0, 0, 255}; // $FF0000 in the settings' 00BBGGRR form
+    QString m_mark;
+};
+
+// The four marks, in the order the settings list them.
+class TEditMarks : public QObject {
+    Q_OBJECT
+public:
+    explicit TEditMarks(QObject *parent);
+    [[nodiscard]] TEditMark *EofMark() const { return m_eof; }
+    [[nodiscard]] TEditMark *CrlfMark() const { return m_crlf; }
+    [[nodiscard]] TEditMark *TabMark() const { return m_tab; }
+    [[nodiscard]] TEditMark *SpaceMark() const { return m_space; }
+    [[nodiscard]] TEditMark *mark(MarkLayout::Kind kind) const;
+    // All four take colour c.
+    void setColor(const QColor &c);
+
+signals:
+    void changed();
+
+private:
+    TEditMark *m_eof;
+    TEditMark *m_crlf;
+    TEditMark *m_tab;
+    TEditMark *m_space;
+};
 
 class TMemoExDark : public QAbstractScrollArea {
     Q_OBJECT
@@ -115,16 +165,37 @@ public:
     [[nodiscard]] int shiftDBCS() const { return m_shiftDBCS; }
     void setShiftDBCS(int v);
 
+    [[nodiscard]] TEditMarks *EditMarks() const { return m_marks; }
+    // Where the marks go for the current view (viewport coordinates), for the
+    // lines the painter covers: the visible ones plus 60 %. Each rectangle is
+    // the glyph's box.
+    struct MarkRect {
+        MarkLayout::Kind kind;
+        int pos;
+        QRect rect;
+    };
+    [[nodiscard]] std::vector<MarkRect> markRects() const;
+    // Where the end-of-file mark was painted last (empty when it was not).
+    [[nodiscard]] QRect lastEofRect() const { return m_lastEofRect; }
+
     // Space between the viewport's edge and the text rectangle.
     void setTextMargins(const QMargins &m);
     [[nodiscard]] QMargins textMargins() const { return m_margins; }
     // The rectangle the text is drawn in, in viewport coordinates.
     [[nodiscard]] QRect textRect() const;
     [[nodiscard]] int lineHeight() const { return m_lineHeight; }
+
+    // Display lines found so far while a wrapped text is still being broken
+    // in the background (a lower bound of lineCount()); lineCount() itself
+    // otherwise. Never forces the whole text to be broken.
+    [[nodiscard]] int lineCountSoFar() const;
+    [[nodiscard]] bool lineCountKnown() const;
     // Widest line known so far, or the estimate for the longest line.
     [[nodiscard]] qreal contentWidth() const;
 
 signals:
+    // The number of display lines became known (wrapping finished its pass).
+    void lineCountChanged();
     void caretMoved();
     void selectionChanged();
     void vScrolled();
@@ -179,6 +250,10 @@ private:
     void onBlink();
     void onDragTimer();
     [[nodiscard]] QRect caretRect() const;
+    [[nodiscard]] MarkLayout::Metrics markMetrics() const;
+    void layoutMarks(std::vector<MarkLayout::Mark> &out) const;
+    void continueWrap();
+    [[nodiscard]] int lastExistingLine(int from, int to) const;
 
     std::shared_ptr<const TextBuffer> m_buffer;
     TextViewGeometry m_geometry;
@@ -221,6 +296,12 @@ private:
     bool m_dragging = false;
     QPoint m_lastDragPoint;
     int m_wheelRemainder = 0;
+
+    TEditMarks *m_marks = nullptr;
+    QRect m_lastEofRect;
+    int m_widthM = 8;
+    int m_widthDot = 8;
+    QTimer m_wrapTimer; // breaks the rest of a wrapped text in slices
 };
 
 } // namespace quillon

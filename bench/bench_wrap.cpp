@@ -1,0 +1,122 @@
+// Wrapping a large file: the time from choosing "wrap at the window's edge"
+// until the view has painted again, then the time Ctrl+End takes to reach the
+// last display line, and the longest the event loop stood still meanwhile.
+// Each is printed with its ratio to the reference (iconv decoding the file).
+//
+//   bench_wrap FILE --reference-ms N
+#include "core/AppPaths.h"
+#include "core/gui/MessageService.h"
+#include "core/gui/TFormMain.h"
+#include "core/gui/TMemoExDark.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QKeyEvent>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+class SilentMessages : public quillon::MessagePresenter {
+public:
+    quillon::MessageAnswer show(QWidget *, const QString &text, quillon::MessageButtons) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return quillon::MessageAnswer::Ok;
+    }
+};
+
+// Runs the event loop until done() holds, noting the longest gap between
+// two turns of the loop (what a user would see as a frozen window).
+template<typename Done>
+qint64 runUntil(Done done, qint64 *longestStall)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QElapsedTimer turn;
+    turn.start();
+    while (!done() && clock.elapsed() < 120000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        *longestStall = std::max(*longestStall, turn.restart());
+    }
+    return clock.elapsed();
+}
+
+void line(const char *what, qint64 ms, double referenceMs)
+{
+    std::printf("%s: %lld ms", what, static_cast<long long>(ms));
+    if (referenceMs > 0)
+        std::printf(" = %.2f x iconv", double(ms) / referenceMs);
+    std::printf("\n");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: bench_wrap FILE [--reference-ms N]\n");
+        return 2;
+    }
+    double referenceMs = 0;
+    for (int i = 2; i + 1 < argc; ++i) {
+        if (QByteArray(argv[i]) == "--reference-ms")
+            referenceMs = QByteArray(argv[i + 1]).toDouble();
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir home;
+    quillon::AppPaths::setProgramDirForTesting(home.path());
+    SilentMessages messages;
+    quillon::MessageService::setPresenter(&messages);
+
+    const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    quillon::TFormMain window({file});
+    window.resize(1000, 700);
+    window.show();
+    quillon::TMemoExDark *view = window.textView();
+    qint64 stall = 0;
+    runUntil([&] { return view->lineCount() > 1; }, &stall);
+    {
+        QElapsedTimer settle;
+        settle.start();
+        qint64 ignored = 0;
+        runUntil([&] { return settle.elapsed() > 200; }, &ignored);
+    }
+
+    // Wrap on: the file is read again and the first screen painted; the
+    // count of display lines is finished in the background.
+    stall = 0;
+    QElapsedTimer clock;
+    clock.start();
+    window.commandAction(QStringLiteral("1402"))->trigger();
+    view->viewport()->repaint();
+    const qint64 wrapOnMs = clock.elapsed();
+    const qint64 countMs = wrapOnMs + runUntil([&] { return view->lineCountKnown(); }, &stall);
+    const qint64 stallWrap = std::max(stall, wrapOnMs);
+
+    // Ctrl+End from the top right after switching (count not yet known).
+    window.commandAction(QStringLiteral("1401"))->trigger();
+    window.commandAction(QStringLiteral("1402"))->trigger();
+    clock.restart();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+    QApplication::sendEvent(view, &press);
+    view->viewport()->repaint();
+    const qint64 endMs = clock.elapsed();
+    const bool atEnd = view->lineFromPosition(view->caretPosition()) == view->lineCount() - 1
+                       && view->firstVisibleLine() + view->visibleLineCount() >= view->lineCount();
+
+    std::printf("display lines: %d (from %d lines)\n", view->lineCount(), view->buffer()->lineCount());
+    line("wrap on to first paint (includes reading the file again)", wrapOnMs, referenceMs);
+    line("wrap on until the line count is known", countMs, referenceMs);
+    line("longest stall of the window while counting", stallWrap, referenceMs);
+    line("Ctrl+End to the last display line", endMs, referenceMs);
+    if (!atEnd) {
+        std::printf("Ctrl+End: FAILED (not at the last line)\n");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,329 @@
+// The view commands of the main window: line numbers and their clicks,
+// wrapping, marks, status-bar clicks and the colour dialogs.
+#include "core/TempHome.h"
+
+#include "core/IniFile.h"
+#include "core/AppPaths.h"
+#include "core/gui/MessageService.h"
+#include "core/gui/StatusPanels.h"
+#include "core/gui/TFormMain.h"
+#include "core/gui/TMemoExDark.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QtTest>
+
+using namespace quillon;
+
+namespace {
+
+QString J(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+class FakeDialogs : public DialogPresenter {
+public:
+    FakeDialogs() { MessageService::setDialogPresenter(this); }
+    ~FakeDialogs() override { MessageService::setDialogPresenter(nullptr); }
+    bool openFile(QWidget *, const OpenFileRequest &, QString *) override { return false; }
+    bool chooseFont(QWidget *, const QFont &, const QColor &, QFont *font, QColor *color) override
+    {
+        ++calls;
+        *font = QFont(QStringLiteral("IPAGothic"), 20);
+        *color = QColor(0x11, 0x22, 0x33);
+        return accept;
+    }
+    bool chooseColor(QWidget *, const QColor &, QColor *color) override
+    {
+        ++calls;
+        *color = QColor(0x44, 0x55, 0x66);
+        return accept;
+    }
+    bool accept = true;
+    int calls = 0;
+};
+
+QByteArray lines(int n, bool finalBreak = true)
+{
+    QByteArray b;
+    for (int i = 1; i <= n; ++i) {
+        b += "line" + QByteArray::number(i);
+        if (i < n || finalBreak)
+            b += "\r\n";
+    }
+    return b;
+}
+
+// Clicks the number of line `line` (0-based) in the line-number view.
+void clickNumber(TFormMain &w, int line, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    TMemoExDark *numbers = w.lineNumberView();
+    const QPoint p = *numbers->positionToPoint(numbers->lineStart(line)) + QPoint(2, 2);
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, mods, p);
+    QTest::qWait(10);
+    QTest::qWait(120); // past the double-click window
+}
+
+} // namespace
+
+class TFormMainViewTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lineNumbersFollowTheText();
+    void lineNumberClicksSelectLines();
+    void wrapCountsDisplayLines();
+    void marksAndTabsFromTheMenu();
+    void statusBarClickChangesTheWindowSize_data();
+    void statusBarClickChangesTheWindowSize();
+    void colourDialogs();
+    void resizeRefusedWhileWrappingManyLines();
+};
+
+void TFormMainViewTest::lineNumbersFollowTheText()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    IniFile(AppPaths::settingsPath()).writeInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 0);
+    const QString file = home.write(QStringLiteral("a.txt"), lines(300));
+    TFormMain w({file});
+    w.resize(800, 400);
+    w.show();
+    QTest::qWait(300);
+    QVERIFY(!w.lineNumberView()->isVisible());
+    w.runCommand(QStringLiteral("1403"));
+    QVERIFY(w.lineNumberView()->isVisible());
+    QVERIFY(w.Timers[6]->isActive());
+    TMemoExDark *numbers = w.lineNumberView();
+    QCOMPARE(numbers->lineCount(), 301);
+    QCOMPARE(numbers->buffer()->line(0).toString(), QStringLiteral("     1"));
+    QCOMPARE(numbers->buffer()->line(300).toString(), QStringLiteral("   301"));
+    QCOMPARE(numbers->width(), 80);
+
+    // Keyboard scrolling: the numbers follow at once, not at the next tick.
+    QTest::keyClick(w.textView(), Qt::Key_End, Qt::ControlModifier);
+    QCOMPARE(numbers->firstVisibleLine(), w.textView()->firstVisibleLine());
+    QVERIFY(w.textView()->firstVisibleLine() > 200);
+    w.textView()->scrollLines(-100);
+    QCOMPARE(numbers->firstVisibleLine(), w.textView()->firstVisibleLine());
+
+    // Wrapping hides them and stops the timer; back off shows them again.
+    w.runCommand(QStringLiteral("1402"));
+    QVERIFY(!numbers->isVisible());
+    QVERIFY(!w.Timers[6]->isActive());
+    QVERIFY(!w.commandAction(QStringLiteral("1403"))->isEnabled());
+    w.runCommand(QStringLiteral("1401"));
+    QVERIFY(numbers->isVisible());
+    w.runCommand(QStringLiteral("1403"));
+    QVERIFY(!numbers->isVisible());
+}
+
+void TFormMainViewTest::lineNumberClicksSelectLines()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString file = home.write(QStringLiteral("a.txt"), lines(10, false));
+    TFormMain w({file});
+    w.resize(800, 500);
+    w.show();
+    QTest::qWait(300);
+    w.runCommand(QStringLiteral("1403"));
+    TMemoExDark *text = w.textView();
+
+    // 1405 off: the caret goes to the line's start, nothing is selected.
+    clickNumber(w, 3);
+    QCOMPARE(text->caretPosition(), text->lineStart(3));
+    QVERIFY(!text->hasSelection());
+    QVERIFY(!w.BoolLineNumberSelect);
+
+    w.runCommand(QStringLiteral("1405"));
+    clickNumber(w, 4); // number 5
+    QCOMPARE(text->selectedText(), QStringLiteral("line5"));
+    QCOMPARE(text->caretPosition(), text->lineStart(4));
+    QCOMPARE(w.StrListSelectNumber, QStringList{QStringLiteral("line5")});
+    QVERIFY(w.BoolLineNumberSelect);
+    QCOMPARE(w.upperStatus()->panelText(3), QStringLiteral("SelectNumberMode"));
+    QCOMPARE(w.lowerStatus()->panelText(3), QStringLiteral("SelectNumberMode"));
+    QCOMPARE(w.upperStatus()->panelText(1), J(u"5行,1桁"));
+
+    clickNumber(w, 7, Qt::ShiftModifier); // down to number 8
+    QCOMPARE(w.StrListSelectNumber, (QStringList{QStringLiteral("line5"), QStringLiteral("line6"),
+                                                 QStringLiteral("line7"), QStringLiteral("line8")}));
+    QCOMPARE(text->selectedText(), QStringLiteral("line5\r\nline6\r\nline7\r\nline8\r\n"));
+    // What copy puts on the clipboard today: the highlighted lines.
+    w.runCommand(QStringLiteral("1201"));
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("line5\r\nline6")));
+
+    clickNumber(w, 1, Qt::ShiftModifier); // up to number 2: lines 2 to 5, caret on top
+    QCOMPARE(w.StrListSelectNumber, (QStringList{QStringLiteral("line2"), QStringLiteral("line3"),
+                                                 QStringLiteral("line4"), QStringLiteral("line5")}));
+    QCOMPARE(text->caretPosition(), text->lineStart(1));
+    QCOMPARE(text->selectedText(), QStringLiteral("line2\r\nline3\r\nline4\r\nline5\r\n"));
+
+    // The number below the last line (no final line end) takes the last line.
+    clickNumber(w, 10);
+    QCOMPARE(w.StrListSelectNumber, QStringList{QStringLiteral("line10")});
+
+    // A click in the text ends the mode.
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+    QTest::qWait(20);
+    QVERIFY(!w.BoolLineNumberSelect);
+    QCOMPARE(w.upperStatus()->panelText(3), QString());
+
+    // Clicks inside the double-click window are ignored.
+    w.BoolLineNumberDoubleClick = true;
+    w.lineNumberClicked(Qt::NoModifier);
+    QVERIFY(!w.BoolLineNumberSelect);
+}
+
+void TFormMainViewTest::wrapCountsDisplayLines()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    QByteArray data = QByteArray(2000, 'w') + "\r\nshort\r\n";
+    const QString file = home.write(QStringLiteral("long.txt"), data);
+    TFormMain w({file});
+    w.resize(800, 400);
+    w.show();
+    QTest::qWait(300);
+    QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));
+    w.commandAction(QStringLiteral("1402"))->trigger();
+    QTest::qWait(50);
+    const int display = w.textView()->lineCount();
+    QVERIFY(display > 10);
+    QCOMPARE(w.upperStatus()->panelText(2), QString::number(display - 1) + J(u"行"));
+    IniFile ini(AppPaths::settingsPath());
+    QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("WrapWindowWidth"), false));
+    QVERIFY(!ini.readBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), true));
+    QVERIFY(!w.commandAction(QStringLiteral("1402"))->isEnabled());
+    // The caret's line is a display line.
+    w.textView()->setCaretPosition(2002 + 2); // "sh|ort"
+    QCOMPARE(w.upperStatus()->panelText(1), QString::number(display - 1) + J(u"行,") + QStringLiteral("3") + J(u"桁"));
+    w.commandAction(QStringLiteral("1401"))->trigger();
+    QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));
+    QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), false));
+}
+
+void TFormMainViewTest::marksAndTabsFromTheMenu()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    {
+        TFormMain w({});
+        w.show();
+        QTest::qWait(100);
+        TEditMarks *m = w.textView()->EditMarks();
+        w.commandAction(QStringLiteral("1411"))->trigger();
+        w.commandAction(QStringLiteral("1413"))->trigger();
+        QVERIFY(m->CrlfMark()->enabled());
+        QVERIFY(m->TabMark()->enabled());
+        QVERIFY(!m->EofMark()->enabled());
+        QVERIFY(w.commandAction(QStringLiteral("1411"))->isChecked());
+        w.commandAction(QStringLiteral("1424"))->trigger();
+        QCOMPARE(w.textView()->tabStopDialogUnits(), 32);
+        QVERIFY(!w.commandAction(QStringLiteral("1422"))->isChecked());
+        // Marks stay off on the line-number view.
+        QVERIFY(!w.lineNumberView()->EditMarks()->CrlfMark()->enabled());
+    }
+    IniFile ini(AppPaths::settingsPath());
+    QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("CrLf"), false));
+    QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("Tab"), false));
+    QVERIFY(!ini.readBool(QStringLiteral("Editor"), QStringLiteral("EOF"), true));
+    QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("Tab8"), false));
+    QVERIFY(!ini.readBool(QStringLiteral("Editor"), QStringLiteral("Tab4"), true));
+    TFormMain again({});
+    QVERIFY(again.textView()->EditMarks()->TabMark()->enabled());
+    QCOMPARE(again.textView()->tabStopDialogUnits(), 32);
+}
+
+void TFormMainViewTest::statusBarClickChangesTheWindowSize_data()
+{
+    QTest::addColumn<double>("fraction");
+    QTest::addColumn<int>("state");
+    QTest::newRow("left third") << 0.1 << int(Qt::WindowMinimized);
+    QTest::newRow("right third") << 0.9 << int(Qt::WindowMaximized);
+}
+
+void TFormMainViewTest::statusBarClickChangesTheWindowSize()
+{
+    QFETCH(double, fraction);
+    QFETCH(int, state);
+    test::TempHome home;
+    MessageRecorder messages;
+    TFormMain w({});
+    w.show();
+    QTest::qWait(100);
+    StatusPanels *bar = w.lowerStatus();
+    const QPoint at(int(w.upperStatus()->width() * fraction), bar->height() / 2);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
+    QVERIFY(!(w.windowState() & Qt::WindowState(state))); // 1433 off: nothing
+    w.runCommand(QStringLiteral("1433"));
+    QVERIFY(IniFile(AppPaths::settingsPath()).readBool(QStringLiteral("StatusBar"), QStringLiteral("FormResize"), false));
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
+    QTRY_VERIFY(w.windowState() & Qt::WindowState(state));
+}
+
+void TFormMainViewTest::colourDialogs()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    FakeDialogs dialogs;
+    IniFile ini(AppPaths::settingsPath());
+    // While the filer's look is followed the three items stay grey.
+    home.write(QStringLiteral("Harbek.ini"), QByteArray());
+    {
+        TFormMain w({});
+        QVERIFY(!w.commandAction(QStringLiteral("1501"))->isEnabled());
+        w.runCommand(QStringLiteral("1503"));
+        QCOMPARE(dialogs.calls, 0);
+    }
+    ini.writeBool(QStringLiteral("Editor"), QStringLiteral("SameAsHarbekan"), false);
+    TFormMain w({});
+    QVERIFY(w.commandAction(QStringLiteral("1501"))->isEnabled());
+    dialogs.accept = false;
+    w.runCommand(QStringLiteral("1502"));
+    QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly")), QStringLiteral("clWhite"));
+    dialogs.accept = true;
+    w.runCommand(QStringLiteral("1501"));
+    QCOMPARE(w.lineNumberView()->font().family(), QStringLiteral("IPAGothic"));
+    QCOMPARE(w.textView()->textColor(), QColor(0x11, 0x22, 0x33));
+    QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly")), QStringLiteral("IPAGothic"));
+    QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontSizeReadOnly")), QStringLiteral("20"));
+    QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly")), QStringLiteral("$00332211"));
+    w.runCommand(QStringLiteral("1502"));
+    QCOMPARE(w.lineNumberView()->backgroundColor(), QColor(0x44, 0x55, 0x66));
+    QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly")), QStringLiteral("$00665544"));
+    w.runCommand(QStringLiteral("1503"));
+    QCOMPARE(w.textView()->EditMarks()->SpaceMark()->color(), QColor(0x44, 0x55, 0x66));
+    QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("KigouColor")), QStringLiteral("$00665544"));
+}
+
+void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString file = home.write(QStringLiteral("many.txt"), lines(60000));
+    TFormMain w({file});
+    w.resize(800, 400);
+    w.show();
+    QTest::qWait(300);
+    QVERIFY(!w.resizeLocked());
+    w.runCommand(QStringLiteral("1402"));
+    QTRY_VERIFY(w.resizeLocked());
+    const QSize before = w.size();
+    // The frame asks for another size: the window keeps its own and says why once.
+    w.windowHandle()->resize(before + QSize(100, 50));
+    w.windowHandle()->resize(before + QSize(120, 60));
+    QTest::qWait(500);
+    QCOMPARE(w.size(), before);
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY(messages.texts.first().contains(J(u"サイズ変更が無効です")));
+    w.runCommand(QStringLiteral("1401"));
+    QVERIFY(!w.resizeLocked());
+    w.resize(before + QSize(100, 50));
+    QCOMPARE(w.size(), before + QSize(100, 50));
+}
+
+QTEST_MAIN(TFormMainViewTest)
+#include "TFormMainView_test.moc"
