@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"TrailingEmptyLine", [] { return fileBytes(catalogue() << QString()); }, false, F},
         StartCase{"Utf8File", [] { return catalogue().join(u'\n').toUtf8(); }, false, F},
         StartCase{"EmptyFile", [] { return QByteArray(); }, false, F},
-        StartCase{"OddByteCount", [] { return fileBytes(catalogue()) + QByteArray("\x31", 1); }, true, F}),
+        StartCase{"OddByteCount", [] { return QByteArray(fileBytes(catalogue()) + QByteArray("\x31", 1)); }, true, F}),
     [](const ::testing::TestParamInfo<StartCase> &info) { return std::string(info.param.name); });
 
 TEST_F(KeyMapFileTest, ReadingTakesEveryLineEndAndNoMark)
