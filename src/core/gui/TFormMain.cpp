@@ -326,6 +326,7 @@ void TFormMain::showEvent(QShowEvent *event)
         setWindowState(windowState() | Qt::WindowMaximized);
     else if (m_settings.placement.state == QLatin1String("MIN"))
         setWindowState(windowState() | Qt::WindowMinimized);
+    reconcileKeyMapAtStart();
 
     // The rest runs once the window is on screen, so a message box it shows
     // has a visible owner.

@@ -120,6 +120,22 @@ public:
     // Search state (TFormMainSearch.cpp).
 
     // Key map state (TFormMainKeys.cpp).
+    // The default catalogue (filer-style unless the keyboard dialog rebuilt it).
+    QStringList StrListKeyMapOriginal;
+    // The key map in force; the find and keyboard dialogs read it.
+    QStringList StrListKeyMap;
+    QStringList StrListKeyMapCheck1; // start-up comparison only
+    QStringList StrListKeyMapCheck2;
+    bool BoolKeyMapSame = true;
+    // Rebuilds StrListKeyMapOriginal with the captions the menu shows now;
+    // ExeType 0 filer-style keys, any other editor-style keys.
+    void InitKeyMap(int ExeType);
+    // Reads the key-map file (or writes StrListKeyMap when it is missing) and
+    // gives every command item its key.
+    void SetShortCutKey();
+    // The temporary editor cursor mode (command 1251); not saved.
+    void setEditorCursorMode(bool on);
+    [[nodiscard]] bool editorCursorMode() const { return m_editorCursorMode; }
 
     // Language state (TFormMainLanguage.cpp).
 
@@ -195,6 +211,10 @@ private:
     // Search helpers (TFormMainSearch.cpp).
 
     // Key map helpers (TFormMainKeys.cpp).
+    // The show sequence's key-map step: compare, rewrite if needed, apply.
+    void reconcileKeyMapAtStart();
+    void showKeyMapResetMessage();
+    bool m_editorCursorMode = false;
 
     // Language helpers (TFormMainLanguage.cpp).
 

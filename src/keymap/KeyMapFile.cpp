@@ -1,0 +1,119 @@
+#include "keymap/KeyMapFile.h"
+
+#include "keymap/KeyText.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace quillon {
+
+KeyMapFileNames KeyMapFileNames::mainWindow()
+{
+    return {QStringLiteral("Quillon-KeyMap.txt"), QStringLiteral("Quillon-KeyDiff.txt")};
+}
+
+KeyMapFileNames KeyMapFileNames::findAllWindow()
+{
+    return {QStringLiteral("Quillon-KeyMapFindAll.txt"), QStringLiteral("Quillon-KeyDiffFindAll.txt")};
+}
+
+QString KeyMapFile::decode(const QByteArray &bytes)
+{
+    const char *p = bytes.constData();
+    qsizetype n = bytes.size();
+    if (n >= 2 && uchar(p[0]) == 0xFF && uchar(p[1]) == 0xFE) {
+        p += 2;
+        n -= 2;
+    }
+    QString text(n / 2, Qt::Uninitialized);
+    char16_t *d = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i + 1 < n; i += 2)
+        d[i / 2] = char16_t(uchar(p[i]) | (uchar(p[i + 1]) << 8));
+    return text;
+}
+
+QStringList KeyMapFile::splitLines(const QString &text)
+{
+    return Utf16TextFile::splitLines(text);
+}
+
+QStringList KeyMapFile::read(const QString &path, bool *ok)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (ok)
+            *ok = false;
+        return {};
+    }
+    const QByteArray bytes = f.readAll();
+    const bool good = f.error() == QFileDevice::NoError;
+    if (ok)
+        *ok = good;
+    return good ? splitLines(decode(bytes)) : QStringList();
+}
+
+WriteResult KeyMapFile::write(const QString &path, const QStringList &lines)
+{
+    return Utf16TextFile::writeLines(path, lines);
+}
+
+void KeyMapFile::GetFunctionList(const QStringList &SrcList, QStringList &DstList)
+{
+    DstList.clear();
+    DstList.reserve(SrcList.size());
+    for (const QString &line : SrcList)
+        DstList.append(KeyText::splitKeyMapLine(line).code.toString());
+    DstList.sort(Qt::CaseSensitive);
+    DstList.removeDuplicates();
+}
+
+QStringList KeyMapFile::difference(const QStringList &keyMap, const QStringList &defaults)
+{
+    QStringList out;
+    for (const QString &line : keyMap) {
+        const KeyMapFields mine = KeyText::splitKeyMapLine(line);
+        for (const QString &d : defaults) {
+            const KeyMapFields def = KeyText::splitKeyMapLine(d);
+            if (def.code != mine.code)
+                continue;
+            if (def.keyText != mine.keyText)
+                out.append(line);
+            break;
+        }
+    }
+    return out;
+}
+
+void KeyMapFile::applyDifference(QStringList &keyMap, const QStringList &diff)
+{
+    for (const QString &d : diff) {
+        const KeyMapFields changed = KeyText::splitKeyMapLine(d);
+        for (QString &line : keyMap) {
+            const KeyMapFields mine = KeyText::splitKeyMapLine(line);
+            if (mine.code != changed.code)
+                continue;
+            line = mine.category.toString() + u'\t' + mine.name.toString() + u'\t' + changed.keyText.toString()
+                + u'\t' + mine.code.toString();
+            break;
+        }
+    }
+}
+
+WriteResult KeyMapFile::writeDifference(const QString &path, const QStringList &keyMap, const QStringList &defaults)
+{
+    return write(path, difference(keyMap, defaults));
+}
+
+bool KeyMapFile::readDifference(const QString &path, QStringList &keyMap)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    bool ok = false;
+    const QStringList diff = read(path, &ok);
+    if (!ok)
+        return false;
+    applyDifference(keyMap, diff);
+    return true;
+}
+
+} // namespace quillon

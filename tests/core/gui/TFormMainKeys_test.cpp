@@ -1,0 +1,217 @@
+// The main window's keys as a user meets them: the key-map file beside the
+// program decides every command's key, a file from another version is reset
+// with one message, and the temporary editor cursor mode gives the keys back.
+#include "core/TempHome.h"
+
+#include "core/AppPaths.h"
+#include "core/IniFile.h"
+#include "core/gui/MessageService.h"
+#include "core/gui/TFormMain.h"
+#include "keymap/CommandCatalogue.h"
+#include "keymap/KeyText.h"
+
+#include <QAction>
+#include <QTimer>
+#include <QtTest>
+
+using namespace quillon;
+
+namespace {
+
+QString J(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+QByteArray keyMapBytes(const QStringList &lines)
+{
+    QByteArray out("\xFF\xFE", 2);
+    for (const QString &l : lines) {
+        for (QChar c : QString(l + QStringLiteral("\r\n")))
+            out.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
+    }
+    return out;
+}
+
+qsizetype indexOfCode(const QStringList &map, QStringView code)
+{
+    for (qsizetype i = 0; i < map.size(); ++i)
+        if (KeyText::splitKeyMapLine(map[i]).code == code)
+            return i;
+    return -1;
+}
+
+// The default catalogue with some keys changed: {code, key text}.
+QStringList mapWithKeys(std::initializer_list<std::pair<const char16_t *, const char16_t *>> keys)
+{
+    QStringList map = CommandCatalogue::InitKeyMap(0);
+    for (const auto &[code, key] : keys) {
+        QString &line = map[indexOfCode(map, code)];
+        const KeyMapFields f = KeyText::splitKeyMapLine(line);
+        line = f.category.toString() + u'\t' + f.name.toString() + u'\t' + QString::fromUtf16(key) + u'\t'
+            + f.code.toString();
+    }
+    return map;
+}
+
+QKeySequence seq(const char *text)
+{
+    return QKeySequence(QString::fromLatin1(text), QKeySequence::PortableText);
+}
+
+const QString keyFile = QStringLiteral("Quillon-KeyMap.txt");
+
+} // namespace
+
+class TFormMainKeysTest : public QObject {
+    Q_OBJECT
+private slots:
+    void freshStartWritesTheFileAndAppliesIt();
+    void userKeyIsKeptAndRunsTheCommand();
+    void otherCodesResetTheFileWithOneMessage_data();
+    void otherCodesResetTheFileWithOneMessage();
+    void editorCursorModeGivesTheUsersKeysBack();
+};
+
+void TFormMainKeysTest::freshStartWritesTheFileAndAppliesIt()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    TFormMain w({});
+    // Whatever key an item carries before, the key map alone decides once the window shows.
+    w.commandAction(QStringLiteral("1001"))->setShortcut(seq("Ctrl+O"));
+    w.show();
+    QTest::qWait(500);
+
+    const QByteArray bytes = home.read(keyFile);
+    QCOMPARE(bytes, keyMapBytes(CommandCatalogue::InitKeyMap(0)));
+    QCOMPARE(w.StrListKeyMap.size(), 118);
+    QCOMPARE(w.StrListKeyMap[indexOfCode(w.StrListKeyMap, u"1101")], J(u"検索\t検索(&F)... \tF\t1101"));
+    QVERIFY(w.BoolKeyMapSame);
+    QCOMPARE(w.StrListKeyMapOriginal, CommandCatalogue::InitKeyMap(0));
+    QCOMPARE(w.commandAction(QStringLiteral("1001"))->shortcut(), QKeySequence());
+    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("F"));
+    QCOMPARE(w.commandAction(QStringLiteral("1721"))->shortcut(), seq("Tab"));
+    QVERIFY(messages.texts.isEmpty());
+}
+
+void TFormMainKeysTest::userKeyIsKeptAndRunsTheCommand()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QByteArray file = keyMapBytes(mapWithKeys({{u"1101", u"Ctrl+F"}, {u"1107", u"Alt + F4"}}));
+    home.write(keyFile, file);
+    TFormMain w({});
+    int finds = 0;
+    w.registerCommand(QStringLiteral("1101"), [&finds] { ++finds; });
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::qWait(500);
+
+    QCOMPARE(home.read(keyFile), file);
+    QVERIFY(messages.texts.isEmpty());
+    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("Ctrl+F"));
+    QCOMPARE(w.commandAction(QStringLiteral("1107"))->shortcut(), seq("Alt+F4"));
+    // The search bar's own menu follows the same map.
+    auto *bar4 = w.findChild<QAction *>(QStringLiteral("MenuSearchBar4"));
+    QVERIFY(bar4);
+    QCOMPARE(bar4->shortcut(), seq("Alt+F4"));
+
+    QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(finds, 1);
+    QTest::keyClick(&w, Qt::Key_F); // the default key is gone
+    QCOMPARE(finds, 1);
+}
+
+void TFormMainKeysTest::otherCodesResetTheFileWithOneMessage_data()
+{
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("japanese");
+
+    const QStringList changed = mapWithKeys({{u"1101", u"Ctrl+F"}});
+    QStringList removed = changed;
+    removed.removeAt(indexOfCode(removed, u"1402"));
+    QStringList duplicated = changed;
+    duplicated[indexOfCode(duplicated, u"1102")] = changed[indexOfCode(changed, u"1101")];
+    const QStringList extra = changed + QStringList{QStringLiteral("Extra\tNew\tCtrl+N\t1999")};
+    QTest::newRow("line removed") << removed << true;
+    QTest::newRow("duplicated code") << duplicated << false;
+    QTest::newRow("extra line") << extra << true;
+}
+
+void TFormMainKeysTest::otherCodesResetTheFileWithOneMessage()
+{
+    QFETCH(QStringList, lines);
+    QFETCH(bool, japanese);
+    test::TempHome home;
+    MessageRecorder messages;
+    IniFile(AppPaths::settingsPath()).writeBool(QStringLiteral("Language"), QStringLiteral("Japanese"), japanese);
+    home.write(keyFile, keyMapBytes(lines));
+    TFormMain w({});
+    w.show();
+    // The message waits 300 ms so that it comes after the window.
+    QVERIFY(w.Timers[3]->isActive());
+    QCOMPARE(w.Timers[3]->interval(), 300);
+    QVERIFY(messages.texts.isEmpty());
+    QTest::qWait(900);
+
+    QCOMPARE(home.read(keyFile), keyMapBytes(CommandCatalogue::InitKeyMap(0)));
+    QVERIFY(!w.BoolKeyMapSame);
+    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("F"));
+    const QString expected = japanese
+        ? J(u"Information : キーボード設定内容が変更になったので初期化しました\r\n"
+            u"必要ならキーボード設定で「変更分を反映」を実行して下さい\r\n"
+            u"キーボード設定を変更した場合は「変更分を保存」を実行しておいて下さい")
+        : QStringLiteral("Information : Key board map had initialized, because of orijinal key board map had "
+                         "updated.\r\nIf necessary, reffer different items on KeyBoard Window.\r\nWhen change "
+                         "keyboard setting, save different items to file on KeyBoard Window.\r\n[OK]");
+    QCOMPARE(messages.texts, QStringList{expected});
+    QVERIFY(!w.Timers[3]->isActive());
+}
+
+void TFormMainKeysTest::editorCursorModeGivesTheUsersKeysBack()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    home.write(keyFile, keyMapBytes(mapWithKeys({{u"1261", u"Shift+Home"},
+                                                 {u"1262", u"Shift+Left"},
+                                                 {u"1263", u"Alt+Up"},
+                                                 {u"1264", u"Alt+Down"},
+                                                 {u"1265", u"Shift+Right"},
+                                                 {u"1266", u"Shift+End"},
+                                                 {u"1233", u"Ctrl+Left"},
+                                                 {u"1251", u"F12"}})));
+    TFormMain w({});
+    w.show();
+    QTest::qWait(400);
+    QVERIFY(messages.texts.isEmpty());
+
+    QHash<QString, QKeySequence> before;
+    for (const CommandInfo &c : CommandCatalogue::commands())
+        before.insert(c.codeText(), w.commandAction(c.codeText())->shortcut());
+    QCOMPARE(before.value(QStringLiteral("1263")), seq("Alt+Up"));
+
+    QAction *toggle = w.commandAction(QStringLiteral("1251"));
+    QVERIFY(toggle->isEnabled());
+    toggle->trigger(); // as the menu does
+    QVERIFY(w.editorCursorMode());
+    QVERIFY(toggle->isChecked());
+    const std::pair<const char *, const char *> editorKeys[] = {
+        {"1231", "Ctrl+Home"}, {"1238", "Ctrl+End"}, {"1241", "Home"}, {"1242", "End"},
+        {"1271", "Right"},     {"1272", "Left"},     {"1273", "PgUp"}, {"1274", "Up"},
+        {"1275", "Down"},      {"1276", "PgDown"},   {"1251", "F12"},  {"1101", "F"},
+    };
+    for (const auto &[code, key] : editorKeys)
+        QCOMPARE(w.commandAction(QLatin1String(code))->shortcut(), seq(key));
+    for (const char *code : {"1232", "1233", "1234", "1235", "1236", "1237", "1261", "1262", "1263", "1264", "1265", "1266"})
+        QCOMPARE(w.commandAction(QLatin1String(code))->shortcut(), QKeySequence());
+
+    w.runCommand(QStringLiteral("1251"));
+    QVERIFY(!w.editorCursorMode());
+    QVERIFY(!toggle->isChecked());
+    for (const CommandInfo &c : CommandCatalogue::commands())
+        QCOMPARE(w.commandAction(c.codeText())->shortcut(), before.value(c.codeText()));
+}
+
+QTEST_MAIN(TFormMainKeysTest)
+#include "TFormMainKeys_test.moc"
