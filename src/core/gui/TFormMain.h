@@ -105,6 +105,8 @@ public:
     QStringList StrListSelectNumber;
 
     // State of scrolling and selection commands (TFormMainNavigation.cpp).
+    // The current search word; command 1104 sets it from the caret's line.
+    QString StrSearchValue;
 
     // Search state (TFormMainSearch.cpp).
 
@@ -157,6 +159,22 @@ private:
     // View helpers (TFormMainView.cpp).
 
     // Navigation helpers (TFormMainNavigation.cpp).
+    void scrollAndPlaceCaret(int scrollBy, int targetLine);
+    void pageCommand(int amount, bool down);
+    void documentEdgeCommand(bool end);
+    void lineEdgeCommand(bool end);
+    void cursorKeyCommand(int key);
+    void copySelection(bool append);
+    void copyOneLine();
+    void selectAllCommand();
+    void selectWordCommand();
+    void lineAsSearchWord();
+    void openJumpDialog();
+    void applyJump();
+    void openPageSettingDialog();
+    void applyPageSetting();
+    void updatePopupMenu();
+    [[nodiscard]] int caretLine() const;
 
     // Search helpers (TFormMainSearch.cpp).
 
