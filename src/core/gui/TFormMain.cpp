@@ -247,16 +247,6 @@ void TFormMain::createMenus()
     registerKeyMapCommands();
     registerLanguageCommands();
 
-    // The text view's popup: copy and select all work already.
-    for (const char *name : {"PopupCopy", "PopupSelectAll"}) {
-        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name))) {
-            a->setEnabled(true);
-            connect(a, &QAction::triggered, this, [this, name] {
-                runCommand(QLatin1String(name) == QLatin1String("PopupCopy") ? QStringLiteral("1201")
-                                                                               : QStringLiteral("1203"));
-            });
-        }
-    }
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { m_menus->popupMenu()->popup(Memo1->mapToGlobal(pos)); });
@@ -676,8 +666,6 @@ void TFormMain::registerFileCommands()
     auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
     reg("1001", [this] { openFileDialog(); });
     reg("1031", [this] { close(); });
-    reg("1201", [this] { Memo1->copy(); });
-    reg("1203", [this] { Memo1->selectAll(); });
     for (int i = 0; i <= 10; ++i)
         reg(readSettingCodes[i], [this, i] { setReadSetting(i); });
     for (const char *code : {"1551", "1552", "1553", "1554"})

@@ -116,6 +116,8 @@ public:
     [[nodiscard]] bool resizeLocked() const { return m_resizeLocked; }
 
     // State of scrolling and selection commands (TFormMainNavigation.cpp).
+    // The current search word; command 1104 sets it from the caret's line.
+    QString StrSearchValue;
 
     // Search state (TFormMainSearch.cpp).
 
@@ -207,6 +209,22 @@ private:
     int m_statusPressX = 0;
 
     // Navigation helpers (TFormMainNavigation.cpp).
+    void scrollAndPlaceCaret(int scrollBy, int targetLine);
+    void pageCommand(int amount, bool down);
+    void documentEdgeCommand(bool end);
+    void lineEdgeCommand(bool end);
+    void cursorKeyCommand(int key);
+    void copySelection(bool append);
+    void copyOneLine();
+    void selectAllCommand();
+    void selectWordCommand();
+    void lineAsSearchWord();
+    void openJumpDialog();
+    void applyJump();
+    void openPageSettingDialog();
+    void applyPageSetting();
+    void updatePopupMenu();
+    [[nodiscard]] int caretLine() const;
 
     // Search helpers (TFormMainSearch.cpp).
 

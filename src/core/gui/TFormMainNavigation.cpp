@@ -1,10 +1,279 @@
 // Scrolling, cursor and selection commands of the main window.
 #include "core/gui/TFormMain.h"
 
+#include "core/Navigator.h"
+#include "core/gui/TFormJump.h"
+#include "core/gui/TFormPageSetting.h"
+#include "core/gui/TMemoExDark.h"
+#include "keymap/gui/MainMenuBuilder.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
 namespace quillon {
+
+namespace {
+
+// Line counts as the view shows them: display lines while wrapping.
+Navigator::Lines viewLines(const TMemoExDark *view)
+{
+    const int count = view->lineCount();
+    return {count, view->lineLength(count - 1)};
+}
+
+bool viewIsEmpty(const TMemoExDark *view)
+{
+    return view->text().isEmpty();
+}
+
+} // namespace
 
 void TFormMain::registerNavigationCommands()
 {
+    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
+    reg("1231", [this] { documentEdgeCommand(false); });
+    reg("1261", [this] { documentEdgeCommand(false); });
+    reg("1232", [this] { pageCommand(IntScroll3, false); });
+    reg("1233", [this] { pageCommand(IntScroll2, false); });
+    reg("1262", [this] { pageCommand(IntScroll2, false); });
+    reg("1234", [this] { pageCommand(IntScroll1, false); });
+    reg("1263", [this] { pageCommand(IntScroll1, false); });
+    reg("1235", [this] { pageCommand(IntScroll1, true); });
+    reg("1264", [this] { pageCommand(IntScroll1, true); });
+    reg("1236", [this] { pageCommand(IntScroll2, true); });
+    reg("1265", [this] { pageCommand(IntScroll2, true); });
+    reg("1237", [this] { pageCommand(IntScroll3, true); });
+    reg("1238", [this] { documentEdgeCommand(true); });
+    reg("1266", [this] { documentEdgeCommand(true); });
+    reg("1241", [this] { lineEdgeCommand(false); });
+    reg("1242", [this] { lineEdgeCommand(true); });
+    reg("1271", [this] { cursorKeyCommand(Qt::Key_Right); });
+    reg("1272", [this] { cursorKeyCommand(Qt::Key_Left); });
+    reg("1273", [this] { cursorKeyCommand(Qt::Key_PageUp); });
+    reg("1274", [this] { cursorKeyCommand(Qt::Key_Up); });
+    reg("1275", [this] { cursorKeyCommand(Qt::Key_Down); });
+    reg("1276", [this] { cursorKeyCommand(Qt::Key_PageDown); });
+    reg("1201", [this] { copySelection(false); });
+    reg("1202", [this] { copySelection(true); });
+    reg("1203", [this] { selectAllCommand(); });
+    reg("1211", [this] { copyOneLine(); });
+    reg("1212", [this] { selectWordCommand(); });
+    reg("1104", [this] { lineAsSearchWord(); });
+    reg("1221", [this] { openJumpDialog(); });
+    reg("1711", [this] { openPageSettingDialog(); });
+
+    // The text view's popup runs the same commands as the Edit menu.
+    const std::pair<const char *, const char *> popupItems[] = {
+        {"PopupCopy", "1201"}, {"PopupAddCopy", "1202"}, {"PopupSelectAll", "1203"}, {"PopupCopyOneLine", "1211"}};
+    for (const auto &[name, code] : popupItems) {
+        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name))) {
+            const QString command = QLatin1String(code);
+            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
+        }
+    }
+    connect(m_menus->popupMenu(), &QMenu::aboutToShow, this, &TFormMain::updatePopupMenu);
+    updatePopupMenu();
+}
+
+int TFormMain::caretLine() const
+{
+    return Memo1->lineFromPosition(Memo1->selectionStart());
+}
+
+void TFormMain::scrollAndPlaceCaret(int scrollBy, int targetLine)
+{
+    Memo1->scrollLines(scrollBy);
+    Memo1->setCaretPosition(std::max(0, Memo1->lineStart(targetLine)));
+    // Normally a no-op: the view moved with the caret. A caret that was out
+    // of sight before is brought back.
+    Memo1->ensureCaretVisible();
+    Memo1->setFocus();
+    leaveLineNumberSelection();
+    MemoStatus();
+}
+
+void TFormMain::pageCommand(int amount, bool down)
+{
+    if (BoolBinaryView)
+        return; // the hex dump pages through its own rows
+    const int a = caretLine();
+    const Navigator::Move m = down ? Navigator::pageDown(a, amount, viewLines(Memo1)) : Navigator::pageUp(a, amount);
+    scrollAndPlaceCaret(m.scrollBy, m.targetLine);
+}
+
+void TFormMain::documentEdgeCommand(bool end)
+{
+    if (BoolBinaryView)
+        return;
+    const int a = caretLine();
+    const Navigator::Move m = end ? Navigator::documentEnd(a, viewLines(Memo1)) : Navigator::documentTop(a);
+    scrollAndPlaceCaret(m.scrollBy, m.targetLine);
+}
+
+void TFormMain::lineEdgeCommand(bool end)
+{
+    if (BoolBinaryView)
+        return;
+    const int line = caretLine();
+    const int start = Memo1->lineStart(line);
+    Memo1->setCaretPosition(end ? start + Memo1->lineLength(line) : start);
+    Memo1->ensureCaretVisible();
+    leaveLineNumberSelection();
+    MemoStatus();
+}
+
+void TFormMain::cursorKeyCommand(int key)
+{
+    using K = Navigator::CursorKey;
+    K which = K::Right;
+    switch (key) {
+    case Qt::Key_Left: which = K::Left; break;
+    case Qt::Key_PageUp: which = K::PageUp; break;
+    case Qt::Key_Up: which = K::Up; break;
+    case Qt::Key_Down: which = K::Down; break;
+    case Qt::Key_PageDown: which = K::PageDown; break;
+    default: break;
+    }
+    if (!Navigator::cursorKeyAllowed(which, Memo1->selectionStart(), caretLine(), viewLines(Memo1)))
+        return;
+    // event() is called directly: sent through the application, a key press
+    // that is not spontaneous is first tried as a shortcut, and the arrow and
+    // page keys are the window's own scroll shortcuts.
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QObject *view = Memo1;
+    view->event(&press);
+    view->event(&release);
+    leaveLineNumberSelection();
+    MemoStatus();
+}
+
+void TFormMain::copySelection(bool append)
+{
+    if (BoolBinaryView || !Memo1->hasSelection())
+        return;
+    QString text = BoolLineNumberSelect ? Navigator::joinedLines(StrListSelectNumber) : Memo1->selectedText();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (append)
+        text.prepend(clipboard->text());
+    clipboard->setText(text);
+}
+
+void TFormMain::copyOneLine()
+{
+    if (BoolBinaryView || viewIsEmpty(Memo1))
+        return;
+    QString text;
+    if (BoolLineNumberSelect) {
+        text = Navigator::joinedLines(StrListSelectNumber);
+    } else {
+        const int line = caretLine();
+        text = Memo1->text().mid(Memo1->lineStart(line), Memo1->lineLength(line));
+    }
+    // An empty line leaves the clipboard as it was rather than wiping it.
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void TFormMain::selectAllCommand()
+{
+    if (BoolBinaryView || viewIsEmpty(Memo1))
+        return;
+    Memo1->selectAll();
+    leaveLineNumberSelection();
+    MemoStatus();
+}
+
+void TFormMain::selectWordCommand()
+{
+    if (BoolBinaryView || viewIsEmpty(Memo1))
+        return;
+    const int line = caretLine();
+    const int start = Memo1->lineStart(line);
+    const QStringView text = QStringView(Memo1->text()).mid(start, Memo1->lineLength(line));
+    const Navigator::Span span = Navigator::wordAround(text, Memo1->selectionStart() - start);
+    Memo1->setSelection(start + span.start, span.length);
+    leaveLineNumberSelection();
+    MemoStatus();
+}
+
+void TFormMain::lineAsSearchWord()
+{
+    if (BoolBinaryView || viewIsEmpty(Memo1))
+        return;
+    const int line = caretLine();
+    StrSearchValue = Memo1->text().mid(Memo1->lineStart(line), Memo1->lineLength(line));
+    m_ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), StrSearchValue);
+    m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
+    refreshPanel0();
+    // The find dialog takes it from here.
+    runCommand(QStringLiteral("1101"));
+}
+
+void TFormMain::openJumpDialog()
+{
+    if (BoolBinaryView)
+        return;
+    // Opened window-modal without a nested loop; the answer comes back through finished().
+    auto *dialog = new TFormJump(BoolJapanese, this, [this](const QString &japanese, const QString &english) {
+        showMessage(japanese, english);
+    });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this](int result) {
+        if (result == QDialog::Accepted)
+            applyJump();
+        Memo1->setFocus();
+    });
+    dialog->open();
+}
+
+void TFormMain::applyJump()
+{
+    m_settings.jump = m_ini.readString(QStringLiteral("Editor"), QStringLiteral("Jump"), QStringLiteral("1"));
+    const Navigator::Move m = Navigator::jump(caretLine(), m_settings.jump, viewLines(Memo1));
+    scrollAndPlaceCaret(m.scrollBy, m.targetLine);
+}
+
+void TFormMain::openPageSettingDialog()
+{
+    auto *dialog = new TFormPageSetting(BoolJapanese, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::finished, this, [this](int result) {
+        if (result == QDialog::Accepted)
+            applyPageSetting();
+        Memo1->setFocus();
+    });
+    dialog->open();
+}
+
+void TFormMain::applyPageSetting()
+{
+    const QString editor = QStringLiteral("Editor");
+    m_settings.scrollPlusPlusPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusPlusPlusIndex"), 16);
+    m_settings.scrollPlusPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusPlusIndex"), 16);
+    m_settings.scrollPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusIndex"), 2);
+    auto scrollValue = [this](int index) { return StrListScrollVale.value(index, QStringLiteral("1")).toInt(); };
+    IntScroll3 = scrollValue(m_settings.scrollPlusPlusPlusIndex);
+    IntScroll2 = scrollValue(m_settings.scrollPlusPlusIndex);
+    IntScroll1 = scrollValue(m_settings.scrollPlusIndex);
+}
+
+void TFormMain::updatePopupMenu()
+{
+    const bool selection = Memo1->hasSelection();
+    const bool empty = viewIsEmpty(Memo1);
+    const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == int(Memo1->text().size());
+    auto enable = [this](const char *name, bool on) {
+        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
+            a->setEnabled(on);
+    };
+    enable("PopupCopy", selection);
+    enable("PopupAddCopy", selection);
+    enable("PopupSelectAll", !empty && !allSelected);
+    enable("PopupCopyOneLine", !empty);
 }
 
 } // namespace quillon

@@ -1,0 +1,117 @@
+#include "core/gui/TFormJump.h"
+
+#include "core/AppPaths.h"
+#include "core/gui/DialogPlacement.h"
+#include "core/gui/MessageService.h"
+#include "core/gui/TDecEdit.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+namespace {
+const QString kSection = QStringLiteral("FormJump");
+}
+
+TFormJump::TFormJump(bool japanese, QWidget *parent, MessageHook message)
+    : QDialog(parent)
+    , BoolJapanese(japanese)
+    , StrLanguageFileName(QDir(AppPaths::programLanguageDir()).filePath(QStringLiteral("Jump.txt")))
+    , m_ini(AppPaths::settingsPath())
+    , m_message(std::move(message))
+{
+    setObjectName(QStringLiteral("FormJump"));
+    setWindowTitle(QString::fromUtf16(u"行へ移動"));
+    setProperty("tag", 2999);
+
+    LabelNumber = new QLabel(QString::fromUtf16(u"行番号(&N)"), this);
+    LabelNumber->setObjectName(QStringLiteral("LabelNumber"));
+    LabelNumber->setProperty("tag", 2001);
+    EditNumber = new TDecEdit(this);
+    EditNumber->setObjectName(QStringLiteral("EditNumber"));
+    LabelNumber->setBuddy(EditNumber);
+    ButtonOk = new QPushButton(QStringLiteral("OK(&O)"), this);
+    ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
+    ButtonOk->setProperty("tag", 2201);
+    ButtonCancel = new QPushButton(QString::fromUtf16(u"ｷｬﾝｾﾙ(&C)"), this);
+    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
+    ButtonCancel->setProperty("tag", 2202);
+    // Enter is handled in the edit box itself; no button is the default.
+    ButtonOk->setAutoDefault(false);
+    ButtonCancel->setAutoDefault(false);
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(LabelNumber);
+    row->addWidget(EditNumber, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ButtonOk);
+    buttons->addWidget(ButtonCancel);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(row);
+    column->addLayout(buttons);
+    setFixedHeight(sizeHint().height());
+    resize(280, height());
+
+    EditNumber->setText(m_ini.readString(QStringLiteral("Editor"), QStringLiteral("Jump"), QStringLiteral("1")));
+    EditNumber->selectAll();
+    EditNumber->setFocus();
+    EditNumber->installEventFilter(this);
+
+    connect(ButtonOk, &QPushButton::clicked, this, &TFormJump::onOk);
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TFormJump::~TFormJump() = default;
+
+void TFormJump::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        DialogPlacement::restore(m_ini, kSection, this);
+    }
+    QDialog::showEvent(event);
+    EditNumber->setFocus();
+}
+
+bool TFormJump::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == EditNumber && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && mods == Qt::NoModifier) {
+            onOk();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormJump::onOk()
+{
+    const QString entry = EditNumber->text();
+    if (entry.size() > MaxDigits) {
+        const QString japanese = QString::fromUtf16(u"Information : 文字数は9文字以下を設定してください");
+        const QString english = QStringLiteral("Information : Word length set less than 9 characters.\r\n[OK]");
+        if (m_message)
+            m_message(japanese, english);
+        else
+            MessageService::show(this, BoolJapanese ? japanese : english);
+        return;
+    }
+    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("Jump"), entry);
+    accept();
+}
+
+void TFormJump::done(int result)
+{
+    DialogPlacement::save(m_ini, kSection, this);
+    QDialog::done(result);
+}
+
+} // namespace quillon

@@ -1,0 +1,136 @@
+#include "core/gui/TFormPageSetting.h"
+
+#include "core/AppPaths.h"
+#include "core/gui/DialogPlacement.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+const QString kSection = QStringLiteral("FormPageSetting");
+
+struct ListSpec {
+    const char16_t *caption;
+    const char *labelName;
+    const char *comboName;
+    const char *key;
+    int defaultIndex;
+};
+
+constexpr ListSpec kLists[3] = {
+    {u"ページ＋＋＋(&P)", "LabelPage3", "ComboBoxPage3", "ScrollPlusPlusPlusIndex", 16},
+    {u"ページ＋＋(&Q)", "LabelPage2", "ComboBoxPage2", "ScrollPlusPlusIndex", 16},
+    {u"ページ＋(&R)", "LabelPage1", "ComboBoxPage1", "ScrollPlusIndex", 2},
+};
+
+} // namespace
+
+TFormPageSetting::TFormPageSetting(bool japanese, QWidget *parent)
+    : QDialog(parent)
+    , BoolJapanese(japanese)
+    , StrLanguageFileName(QDir(AppPaths::programLanguageDir()).filePath(QStringLiteral("PageSetting.txt")))
+    , m_ini(AppPaths::settingsPath())
+{
+    setObjectName(QStringLiteral("FormPageSetting"));
+    setWindowTitle(QString::fromUtf16(u"カーソル移動設定"));
+    setProperty("tag", 2999);
+
+    QStringList values;
+    for (int i = 1; i <= 100; ++i)
+        values.append(QString::number(i));
+
+    auto *grid = new QGridLayout;
+    for (int i = 0; i < 3; ++i) {
+        const ListSpec &spec = kLists[i];
+        auto *label = new QLabel(QString::fromUtf16(spec.caption), this);
+        label->setObjectName(QLatin1String(spec.labelName));
+        label->setProperty("tag", 2001 + i);
+        auto *combo = new QComboBox(this);
+        combo->setObjectName(QLatin1String(spec.comboName));
+        combo->addItems(values);
+        combo->setMaxVisibleItems(20);
+        const int index = m_ini.readInteger(QStringLiteral("Editor"), QLatin1String(spec.key), spec.defaultIndex);
+        // A hand-edited index outside the list shows the nearest end.
+        combo->setCurrentIndex(std::clamp(index, 0, int(values.size()) - 1));
+        label->setBuddy(combo);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(combo, i, 1);
+        m_combos[size_t(i)] = combo;
+    }
+    ButtonOk = new QPushButton(QStringLiteral("OK(&O)"), this);
+    ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
+    ButtonOk->setProperty("tag", 2201);
+    ButtonCancel = new QPushButton(QString::fromUtf16(u"ｷｬﾝｾﾙ(&C)"), this);
+    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
+    ButtonCancel->setProperty("tag", 2202);
+    ButtonOk->setAutoDefault(false);
+    ButtonCancel->setAutoDefault(false);
+    setTabOrder(m_combos[0], m_combos[1]);
+    setTabOrder(m_combos[1], m_combos[2]);
+    setTabOrder(m_combos[2], ButtonOk);
+    setTabOrder(ButtonOk, ButtonCancel);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ButtonOk);
+    buttons->addWidget(ButtonCancel);
+    auto *column = new QVBoxLayout(this);
+    column->addLayout(grid);
+    column->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(300, 0)));
+
+    connect(ButtonOk, &QPushButton::clicked, this, &TFormPageSetting::onOk);
+    connect(ButtonCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TFormPageSetting::~TFormPageSetting() = default;
+
+void TFormPageSetting::showEvent(QShowEvent *event)
+{
+    if (!m_placed) {
+        m_placed = true;
+        DialogPlacement::restore(m_ini, kSection, this);
+    }
+    QDialog::showEvent(event);
+    // The focus starts on Cancel and a moment later a Tab moves it on, round
+    // to the first list, as a user pressing Tab would.
+    ButtonCancel->setFocus();
+    QTimer::singleShot(10, this, &TFormPageSetting::tabToFirstList);
+}
+
+void TFormPageSetting::tabToFirstList()
+{
+    QWidget *target = focusWidget() ? focusWidget() : ButtonCancel;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+    QCoreApplication::sendEvent(target, &press);
+    QCoreApplication::sendEvent(focusWidget() ? focusWidget() : target, &release);
+}
+
+void TFormPageSetting::onOk()
+{
+    for (int i = 0; i < 3; ++i)
+        m_ini.writeInteger(QStringLiteral("Editor"), QLatin1String(kLists[i].key), m_combos[size_t(i)]->currentIndex());
+    accept();
+}
+
+void TFormPageSetting::done(int result)
+{
+    DialogPlacement::save(m_ini, kSection, this);
+    QDialog::done(result);
+}
+
+} // namespace quillon
