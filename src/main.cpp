@@ -1,6 +1,7 @@
 // Quillon: a read-only text file viewer for Japanese text.
 #include "core/GuessCommand.h"
 #include "core/gui/TFormMain.h"
+#include "search/SearchCommand.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -13,6 +14,7 @@ void printHelp(QTextStream &out)
     out << "Usage: Quillon [FILE]\n"
            "       Quillon hwnd=HANDLE FILE\n"
            "       Quillon --guess [--porcelain] FILE...\n"
+           "       Quillon --search [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
            "\n"
            "Shows FILE read-only, detecting its character code (Shift_JIS, JIS, EUC-JP,\n"
            "UTF-8, UTF-16) and line ends.\n"
@@ -22,6 +24,8 @@ void printHelp(QTextStream &out)
            "               without opening a window\n"
            "  --porcelain  with --guess: tab-separated code number, line-end number,\n"
            "               unknown-character flag, LF-in-CR-LF flag and the path\n"
+           "  --search     print the offset (UTF-16 units, CR LF line ends) of every\n"
+           "               match of WORD in FILE; exit 0 found, 1 none, 2 error\n"
            "  --help       this text\n"
            "  --version    the program's version\n";
 }
@@ -34,7 +38,7 @@ int main(int argc, char *argv[])
     if (argc >= 2) {
         const QString first = QString::fromLocal8Bit(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("--version")
-            || first == QLatin1String("--guess")) {
+            || first == QLatin1String("--guess") || first == QLatin1String("--search")) {
             QCoreApplication app(argc, argv);
             QTextStream out(stdout);
             QTextStream err(stderr);
@@ -48,7 +52,9 @@ int main(int argc, char *argv[])
             }
             QStringList args = app.arguments();
             args.removeFirst(); // the program
-            args.removeFirst(); // --guess
+            args.removeFirst(); // --guess / --search
+            if (first == QLatin1String("--search"))
+                return quillon::runSearch(args, out, err);
             return quillon::runGuess(args, out, err);
         }
     }

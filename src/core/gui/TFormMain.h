@@ -6,6 +6,8 @@
 #include "core/MainSettings.h"
 #include "core/TextBuffer.h"
 #include "core/gui/MessageService.h"
+#include "search/TSearchOption.h"
+#include "search/gui/FindHost.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -29,6 +31,7 @@ struct LoadedText;
 class MainMenuBuilder;
 class StatusPanels;
 class TMemoExDark;
+class TFormFind;
 
 class TFormMain : public QMainWindow {
     Q_OBJECT
@@ -120,6 +123,9 @@ public:
     QString StrSearchValue;
 
     // Search state (TFormMainSearch.cpp).
+    QString StrSearchValue;
+    TSearchOptions SearchOptions;
+    [[nodiscard]] TFormFind *findDialog() const { return FormFind; }
 
     // Key map state (TFormMainKeys.cpp).
     // The default catalogue (filer-style unless the keyboard dialog rebuilt it).
@@ -227,6 +233,22 @@ private:
     [[nodiscard]] int caretLine() const;
 
     // Search helpers (TFormMainSearch.cpp).
+    friend class MainFindHost;
+    void openFindDialog(bool oneLine);
+    // Steps of 1102/1103 after the empty-word check: panel 0, options,
+    // search from the selection, the hit or the not-found message. 0 hit,
+    // 1 not found, 2 the search ended with an error box.
+    int searchMainText(bool next);
+    void showSearchHit(int start, int length);
+    void searchNextPrevious(bool next);
+    void searchBarSearch(bool next);
+    void searchBarEnter(Qt::KeyboardModifiers modifiers);
+    void focusSearchBar();
+    void setSearchBarFocusReturn(bool on);
+    bool searchEvent(QObject *watched, QEvent *event);
+    TFormFind *FormFind = nullptr;
+    std::unique_ptr<FindHost> m_findHost;
+    QObject *m_searchWatcher = nullptr;
 
     // Key map helpers (TFormMainKeys.cpp).
     // The show sequence's key-map step: compare, rewrite if needed, apply.

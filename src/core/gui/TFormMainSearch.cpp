@@ -1,10 +1,350 @@
 // The main window's search commands and its search bar.
 #include "core/gui/TFormMain.h"
 
+#include "core/gui/StatusPanels.h"
+#include "core/gui/TMemoExDark.h"
+#include "keymap/CommandCatalogue.h"
+#include "keymap/gui/MainMenuBuilder.h"
+#include "search/SearchEngine.h"
+#include "search/SearchHistory.h"
+#include "search/gui/TFormFind.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 namespace quillon {
+
+namespace {
+
+QString J(const char16_t *s)
+{
+    return QString::fromUtf16(s);
+}
+
+const QString kOptions = QStringLiteral("Options");
+
+// Routes the events of the search bar, the text view and the window itself
+// to the main window's search code.
+class SearchEventWatcher : public QObject {
+public:
+    SearchEventWatcher(QObject *parent, std::function<bool(QObject *, QEvent *)> handler)
+        : QObject(parent), m_handler(std::move(handler))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override { return m_handler(watched, event); }
+
+private:
+    std::function<bool(QObject *, QEvent *)> m_handler;
+};
+
+} // namespace
+
+// What the find dialog asks of the main window.
+class MainFindHost : public FindHost {
+public:
+    explicit MainFindHost(TFormMain *main) : m_main(main) {}
+    // The dialog goes first, so it never calls a host that is gone.
+    ~MainFindHost() override
+    {
+        delete m_main->FormFind;
+        m_main->FormFind = nullptr;
+    }
+    MainFindHost(const MainFindHost &) = delete;
+    MainFindHost &operator=(const MainFindHost &) = delete;
+    QWidget *hostWindow() override { return m_main; }
+    IniFile &settingsFile() override { return m_main->m_ini; }
+    bool japanese() const override { return m_main->BoolJapanese; }
+    void message(const QString &japanese, const QString &english) override { m_main->showMessage(japanese, english); }
+    void setSearchWord(const QString &word) override { m_main->StrSearchValue = word; }
+    Outcome searchText(bool next) override
+    {
+        switch (m_main->searchMainText(next)) {
+        case 0: return Outcome::Hit;
+        case 1: return Outcome::NotFound;
+        default: return Outcome::Failed;
+        }
+    }
+    void setPlaceholderMenu(bool on) override
+    {
+        m_main->m_menus->setMenuBarState(on ? MenuBarState::Placeholder : MenuBarState::Normal);
+    }
+    // The key-map file is read by the dialog itself; without one the
+    // catalogue's filer-style keys are the main window's map.
+    QStringList keyMap() const override { return CommandCatalogue::InitKeyMap(0); }
+
+private:
+    TFormMain *m_main;
+};
 
 void TFormMain::registerSearchCommands()
 {
+    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
+    StrSearchValue = m_ini.readString(kOptions, QStringLiteral("SearchWord"));
+
+    reg("1101", [this] { openFindDialog(false); });
+    reg("1102", [this] { searchNextPrevious(true); });
+    reg("1103", [this] { searchNextPrevious(false); });
+    reg("1104", [this] { openFindDialog(true); });
+    reg("1107", [this] { focusSearchBar(); });
+    reg("1108", [this] {
+        m_settings.searchWordAutoGet = !m_settings.searchWordAutoGet;
+        commandAction(QStringLiteral("1108"))->setChecked(m_settings.searchWordAutoGet);
+    });
+    reg("1111", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
+    reg("1435", [this] {
+        m_settings.searchBarTop = !m_settings.searchBarTop;
+        PanelSearch->setVisible(m_settings.searchBarTop);
+        commandAction(QStringLiteral("1435"))->setChecked(m_settings.searchBarTop);
+        m_ini.writeBool(QStringLiteral("SearchBar"), QStringLiteral("PositionTop"), m_settings.searchBarTop);
+    });
+    commandAction(QStringLiteral("1108"))->setChecked(m_settings.searchWordAutoGet);
+    commandAction(QStringLiteral("1435"))->setChecked(m_settings.searchBarTop);
+    setSearchBarFocusReturn(m_settings.searchBarSetFocus);
+
+    // The search-bar menu: the same commands, shown while the box has the focus.
+    auto item = [this](const char *name, std::function<void()> fn) {
+        QAction *a = m_menus->actionByName(QString::fromLatin1(name));
+        a->setEnabled(true);
+        connect(a, &QAction::triggered, this, std::move(fn));
+        return a;
+    };
+    item("MenuSearchBar4", [this] { focusSearchBar(); });
+    item("MenuSearchBarSetFocus4", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
+    item("MenuSearchNext4", [this] { searchBarSearch(true); });
+    item("MenuSearchPrev4", [this] { searchBarSearch(false); });
+    QAction *matchCase = item("MenuMatchCase4", [this] {
+        QAction *a = m_menus->actionByName(u"MenuMatchCase4");
+        m_ini.writeBool(kOptions, QStringLiteral("MatchCase"), a->isChecked());
+    });
+    matchCase->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+
+    for (QPushButton *b : {ButtonSearchNext, ButtonSearchPrev})
+        b->setEnabled(true);
+    connect(ButtonSearchNext, &QPushButton::clicked, this, [this] { searchBarSearch(true); });
+    connect(ButtonSearchPrev, &QPushButton::clicked, this, [this] { searchBarSearch(false); });
+    ComboBoxSearch->setInsertPolicy(QComboBox::NoInsert);
+    ComboBoxSearch->setMaxVisibleItems(16);
+
+    m_searchWatcher = new SearchEventWatcher(this, [this](QObject *w, QEvent *e) { return searchEvent(w, e); });
+    for (QObject *o : std::initializer_list<QObject *>{ComboBoxSearch, ComboBoxSearch->lineEdit(), Memo1, Memo1->viewport(),
+                                                       LabelSearch, this})
+        o->installEventFilter(m_searchWatcher);
+
+    // The find dialog lives as long as the window, hidden until asked for.
+    m_findHost = std::make_unique<MainFindHost>(this);
+    FormFind = new TFormFind(m_findHost.get(), this);
+    FormFind->hide();
+}
+
+bool TFormMain::searchEvent(QObject *watched, QEvent *event)
+{
+    if (!m_menus || !FormFind)
+        return false; // the window is being taken down
+    const QEvent::Type type = event->type();
+    if (watched == ComboBoxSearch || watched == ComboBoxSearch->lineEdit()) {
+        // The box forwards its focus events to its line edit directly, so
+        // they are watched on the box itself.
+        if (type == QEvent::FocusIn && watched == ComboBoxSearch) {
+            m_menus->actionByName(u"MenuMatchCase4")
+                ->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+            m_menus->setMenuBarState(MenuBarState::SearchBar);
+            const QString text = ComboBoxSearch->currentText();
+            ComboBoxSearch->clear();
+            ComboBoxSearch->addItems(SearchHistory::read());
+            ComboBoxSearch->setEditText(text);
+        } else if (type == QEvent::FocusOut && watched == ComboBoxSearch) {
+            if (static_cast<QFocusEvent *>(event)->reason() == Qt::PopupFocusReason)
+                return false; // its own drop-down list
+            if (m_menus->menuBarState() == MenuBarState::SearchBar)
+                m_menus->setMenuBarState(MenuBarState::Normal);
+            QStringList entries;
+            for (int i = 0; i < ComboBoxSearch->count() && i < SearchHistory::MaxEntries; ++i)
+                entries << ComboBoxSearch->itemText(i);
+            SearchHistory::write(entries);
+        } else if (type == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                searchBarEnter(key->modifiers() & ~Qt::KeypadModifier);
+                return true;
+            }
+            if (key->key() == Qt::Key_Escape)
+                return true; // never typed into the box
+        }
+        return false;
+    }
+    if ((watched == Memo1 && type == QEvent::FocusIn)
+        || (watched == Memo1->viewport() && type == QEvent::MouseButtonPress)) {
+        m_menus->setMenuBarState(MenuBarState::Normal);
+        return false;
+    }
+    if (watched == LabelSearch && type == QEvent::MouseButtonPress) {
+        if (!BoolBinaryView)
+            ComboBoxSearch->setFocus(Qt::MouseFocusReason);
+        return false;
+    }
+    if (watched == this && type == QEvent::WindowActivate) {
+        const QWidget *focus = focusWidget();
+        const bool inBox = focus == ComboBoxSearch || focus == ComboBoxSearch->lineEdit();
+        m_menus->setMenuBarState(inBox ? MenuBarState::SearchBar : MenuBarState::Normal);
+    }
+    return false;
+}
+
+void TFormMain::openFindDialog(bool oneLine)
+{
+    if (BoolBinaryView)
+        return;
+    const bool hasLines = StrListLoadFileTmp && !StrListLoadFileTmp->isEmpty();
+    QString word;
+    if (oneLine) {
+        if (!hasLines)
+            return;
+        word = StrListLoadFileTmp->line(StrListLoadFileTmp->lineOf(Memo1->caretPosition())).toString();
+    } else if (!hasLines) {
+        word.clear();
+    } else if (Memo1->hasSelection()) {
+        word = Memo1->selectedText();
+    } else if (m_settings.searchWordAutoGet) {
+        const int caret = Memo1->caretPosition();
+        const int line = StrListLoadFileTmp->lineOf(caret);
+        const int lineStart = StrListLoadFileTmp->lineStart(line);
+        const WordSpan span = wordAtCaret(StrListLoadFileTmp->line(line), caret - lineStart);
+        word = StrListLoadFileTmp->line(line).mid(span.begin, span.length).toString();
+        Memo1->setSelection(lineStart + span.begin, span.length);
+    }
+    StrSearchValue = word;
+    m_ini.writeString(kOptions, QStringLiteral("SearchWord"), word);
+    m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
+    if (FormFind->isVisible())
+        FormFind->closeFind();
+    FormFind->showFind();
+}
+
+void TFormMain::searchNextPrevious(bool next)
+{
+    if (BoolBinaryView)
+        return;
+    if (StrSearchValue.isEmpty()) {
+        showMessage(J(u"Information : 検索語が設定されていません"),
+                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        return;
+    }
+    searchMainText(next);
+    if (FormFind->isVisible()) {
+        FormFind->raise();
+        FormFind->activateWindow();
+    }
+}
+
+int TFormMain::searchMainText(bool next)
+{
+    const QString word = StrSearchValue;
+    setPanel(0, m_settings.showFileName ? QFileInfo(StrLoadFileName).fileName() : word);
+    SearchOptions = SetOptions(m_ini, next ? 1 : 0);
+    const QString &text = Memo1->text();
+    TSearchInfo info;
+    SearchResult result;
+    if (next) {
+        info.Start = Memo1->selectionStart() + Memo1->selectionLength() + 1;
+        result = SearchForward(text, info, word, int(text.size()), SearchOptions);
+    } else {
+        info.Start = Memo1->selectionStart();
+        result = SearchBackward(text, info, word, SearchOptions);
+    }
+    if (result.failed()) {
+        // The error ends the command: the selection stays where it was.
+        showMessage(result.error.japanese(), result.error.english());
+        return 2;
+    }
+    if (!result) {
+        // A single "&" in the box would underline the next letter.
+        QString shown = word;
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        showMessage(J(u"Information : 検索しましたが見つかりませんでした\r\n") + shown,
+                    QStringLiteral("Information : Search word can not find.\r\n[OK]\r\n") + shown);
+        return 1;
+    }
+    showSearchHit(info.Start, info.Length);
+    return 0;
+}
+
+void TFormMain::showSearchHit(int start, int length)
+{
+    Memo1->setSelection(start, length);
+    Memo1->ensureCaretVisible();
+    Memo1->setFocus();
+    Memo1->viewport()->update(); // the marks follow the selection
+    MemoStatus();
+}
+
+void TFormMain::searchBarSearch(bool next)
+{
+    if (BoolBinaryView)
+        return;
+    m_menus->actionByName(u"MenuMatchCase4")->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+    m_menus->setMenuBarState(MenuBarState::SearchBar);
+    StrSearchValue = ComboBoxSearch->currentText();
+    if (StrSearchValue.isEmpty()) {
+        showMessage(J(u"Information : 検索語が設定されていません"),
+                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+    } else {
+        searchMainText(next);
+    }
+    if (m_settings.searchBarSetFocus)
+        ComboBoxSearch->setFocus();
+}
+
+void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
+{
+    if (BoolBinaryView)
+        return;
+    const QString word = ComboBoxSearch->currentText();
+    if (word.isEmpty()) {
+        showMessage(J(u"Information : 検索語が設定されていません"),
+                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        return;
+    }
+    StrSearchValue = word;
+    QStringList entries;
+    for (int i = 0; i < ComboBoxSearch->count(); ++i)
+        entries << ComboBoxSearch->itemText(i);
+    SearchHistory::update(entries, word);
+    ComboBoxSearch->clear();
+    ComboBoxSearch->addItems(entries);
+    ComboBoxSearch->setEditText(word);
+    m_ini.writeString(kOptions, QStringLiteral("SearchWord"), word);
+    bool next = true;
+    if (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)
+        next = true;
+    else if (modifiers == Qt::ShiftModifier)
+        next = false;
+    else
+        return; // any other combination only stores the word
+    Memo1->setFocus();
+    searchBarSearch(next);
+}
+
+void TFormMain::focusSearchBar()
+{
+    if (BoolBinaryView || !PanelSearch->isVisible())
+        return; // a hidden bar is not shown behind the user's back
+    ComboBoxSearch->setFocus(Qt::ShortcutFocusReason);
+    ComboBoxSearch->lineEdit()->deselect();
+}
+
+void TFormMain::setSearchBarFocusReturn(bool on)
+{
+    m_settings.searchBarSetFocus = on;
+    commandAction(QStringLiteral("1111"))->setChecked(on);
+    m_menus->actionByName(u"MenuSearchBarSetFocus4")->setChecked(on);
 }
 
 } // namespace quillon

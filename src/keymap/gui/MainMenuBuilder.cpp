@@ -242,6 +242,24 @@ void MainMenuBuilder::setShortCutNew(QAction *item, const QStringList &keyMap, Q
         item->setShortcut(keySequence(*value));
 }
 
+bool MainMenuBuilder::typesCharacter(ShortCutValue value)
+{
+    if (value & (KeyText::CtrlBit | KeyText::AltBit))
+        return false;
+    const int key = value & KeyText::KeyMask;
+    return (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z') || (key >= 186 && key <= 192)
+        || (key >= 219 && key <= 222) || key == 226;
+}
+
+void MainMenuBuilder::setShortCutNewFind(QAction *item, const QStringList &keyMap, QStringView code)
+{
+    if (!item)
+        return;
+    const std::optional<ShortCutValue> value = KeyText::lookUp(keyMap, code);
+    if (value)
+        item->setShortcut(typesCharacter(*value) ? QKeySequence() : keySequence(*value));
+}
+
 void MainMenuBuilder::applyKeyMap(const QStringList &keyMap)
 {
     if (keyMap.isEmpty())

@@ -80,6 +80,11 @@ public:
     // One item, one code: the first line with that code decides; no such line
     // keeps the item's key; an unreadable key text removes it.
     static void setShortCutNew(QAction *item, const QStringList &keyMap, QStringView code);
+    // The same for a menu that is active while a text box has the focus: a
+    // key that types a character there (a digit, a letter or a punctuation
+    // key, alone or with Shift) is given no key, so typing is never a command.
+    static void setShortCutNewFind(QAction *item, const QStringList &keyMap, QStringView code);
+    [[nodiscard]] static bool typesCharacter(ShortCutValue value);
     [[nodiscard]] static QKeySequence keySequence(ShortCutValue value);
 
     // The temporary editor cursor mode (1251): on, the movement commands take

@@ -1,0 +1,80 @@
+#include "search/SearchCommand.h"
+
+#include "core/TextLoader.h"
+#include "search/SearchEngine.h"
+
+namespace quillon {
+
+namespace {
+
+QString usage()
+{
+    return QStringLiteral(
+        "Usage: Quillon --search [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n");
+}
+
+} // namespace
+
+int runSearch(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    TSearchOptions options;
+    QStringList rest;
+    bool optionsDone = false;
+    for (const QString &arg : args) {
+        if (!optionsDone && arg == QLatin1String("--")) {
+            optionsDone = true;
+        } else if (!optionsDone && arg == QLatin1String("--match-case")) {
+            options.add(TSearchOption::sfrMatchCase);
+        } else if (!optionsDone && arg == QLatin1String("--whole-word")) {
+            options.add(TSearchOption::sfrWholeWord);
+        } else if (!optionsDone && arg == QLatin1String("--regexp")) {
+            options.add(TSearchOption::sfrRegExp);
+        } else if (!optionsDone && arg == QLatin1String("--include-crlf")) {
+            // As the settings key does: line breaks and spaces both.
+            options.add(TSearchOption::sfrIncludeCRLF).add(TSearchOption::sfrIncludeSpace);
+        } else if (!optionsDone && arg.startsWith(QLatin1String("--"))) {
+            err << QStringLiteral("Quillon --search: unknown option ") << arg << '\n' << usage();
+            err.flush();
+            return 2;
+        } else {
+            rest << arg;
+        }
+    }
+    if (rest.size() != 2 || rest[0].isEmpty()) {
+        err << usage();
+        err.flush();
+        return 2;
+    }
+    const QString &word = rest[0];
+    const QString &path = rest[1];
+    const LoadedText loaded = TextLoader::load(path, 0, QString());
+    if (!loaded.ok()) {
+        QString reason;
+        switch (loaded.status) {
+        case LoadedText::Status::Missing: reason = QStringLiteral("file not found"); break;
+        case LoadedText::Status::TooLarge: reason = QStringLiteral("file is too large"); break;
+        default: reason = loaded.reasonEnglish; break;
+        }
+        err << path << QStringLiteral(": ") << reason << '\n';
+        err.flush();
+        return 2;
+    }
+    const QString &text = loaded.buffer->text();
+    TSearchInfo info;
+    QStringList offsets;
+    const SearchResult result = SearchAll(text, info, word, offsets, options);
+    if (result.failed()) {
+        if (result.error.kind == SearchError::Kind::Pattern)
+            err << result.error.english() << '\n';
+        else
+            err << QStringLiteral("Search stopped: ") << result.error.reason << '\n';
+        err.flush();
+        return 2;
+    }
+    for (const QString &offset : offsets)
+        out << offset << '\n';
+    out.flush();
+    return result ? 0 : 1;
+}
+
+} // namespace quillon

@@ -1,0 +1,62 @@
+#include "search/SearchHistory.h"
+
+#include "core/AppPaths.h"
+#include "core/Utf16TextFile.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace quillon {
+
+QString SearchHistory::path()
+{
+    return AppPaths::besideProgram(AppPaths::programName() + QStringLiteral("-Find.txt"));
+}
+
+QStringList SearchHistory::read()
+{
+    if (!QFileInfo::exists(path()))
+        return {};
+    return Utf16TextFile::readLines(path());
+}
+
+bool SearchHistory::write(const QStringList &entries)
+{
+    return Utf16TextFile::writeLines(path(), entries.mid(0, MaxEntries)).ok;
+}
+
+void SearchHistory::update(QStringList &entries, const QString &word)
+{
+    const qsizetype at = entries.indexOf(word);
+    if (at >= 0)
+        entries.removeAt(at);
+    entries.prepend(word);
+    while (entries.size() > MaxEntries)
+        entries.removeLast();
+}
+
+namespace {
+
+bool isDelimiter(QChar c)
+{
+    static const QString delimiters = QString::fromUtf16(u" ;:()[]{},.\t\u3000；：（）｛｝［「」、。，．【】");
+    return delimiters.contains(c);
+}
+
+} // namespace
+
+WordSpan wordAtCaret(QStringView line, int column)
+{
+    column = std::clamp(column, 0, int(line.size()));
+    int begin = column;
+    while (begin > 0 && !isDelimiter(line[begin - 1]))
+        --begin;
+    int end = column;
+    const int limit = std::min(int(line.size()), column + 9998);
+    while (end < limit && !isDelimiter(line[end]))
+        ++end;
+    return {begin, end - begin};
+}
+
+} // namespace quillon
