@@ -119,10 +119,9 @@ public:
     [[nodiscard]] bool resizeLocked() const { return m_resizeLocked; }
 
     // State of scrolling and selection commands (TFormMainNavigation.cpp).
-    // The current search word; command 1104 sets it from the caret's line.
-    QString StrSearchValue;
 
     // Search state (TFormMainSearch.cpp).
+    // The current search word (1104 takes it from the caret's line).
     QString StrSearchValue;
     TSearchOptions SearchOptions;
     [[nodiscard]] TFormFind *findDialog() const { return FormFind; }
