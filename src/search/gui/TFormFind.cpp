@@ -95,6 +95,9 @@ void TFormFind::createControls()
     ComboBoxFind->setMaxVisibleItems(16);
     ComboBoxFind->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxFind->setProperty("tag", 7001);
+    // Keys reach the box or its line edit depending on where the focus sits
+    // (the box forwards to the line edit without passing filters): watch both.
+    ComboBoxFind->installEventFilter(this);
     ComboBoxFind->lineEdit()->installEventFilter(this);
     LabelFind->setBuddy(ComboBoxFind);
     grid->addWidget(LabelFind, 0, 0);
@@ -371,7 +374,7 @@ void TFormFind::keyPressEvent(QKeyEvent *e)
 
 bool TFormFind::eventFilter(QObject *watched, QEvent *e)
 {
-    if (watched == ComboBoxFind->lineEdit() && e->type() == QEvent::KeyPress) {
+    if ((watched == ComboBoxFind || watched == ComboBoxFind->lineEdit()) && e->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(e);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             // Enter is always "next"; with a modifier it does nothing.

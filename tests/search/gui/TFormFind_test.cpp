@@ -131,7 +131,9 @@ void TFormFindTest::dialogAutoClose()
     QCOMPARE(find->wordBox()->currentText(), QStringLiteral("one"));
     QVERIFY(!find->isModal());
     find->autoCloseBox()->setChecked(autoClose);
-    QTest::keyClick(find->wordBox()->lineEdit(), Qt::Key_Return);
+    // To the widget that has the focus, as the keyboard delivers it.
+    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == find);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(w.textView()->selectionStart(), 8);
     QCOMPARE(w.textView()->selectionLength(), 3);
     QCOMPARE(find->isVisible(), !autoClose);
@@ -186,7 +188,9 @@ void TFormFindTest::dialogFindAllModeEndsWithOk()
     QVERIFY(!find->menuAction(1103, false)->isEnabled());
     QVERIFY(!find->autoCloseBox()->isVisibleTo(find));
     find->wordBox()->setEditText(QStringLiteral("abc"));
-    QTest::keyClick(find->wordBox()->lineEdit(), Qt::Key_Return);
+    // To the widget that has the focus, as the keyboard delivers it.
+    QTRY_VERIFY(QApplication::focusWidget() && QApplication::focusWidget()->window() == find);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(finished.size(), 1);
     QCOMPARE(finished.at(0).at(0).toInt(), int(QDialog::Accepted));
     QVERIFY(!find->isVisible());
