@@ -10,6 +10,7 @@
 #include "language/gui/LanguageSetter.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -68,6 +69,12 @@ void TFormMain::tagControls()
     ButtonSearchNext->setProperty("tag", 2201);
     ButtonSearchPrev->setProperty("tag", 2202);
     LabelSearch->setProperty("tag", 2001);
+
+    // The language's window font reaches the window's own controls; the menu
+    // bars and status bars keep the system font, as the platform's own do.
+    for (QWidget *w : {m_menus->menuBarContainer(), static_cast<QWidget *>(StatusBarTop),
+                       static_cast<QWidget *>(StatusBarBottom)})
+        w->setFont(QApplication::font(w));
 }
 
 bool TFormMain::SetJapanese(QWidget *FormThis, const QString &FileName)

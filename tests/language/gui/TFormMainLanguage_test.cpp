@@ -141,7 +141,7 @@ void TFormMainLanguageTest::switchesToEnglishAndBack()
     QCOMPARE(menuTitle(w, "MenuSearch4"), QStringLiteral("&Search"));
     QCOMPARE(byName(w, "PopupCopy")->text(), QStringLiteral("&Copy"));
     QCOMPARE(byName(w, "MenuThemeNote")->text(), QStringLiteral("A theme change takes effect after a restart"));
-    QCOMPARE(taggedText(w, 2001), QStringLiteral("Search Bar(&,)"));
+    QCOMPARE(taggedText(w, 2001), QStringLiteral("Search(&,)"));
     QCOMPARE(taggedText(w, 2201), QStringLiteral("Next(&V)"));
     for (StatusPanels *bar : {w.upperStatus(), w.lowerStatus()}) {
         QCOMPARE(bar->panelText(1), QStringLiteral("Row:1 Col:1"));
@@ -216,7 +216,7 @@ void TFormMainLanguageTest::startsInEnglishWhenTheSettingsSaySo()
     w.show();
     settle();
     QCOMPARE(w.commandAction(QStringLiteral("1031"))->text(), QStringLiteral("E&xit"));
-    QCOMPARE(taggedText(w, 2202), QStringLiteral("Previous(&T)"));
+    QCOMPARE(taggedText(w, 2202), QStringLiteral("Prev(&T)"));
     QCOMPARE(w.StrLauncherMenu[1], QStringLiteral("Execute Launcher Program2(&V) "));
     QVERIFY(messages.texts.isEmpty());
 }
