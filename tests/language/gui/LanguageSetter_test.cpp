@@ -161,6 +161,7 @@ private slots:
     void missingFileChangesNothingAndSaysNothing();
     void windowFontFollowsTheLanguage();
     void coverageCheckNamesUntranslatedControls();
+    void developerKeysSwitchOneWindow();
 
 private:
     QString write(const QByteArray &bytes) { return m_home->write(QStringLiteral("Test.txt"), bytes); }
@@ -373,6 +374,20 @@ void LanguageSetterTest::coverageCheckNamesUntranslatedControls()
     // A tag on a control no line can reach is reported too.
     w.untagged->setProperty("tag", 6002);
     QCOMPARE(LanguageSetter::uncoveredTags(&w, write(utf16File(lines))).size(), 1);
+}
+
+void LanguageSetterTest::developerKeysSwitchOneWindow()
+{
+    Fixture w;
+    QList<bool> calls;
+    LanguageSetter::installDeveloperKeys(&w, [&calls](bool japanese) { calls.append(japanese); });
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_E, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_J, Qt::ShiftModifier | Qt::ControlModifier);
+    QTest::keyClick(&w, Qt::Key_J, Qt::ControlModifier); // not without Shift
+    QCOMPARE(calls, (QList<bool>{false, true}));
 }
 
 QTEST_MAIN(LanguageSetterTest)
