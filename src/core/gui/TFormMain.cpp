@@ -323,6 +323,7 @@ void TFormMain::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] {
         Memo1->setFocus();
         handleCommandLine();
+        applyLanguageAtShow();
         fillLog();
         MemoStatus();
         refreshLineCountPanel();

@@ -145,6 +145,17 @@ public:
     [[nodiscard]] bool editorCursorMode() const { return m_editorCursorMode; }
 
     // Language state (TFormMainLanguage.cpp).
+    // Apply a language file (a full path) to any window, column 5 or 6; messages
+    // speak this window's language. Return false when the file was missing or invalid.
+    bool SetJapanese(QWidget *FormThis, const QString &FileName);
+    bool SetEnglish(QWidget *FormThis, const QString &FileName);
+    bool CheckLanguageFile(const QString &FileName);
+    // The run-time switch (commands 1951 and 1952).
+    void MenuJapaneseClick();
+    void MenuEnglishClick();
+    QString StrLanguageFileName; // Language/Quillon/Main.txt
+    // Caption bases of the launcher items 1011-1015 in the current language.
+    std::array<QString, 5> StrLauncherMenu;
 
     // The eleven timers, all stopped at creation.
     std::array<QTimer *, 12> Timers{}; // Timers[1] .. Timers[11]
@@ -256,6 +267,10 @@ private:
     bool m_editorCursorMode = false;
 
     // Language helpers (TFormMainLanguage.cpp).
+    void tagControls();
+    void applyLanguageAtShow();
+    bool applyMainLanguageFile();
+    void switchLanguage(bool japanese);
 
     QHash<QString, std::function<void()>> m_commands;
     QStringList m_args;

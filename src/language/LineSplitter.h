@@ -1,0 +1,23 @@
+#pragma once
+// The field splitter shared by language files, the key-map windows and the
+// grid: tab-separated when the line holds a tab, quoted ("a","b") when it
+// starts with a quote, comma-separated when it holds a comma, else one field.
+//
+// The splitter itself never touches the event loop; a caller that splits a
+// long file line by line and must stay responsive processes events between
+// lines itself.
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace quillon {
+
+class LineSplitter {
+public:
+    LineSplitter() = delete;
+    // Appends the fields of one line to `fields` (the caller empties it).
+    static void split(QStringView line, QStringList &fields);
+    [[nodiscard]] static QStringList split(QStringView line);
+};
+
+} // namespace quillon
