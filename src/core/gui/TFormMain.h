@@ -145,6 +145,8 @@ public:
     [[nodiscard]] bool editorCursorMode() const { return m_editorCursorMode; }
 
     // Language state (TFormMainLanguage.cpp).
+    // Every window applies its language file each time it is shown.
+    void applyWindowLanguage(QWidget *window, const QString &fileName);
     // Apply a language file (a full path) to any window, column 5 or 6; messages
     // speak this window's language. Return false when the file was missing or invalid.
     bool SetJapanese(QWidget *FormThis, const QString &FileName);

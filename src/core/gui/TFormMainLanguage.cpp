@@ -101,6 +101,15 @@ bool TFormMain::applyMainLanguageFile()
     return BoolJapanese ? SetJapanese(this, StrLanguageFileName) : SetEnglish(this, StrLanguageFileName);
 }
 
+void TFormMain::applyWindowLanguage(QWidget *window, const QString &fileName)
+{
+    const QString path = LanguageFile::path(fileName);
+    if (BoolJapanese)
+        SetJapanese(window, path);
+    else
+        SetEnglish(window, path);
+}
+
 void TFormMain::applyLanguageAtShow()
 {
     const bool applied = applyMainLanguageFile();

@@ -222,6 +222,7 @@ void TFormMain::openJumpDialog()
         showMessage(japanese, english);
     });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    applyWindowLanguage(dialog, QStringLiteral("Jump.txt"));
     connect(dialog, &QDialog::finished, this, [this](int result) {
         if (result == QDialog::Accepted)
             applyJump();
@@ -241,6 +242,7 @@ void TFormMain::openPageSettingDialog()
 {
     auto *dialog = new TFormPageSetting(BoolJapanese, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    applyWindowLanguage(dialog, QStringLiteral("PageSetting.txt"));
     connect(dialog, &QDialog::finished, this, [this](int result) {
         if (result == QDialog::Accepted)
             applyPageSetting();

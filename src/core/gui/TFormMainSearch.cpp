@@ -225,6 +225,7 @@ void TFormMain::openFindDialog(bool oneLine)
     m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
     if (FormFind->isVisible())
         FormFind->closeFind();
+    applyWindowLanguage(FormFind, QStringLiteral("Find.txt"));
     FormFind->showFind();
 }
 

@@ -94,7 +94,6 @@ void TFormFind::createControls()
     ComboBoxFind->setEditable(true);
     ComboBoxFind->setMaxVisibleItems(16);
     ComboBoxFind->setInsertPolicy(QComboBox::NoInsert);
-    ComboBoxFind->setProperty("tag", 7001);
     // Keys reach the box or its line edit depending on where the focus sits
     // (the box forwards to the line edit without passing filters): watch both.
     ComboBoxFind->installEventFilter(this);
