@@ -134,6 +134,16 @@ TFormMain::~TFormMain()
 {
     writeSettingsAtExit();
     IniFile::setWriteErrorHandler({});
+    // Take down what calls back into this window while it is still whole:
+    // event filters and child widgets reach it while they are destroyed, and
+    // after this body it is no longer a TFormMain.
+    qApp->removeEventFilter(this);
+    delete m_searchWatcher;
+    m_searchWatcher = nullptr;
+    delete m_viewFilter;
+    m_viewFilter = nullptr;
+    m_findHost.reset();
+    delete takeCentralWidget();
 }
 
 void TFormMain::createTimers()

@@ -202,6 +202,7 @@ private:
     void writeSettingsAtExit();
 
     // View helpers (TFormMainView.cpp).
+    QObject *m_viewFilter = nullptr; // text-view and line-number events
     friend class ViewEventFilter;
     void numberLines();
     void showLineNumberView();

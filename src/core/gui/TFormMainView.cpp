@@ -225,6 +225,7 @@ void TFormMain::registerViewCommands()
     MemoLineNumber->setFixedWidth(std::max(8, m_settings.lineWidth));
 
     auto *filter = new ViewEventFilter(this);
+    m_viewFilter = filter;
     Memo1->installEventFilter(filter);
     Memo1->viewport()->installEventFilter(filter);
     MemoLineNumber->viewport()->installEventFilter(filter);
