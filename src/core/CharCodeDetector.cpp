@@ -321,7 +321,8 @@ DetectFileResult failure(DetectFileError error, const QString &reason = QString(
 
 } // namespace
 
-DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copyPath)
+DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copyPath,
+                                    const std::function<void(QByteArrayView, const DetectResult &)> &withBytes)
 {
     const QFileInfo info(fileName);
     if (fileName.isEmpty() || !info.exists())
@@ -340,9 +341,14 @@ DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copy
     DetectFileResult r;
     if (size == 0) {
         r.detection = detectCharCode({});
+        if (withBytes)
+            withBytes({}, r.detection);
     } else if (uchar *mapped = file.map(0, size)) {
         // The file is examined in place: no second copy of a large file.
-        r.detection = detectCharCode(QByteArrayView(mapped, size));
+        const QByteArrayView bytes(mapped, size);
+        r.detection = detectCharCode(bytes);
+        if (withBytes)
+            withBytes(bytes, r.detection);
         file.unmap(mapped);
     } else {
         QByteArray bytes(size, Qt::Uninitialized);
@@ -357,6 +363,8 @@ DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copy
         }
         bytes.truncate(got);
         r.detection = detectCharCode(bytes);
+        if (withBytes)
+            withBytes(bytes, r.detection);
     }
 
     if (r.detection.writesCopy && !copyPath.isEmpty()) {

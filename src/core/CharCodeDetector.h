@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <functional>
 
 namespace quillon {
 
@@ -55,7 +56,13 @@ constexpr qint64 MaxDetectFileSize = 0x7fffffff;
 // Examines the file fileName. When the result asks for it (writesCopy), the
 // filtered copy replaces the file copyPath; an empty copyPath writes nothing.
 // On an error nothing is written and the caller keeps its previous results.
-[[nodiscard]] DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copyPath);
+//
+// withBytes, when given, is called with the file's bytes while they are still
+// mapped, so a loader decodes from the same mapping instead of reading the
+// file a second time.
+[[nodiscard]] DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copyPath,
+                                                  const std::function<void(QByteArrayView, const DetectResult &)>
+                                                      &withBytes = {});
 
 // The message box text for a failed examination, built the way every other
 // message is ("Information : " / "Error : ", English with its button names).

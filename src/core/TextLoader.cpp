@@ -138,7 +138,17 @@ LoadedText TextLoader::decodeCopy(QByteArrayView bytes)
 
 LoadedText TextLoader::load(const QString &path, int readSetting, const QString &unknownCopyPath)
 {
-    const DetectFileResult detected = GetCharCodeRetCode(path, unknownCopyPath);
+    // Detection and decoding read the same mapping of the file.
+    LoadedText result;
+    int code = CodeShiftJis;
+    const DetectFileResult detected =
+        GetCharCodeRetCode(path, unknownCopyPath, [&](QByteArrayView bytes, const DetectResult &d) {
+            code = readSetting != CodeAuto ? readSetting : d.charCode;
+            // A file with control bytes is shown from its filtered copy,
+            // decoded from memory, so a program folder that cannot take the
+            // copy file still shows the text.
+            result = d.unknownChar ? decodeCopy(QByteArrayView(d.copy)) : decodeBytes(bytes, code);
+        });
     switch (detected.error) {
     case DetectFileError::NotFound: {
         LoadedText r;
@@ -156,20 +166,6 @@ LoadedText TextLoader::load(const QString &path, int readSetting, const QString 
         break;
     }
     const DetectResult &d = detected.detection;
-    const int code = readSetting != CodeAuto ? readSetting : d.charCode;
-
-    LoadedText result;
-    if (d.unknownChar) {
-        // Shown from the filtered copy; decoded from memory, so a program
-        // folder that cannot take the copy file still shows the text.
-        result = decodeCopy(QByteArrayView(d.copy));
-    } else {
-        FileBytes file;
-        QString reason;
-        if (!file.open(path, &reason))
-            return cannotRead(reason);
-        result = decodeBytes(file.bytes(), code);
-    }
     result.fileSize = QFileInfo(path).size();
     result.detectedCode = d.charCode;
     result.codeInEffect = code;
