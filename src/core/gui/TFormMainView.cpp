@@ -1,5 +1,6 @@
 // Marks, line numbers, wrapping, status-bar and font commands of the main window.
 #include "core/gui/TFormMain.h"
+#include "search/gui/TFormFind.h"
 
 #include "core/ColorText.h"
 #include "core/LineNumberText.h"
@@ -373,8 +374,8 @@ void TFormMain::textViewDoubleClicked()
 
 void TFormMain::selectionToSearchBar()
 {
-    // The find dialog, once it exists, keeps the word while it is shown.
-    if (!PanelSearch->isVisible() || !Memo1->hasSelection())
+    // While the find dialog is up it keeps its own word.
+    if ((FormFind && FormFind->isVisible()) || !PanelSearch->isVisible() || !Memo1->hasSelection())
         return;
     QString text = Memo1->selectedText();
     const qsizetype cr = text.indexOf(QLatin1Char('\r'));

@@ -7,6 +7,7 @@
 #include "core/gui/MessageService.h"
 #include "core/gui/StatusPanels.h"
 #include "core/gui/TFormMain.h"
+#include "search/gui/TFormFind.h"
 #include "core/gui/TMemoExDark.h"
 
 #include <QAction>
@@ -79,6 +80,7 @@ private slots:
     void statusBarClickChangesTheWindowSize();
     void colourDialogs();
     void resizeRefusedWhileWrappingManyLines();
+    void selectionGoesToTheSearchBar();
 };
 
 void TFormMainViewTest::lineNumbersFollowTheText()
@@ -323,6 +325,31 @@ void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
     QVERIFY(!w.resizeLocked());
     w.resize(before + QSize(100, 50));
     QCOMPARE(w.size(), before + QSize(100, 50));
+}
+
+void TFormMainViewTest::selectionGoesToTheSearchBar()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString file = home.write(QStringLiteral("a.txt"), QByteArray("alpha beta\r\ngamma\r\n"));
+    TFormMain w({file});
+    w.show();
+    QTest::qWait(300);
+    w.textView()->setFocus();
+    // Shift with a key: the selection, up to its first line end, fills the box.
+    w.textView()->setCaretPosition(6);
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(w.textView(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::qWait(50);
+    QCOMPARE(w.searchCombo()->currentText(), QStringLiteral("beta"));
+    // While the find dialog is up, the box keeps its word.
+    w.runCommand(QStringLiteral("1101"));
+    QTRY_VERIFY(w.findDialog()->isVisible());
+    w.textView()->setCaretPosition(0);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(w.textView(), Qt::Key_Right, Qt::ShiftModifier);
+    QTest::qWait(50);
+    QCOMPARE(w.searchCombo()->currentText(), QStringLiteral("beta"));
 }
 
 QTEST_MAIN(TFormMainViewTest)
