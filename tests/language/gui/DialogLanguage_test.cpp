@@ -24,7 +24,8 @@ namespace {
 void installShippedLanguageFiles()
 {
     QDir().mkpath(AppPaths::programLanguageDir());
-    const QDir shipped(QStringLiteral(QUILLON_TEST_DATA "/../../data/Language/Quillon"));
+    // Spelled out textually: tests/data need not exist for the path to resolve.
+    const QDir shipped(QDir::cleanPath(QStringLiteral(QUILLON_TEST_DATA "/../../data/Language/Quillon")));
     for (const QString &name : shipped.entryList({QStringLiteral("*.txt")}, QDir::Files))
         QFile::copy(shipped.filePath(name), LanguageFile::path(name));
 }
