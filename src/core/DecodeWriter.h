@@ -9,6 +9,22 @@
 
 namespace quillon {
 
+// Length of the run of bytes below 0x80 that starts at p.
+[[nodiscard]] inline qsizetype asciiRun(const unsigned char *p, const unsigned char *end)
+{
+    const unsigned char *q = p;
+    while (end - q >= 8) {
+        uint64_t w;
+        std::memcpy(&w, q, 8);
+        if (w & 0x8080808080808080ull)
+            break;
+        q += 8;
+    }
+    while (q < end && *q < 0x80)
+        ++q;
+    return q - p;
+}
+
 class DecodeWriter {
 public:
     explicit DecodeWriter(TextSink &sink)
@@ -35,6 +51,13 @@ public:
         } else {
             plain(c);
         }
+    }
+    // Copies the run of bytes below 0x80 that starts at p; returns its end.
+    inline const unsigned char *asciiFrom(const unsigned char *p, const unsigned char *end)
+    {
+        const qsizetype n = asciiRun(p, end);
+        ascii(reinterpret_cast<const char *>(p), n);
+        return p + n;
     }
     // Bytes 0x00-0x7F, one unit each. Short runs (a space or a digit between
     // Japanese characters) are staged like any unit; long ones go to the
@@ -73,20 +96,5 @@ private:
     char16_t m_buf[Size];
 };
 
-// Length of the run of bytes below 0x80 that starts at p.
-[[nodiscard]] inline qsizetype asciiRun(const unsigned char *p, const unsigned char *end)
-{
-    const unsigned char *q = p;
-    while (end - q >= 8) {
-        uint64_t w;
-        std::memcpy(&w, q, 8);
-        if (w & 0x8080808080808080ull)
-            break;
-        q += 8;
-    }
-    while (q < end && *q < 0x80)
-        ++q;
-    return q - p;
-}
 
 } // namespace quillon

@@ -28,9 +28,7 @@ bool EucJpDecoder::decode(QByteArrayView bytes, TextSink &sink, DecodeError *)
     while (p < end) {
         const unsigned char b = *p;
         if (b < 0x80) {
-            const qsizetype n = asciiRun(p, end);
-            out.ascii(reinterpret_cast<const char *>(p), n);
-            p += n;
+            p = out.asciiFrom(p, end);
             continue;
         }
         const bool hasNext = end - p >= 2;

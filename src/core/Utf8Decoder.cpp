@@ -28,9 +28,7 @@ bool Utf8Decoder::decode(QByteArrayView bytes, TextSink &sink, DecodeError *erro
     while (p < end) {
         const unsigned char b = *p;
         if (b < 0x80) {
-            const qsizetype n = asciiRun(p, end);
-            out.ascii(reinterpret_cast<const char *>(p), n);
-            p += n;
+            p = out.asciiFrom(p, end);
             continue;
         }
         int need;                          // continuation bytes
