@@ -322,15 +322,11 @@ SearchPattern BuildSearchPattern(QStringView word, TSearchOptions options)
     return pattern;
 }
 
-SearchResult SearchForward(QStringView text, TSearchInfo &info, QStringView word, int viewLength,
-                           TSearchOptions options)
+namespace {
+
+// The first match at or after from becomes the selection in info.
+SearchResult firstMatchFrom(QStringView text, TSearchInfo &info, QStringView word, TSearchOptions options, int from)
 {
-    if (!acceptable(text, info, word) || !options.has(TSearchOption::sfrDown))
-        return {};
-    // Any start inside the text is searched, the last code unit included.
-    const int from = std::max(info.Start - 1, 0);
-    if (from >= viewLength || from >= text.size())
-        return {};
     Matcher m(text);
     SearchError error;
     if (!m.compile(BuildSearchPattern(word, options), error))
@@ -342,6 +338,20 @@ SearchResult SearchForward(QStringView text, TSearchInfo &info, QStringView word
     case Matcher::Outcome::Miss: break;
     }
     return {};
+}
+
+} // namespace
+
+SearchResult SearchForward(QStringView text, TSearchInfo &info, QStringView word, int viewLength,
+                           TSearchOptions options)
+{
+    if (!acceptable(text, info, word) || !options.has(TSearchOption::sfrDown))
+        return {};
+    // Any start inside the text is searched, the last code unit included.
+    const int from = std::max(info.Start - 1, 0);
+    if (from >= viewLength || from >= text.size())
+        return {};
+    return firstMatchFrom(text, info, word, options, from);
 }
 
 SearchResult SearchBackward(QStringView text, TSearchInfo &info, QStringView word, TSearchOptions options)
@@ -402,17 +412,7 @@ SearchResult SearchFirst(QStringView text, TSearchInfo &info, QStringView word, 
     const int from = std::max(info.Start - 1, 0);
     if (from >= text.size())
         return {};
-    Matcher m(text);
-    SearchError error;
-    if (!m.compile(BuildSearchPattern(word, options), error))
-        return failure(error);
-    int s = 0, e = 0;
-    switch (m.find(from, -1, s, e, error)) {
-    case Matcher::Outcome::Hit: return hit(info, s, e);
-    case Matcher::Outcome::Fail: return failure(error);
-    case Matcher::Outcome::Miss: break;
-    }
-    return {};
+    return firstMatchFrom(text, info, word, options, from);
 }
 
 SearchResult SearchAll(QStringView text, TSearchInfo &info, QStringView word, QStringList &list,
