@@ -65,10 +65,16 @@ TFormFind::TFormFind(FindHost *host, QWidget *parent)
     });
     EditClipboard->hide();
     applyKeyMap();
-    connect(qApp, &QApplication::focusChanged, this, [this] { updateMenuForFocus(); });
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this] { updateMenuForFocus(); });
 }
 
-TFormFind::~TFormFind() = default;
+TFormFind::~TFormFind()
+{
+    // Hiding moves the focus, which would call back into a dialog that is
+    // already half taken down: stop listening first.
+    disconnect(m_focusWatch);
+    hide();
+}
 
 void TFormFind::createControls()
 {

@@ -67,6 +67,7 @@ protected:
     void reject() override;
 
 private:
+    QMetaObject::Connection m_focusWatch;
     void createControls();
     QMenuBar *createMenuBar(bool wordBoxMenu);
     void loadValues();
