@@ -1,5 +1,7 @@
 #include "core/CharCodeDetector.h"
 
+#include "core/FileMessages.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -379,22 +381,21 @@ DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copy
 
 QString detectErrorMessage(const DetectFileResult &result, bool japanese)
 {
+    MessageText m;
     switch (result.error) {
     case DetectFileError::None:
         return QString();
     case DetectFileError::NotFound:
-        return japanese ? QString::fromUtf16(u"Information : ファイルがありません")
-                        : QStringLiteral("Information : File is not exist.\r\n[OK]");
+        m = fileNotExistMessage();
+        break;
     case DetectFileError::CannotRead:
-        if (japanese)
-            return QString::fromUtf16(u"Error : ファイルを読み込めません\r\n") + result.reason;
-        return QStringLiteral("Error : Cannot read the file.\r\n") + result.reason
-            + QStringLiteral("\r\n[OK]");
+        m = cannotReadMessage(QString(), result.reason, result.reason);
+        break;
     case DetectFileError::TooLarge:
-        return japanese ? QString::fromUtf16(u"Error : ファイルが大きすぎます（2GB まで）")
-                        : QStringLiteral("Error : The file is too large (2 GB at most).\r\n[OK]");
+        m = tooLargeMessage(QString());
+        break;
     }
-    return QString();
+    return japanese ? m.japanese : m.english;
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 #include "core/AppPaths.h"
 #include "core/CharCode.h"
 #include "core/ColorText.h"
+#include "core/FileMessages.h"
 #include "core/TextLoader.h"
 #include "core/gui/FontSubstitutes.h"
 #include "core/gui/StatusPanels.h"
@@ -507,13 +508,13 @@ void TFormMain::LoadFile()
     const QString path = StrLoadFileName;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile()) {
-        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        showMessage(fileNotExistMessage());
         return;
     }
     const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
     const LoadedText loaded = TextLoader::load(path, IntLoadCharIndex, copyPath);
     if (loaded.status == LoadedText::Status::Missing) {
-        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        showMessage(fileNotExistMessage());
         return;
     }
     if (loaded.status == LoadedText::Status::CannotRead || loaded.status == LoadedText::Status::TooLarge) {
@@ -597,25 +598,26 @@ void TFormMain::applyLoadedText(const LoadedText &loaded)
     afterTextLoaded();
 }
 
+void TFormMain::showMessage(const MessageText &text)
+{
+    showMessage(text.japanese, text.english);
+}
+
 void TFormMain::reportLoadFailure(const LoadedText &loaded, const QString &path)
 {
-    const QString shownPath = QDir::toNativeSeparators(path);
     switch (loaded.status) {
     case LoadedText::Status::CannotRead:
-        showMessage(J(u"Error : ファイルを読み込めません\r\n") + shownPath + QStringLiteral("\r\n") + loaded.reasonJapanese,
-                    QStringLiteral("Error : File can not read.\r\n") + shownPath + QStringLiteral("\r\n")
-                        + loaded.reasonEnglish + QStringLiteral("\r\n[OK]"));
+        showMessage(cannotReadMessage(path, loaded.reasonJapanese, loaded.reasonEnglish));
         break;
     case LoadedText::Status::TooLarge:
-        showMessage(J(u"Error : ファイルが大きすぎて表示できません\r\n") + shownPath,
-                    QStringLiteral("Error : File is too large to show.\r\n") + shownPath + QStringLiteral("\r\n[OK]"));
+        showMessage(tooLargeMessage(path));
         break;
     case LoadedText::Status::DecodeError:
         showMessage(QStringLiteral("Error : ") + loaded.reasonJapanese,
                     QStringLiteral("Error : ") + loaded.reasonEnglish + QStringLiteral("\r\n[OK]"));
         break;
     case LoadedText::Status::Missing:
-        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        showMessage(fileNotExistMessage());
         break;
     case LoadedText::Status::Ok:
         break;
@@ -643,7 +645,7 @@ void TFormMain::refreshPanel0()
     if (m_settings.showFileName)
         setPanel(0, QFileInfo(StrLoadFileName).fileName());
     else
-        setPanel(0, m_ini.readString(QStringLiteral("Options"), QStringLiteral("SearchWord")));
+        setPanel(0, StrSearchValue);
 }
 
 void TFormMain::setTitle()
@@ -796,7 +798,7 @@ void TFormMain::onTimer(int index)
         }
         break;
     case 2:
-        showMessage(J(u"Information : ファイルがありません"), QStringLiteral("Information : File is not exist.\r\n[OK]"));
+        showMessage(fileNotExistMessage());
         break;
     case 4:
         showMessage(J(u"Information : 改行(CrLf)までに、さらに改行(Lf)があります"),

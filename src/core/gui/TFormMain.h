@@ -28,6 +28,7 @@ class QTimer;
 namespace quillon {
 
 struct LoadedText;
+struct MessageText;
 class MainMenuBuilder;
 class StatusPanels;
 class TMemoExDark;
@@ -60,6 +61,7 @@ public:
     // Shows StrMsg-built text in the current language.
     MessageAnswer showMessage(const QString &japanese, const QString &english,
                               MessageButtons buttons = MessageButtons::Ok);
+    void showMessage(const MessageText &text);
 
     [[nodiscard]] TMemoExDark *textView() const { return Memo1; }
     [[nodiscard]] StatusPanels *upperStatus() const { return StatusBarTop; }
