@@ -3,7 +3,7 @@
 // a reference (iconv decoding the same file) measured by the calling script.
 //
 //   bench_open FILE --reference-ms N
-#include "core/AppPaths.h"
+#include "BenchWindow.h"
 #include "core/gui/MessageService.h"
 #include "core/gui/TFormMain.h"
 #include "core/gui/TMemoExDark.h"
@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <sys/resource.h>
@@ -46,15 +45,6 @@ private:
     QElapsedTimer *m_clock;
 };
 
-class SilentMessages : public quillon::MessagePresenter {
-public:
-    quillon::MessageAnswer show(QWidget *, const QString &text, quillon::MessageButtons) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return quillon::MessageAnswer::Ok;
-    }
-};
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -65,17 +55,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bench_open FILE [--reference-ms N]\n");
         return 2;
     }
-    double referenceMs = 0;
-    for (int i = 2; i + 1 < argc; ++i) {
-        if (QByteArray(argv[i]) == "--reference-ms")
-            referenceMs = QByteArray(argv[i + 1]).toDouble();
-    }
+    const double referenceMs = bench::referenceMs(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir home; // settings of a fresh start, not the user's
-    quillon::AppPaths::setProgramDirForTesting(home.path());
-    SilentMessages messages;
-    quillon::MessageService::setPresenter(&messages);
+    bench::FreshProgram program;
 
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     quillon::TFormMain window({file});

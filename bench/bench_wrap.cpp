@@ -4,7 +4,7 @@
 // Each is printed with its ratio to the reference (iconv decoding the file).
 //
 //   bench_wrap FILE --reference-ms N
-#include "core/AppPaths.h"
+#include "BenchWindow.h"
 #include "core/gui/MessageService.h"
 #include "core/gui/TFormMain.h"
 #include "core/gui/TMemoExDark.h"
@@ -13,21 +13,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QKeyEvent>
 #include <QTimer>
 #include <cstdio>
 
 namespace {
-
-class SilentMessages : public quillon::MessagePresenter {
-public:
-    quillon::MessageAnswer show(QWidget *, const QString &text, quillon::MessageButtons) override
-    {
-        std::fprintf(stderr, "message: %s\n", qPrintable(text));
-        return quillon::MessageAnswer::Ok;
-    }
-};
 
 // Runs the event loop until done() holds, noting the longest gap between
 // two turns of the loop (what a user would see as a frozen window).
@@ -61,17 +51,10 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bench_wrap FILE [--reference-ms N]\n");
         return 2;
     }
-    double referenceMs = 0;
-    for (int i = 2; i + 1 < argc; ++i) {
-        if (QByteArray(argv[i]) == "--reference-ms")
-            referenceMs = QByteArray(argv[i + 1]).toDouble();
-    }
+    const double referenceMs = bench::referenceMs(argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir home;
-    quillon::AppPaths::setProgramDirForTesting(home.path());
-    SilentMessages messages;
-    quillon::MessageService::setPresenter(&messages);
+    bench::FreshProgram program;
 
     const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     quillon::TFormMain window({file});

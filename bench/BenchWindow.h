@@ -1,0 +1,51 @@
+#pragma once
+// What every benchmark of the main window needs: the reference time from the
+// command line, the offscreen platform, a fresh program folder (the settings
+// of a first start, not the user's) and messages printed instead of shown.
+#include "core/AppPaths.h"
+#include "core/gui/MessageService.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace bench {
+
+// "--reference-ms N" anywhere after the file; 0 when absent.
+inline double referenceMs(int argc, char *argv[])
+{
+    for (int i = 2; i + 1 < argc; ++i) {
+        if (QByteArray(argv[i]) == "--reference-ms")
+            return QByteArray(argv[i + 1]).toDouble();
+    }
+    return 0;
+}
+
+class SilentMessages : public quillon::MessagePresenter {
+public:
+    quillon::MessageAnswer show(QWidget *, const QString &text, quillon::MessageButtons) override
+    {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return quillon::MessageAnswer::Ok;
+    }
+};
+
+// Create after the QApplication; keeps the folder and the message seam for
+// its lifetime.
+class FreshProgram {
+public:
+    FreshProgram()
+    {
+        quillon::AppPaths::setProgramDirForTesting(m_home.path());
+        quillon::MessageService::setPresenter(&m_messages);
+    }
+    ~FreshProgram() { quillon::MessageService::setPresenter(nullptr); }
+    FreshProgram(const FreshProgram &) = delete;
+    FreshProgram &operator=(const FreshProgram &) = delete;
+
+private:
+    QTemporaryDir m_home;
+    SilentMessages m_messages;
+};
+
+} // namespace bench
