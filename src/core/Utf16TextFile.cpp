@@ -47,6 +47,12 @@ QString Utf16TextFile::decode(const QByteArray &bytes)
     return QString::fromUtf8(p, n);
 }
 
+QString Utf16TextFile::decodeUtf16Le(const QByteArray &bytes)
+{
+    const bool mark = bytes.size() >= 2 && uchar(bytes[0]) == 0xFF && uchar(bytes[1]) == 0xFE;
+    return mark ? fromUtf16Le(bytes.constData() + 2, bytes.size() - 2) : fromUtf16Le(bytes.constData(), bytes.size());
+}
+
 QByteArray Utf16TextFile::encode(const QString &text)
 {
     QByteArray out;

@@ -20,6 +20,9 @@ public:
     // without a mark UTF-16 LE is assumed when the bytes look like it (NULs in
     // odd places), otherwise UTF-8. Never fails.
     [[nodiscard]] static QString decode(const QByteArray &bytes);
+    // UTF-16 LE whether or not the mark FF FE is there (key-map and language
+    // files); a lone last byte is dropped.
+    [[nodiscard]] static QString decodeUtf16Le(const QByteArray &bytes);
     [[nodiscard]] static QByteArray encode(const QString &text); // FF FE + UTF-16 LE
 
     // Reads the file; missing or unreadable gives ok=false and an empty text.

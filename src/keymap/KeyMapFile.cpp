@@ -19,17 +19,7 @@ KeyMapFileNames KeyMapFileNames::findAllWindow()
 
 QString KeyMapFile::decode(const QByteArray &bytes)
 {
-    const char *p = bytes.constData();
-    qsizetype n = bytes.size();
-    if (n >= 2 && uchar(p[0]) == 0xFF && uchar(p[1]) == 0xFE) {
-        p += 2;
-        n -= 2;
-    }
-    QString text(n / 2, Qt::Uninitialized);
-    char16_t *d = reinterpret_cast<char16_t *>(text.data());
-    for (qsizetype i = 0; i + 1 < n; i += 2)
-        d[i / 2] = char16_t(uchar(p[i]) | (uchar(p[i + 1]) << 8));
-    return text;
+    return Utf16TextFile::decodeUtf16Le(bytes);
 }
 
 QStringList KeyMapFile::splitLines(const QString &text)

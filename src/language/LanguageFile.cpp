@@ -1,6 +1,7 @@
 #include "language/LanguageFile.h"
 
 #include "core/AppPaths.h"
+#include "core/Utf16TextFile.h"
 #include "language/LineSplitter.h"
 
 #include <QFile>
@@ -47,31 +48,7 @@ std::optional<QStringList> LanguageFile::readLines(const QString &path)
 
 QStringList LanguageFile::decodeLines(const QByteArray &bytes)
 {
-    qsizetype start = 0;
-    if (bytes.size() >= 2 && uchar(bytes[0]) == 0xFF && uchar(bytes[1]) == 0xFE)
-        start = 2;
-    const qsizetype units = (bytes.size() - start) / 2;
-    QString text(units, Qt::Uninitialized);
-    const auto *p = reinterpret_cast<const uchar *>(bytes.constData() + start);
-    for (qsizetype i = 0; i < units; ++i)
-        text[i] = QChar(char16_t(p[2 * i] | (p[2 * i + 1] << 8)));
-
-    // CR LF, a lone CR and a lone LF each end a line; a final line end makes no empty line.
-    QStringList lines;
-    qsizetype from = 0;
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(from, i - from));
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            ++i;
-        from = i + 1;
-    }
-    if (from < n)
-        lines.append(text.mid(from));
-    return lines;
+    return Utf16TextFile::splitLines(Utf16TextFile::decodeUtf16Le(bytes));
 }
 
 LanguageFileCheck LanguageFile::check(const QStringList &lines)

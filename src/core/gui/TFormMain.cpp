@@ -398,11 +398,6 @@ void TFormMain::fillLog()
     StrListLog << QStringLiteral("Name") << QStringLiteral("Handle") << QString();
 }
 
-void TFormMain::closeEvent(QCloseEvent *event)
-{
-    QMainWindow::closeEvent(event);
-}
-
 void TFormMain::writeSettingsAtExit()
 {
     IniBatch batch(m_ini);
