@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
+  ccache                                # cheap rebuilds
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libpcre2-dev
   libx11-dev                            # the filer link talks to X11 windows
