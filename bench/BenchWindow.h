@@ -2,8 +2,8 @@
 // What every benchmark of the main window needs: the reference time from the
 // command line, the offscreen platform, a fresh program folder (the settings
 // of a first start, not the user's) and messages printed instead of shown.
-#include "core/AppPaths.h"
-#include "core/gui/MessageService.h"
+#include "AppPaths.h"
+#include "MessageService.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>

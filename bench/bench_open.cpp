@@ -4,9 +4,9 @@
 //
 //   bench_open FILE --reference-ms N
 #include "BenchWindow.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/TFormMain.h"
-#include "core/gui/TMemoExDark.h"
+#include "MessageService.h"
+#include "TFormMain.h"
+#include "TMemoExDark.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,8 +4,8 @@
 // end for a word found only at the top (budget: one second).
 //
 //   bench_search FILE [--reference-ms N]     (N is not used here: grep is the reference)
-#include "core/TextLoader.h"
-#include "search/SearchEngine.h"
+#include "TextLoader.h"
+#include "SearchEngine.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -5,9 +5,9 @@
 //
 //   bench_wrap FILE --reference-ms N
 #include "BenchWindow.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/TFormMain.h"
-#include "core/gui/TMemoExDark.h"
+#include "MessageService.h"
+#include "TFormMain.h"
+#include "TMemoExDark.h"
 
 #include <QAction>
 #include <QApplication>

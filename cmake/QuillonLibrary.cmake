@@ -1,37 +1,37 @@
-# quillon_subsystem(NAME DIR [LINKS ...] [GUI_LINKS ...])
+# quillon_library(NAME DIR [WIDGETS] [LINKS ...])
 #
-# Every subsystem folder holds its logic at the top (QtCore only, no widgets)
-# and its windows under gui/. Two static libraries come out of it:
-#   quillon_<name>      logic, links Qt6::Core only
-#   quillon_<name>_gui  windows, links Widgets and the logic library
-# Sources are picked up by glob so that adding a file needs no edit here.
+# One static library from the sources of one folder. The folder is the
+# library's include root, and a library sees only the roots of what it
+# links: an include that crosses the layering the wrong way fails to
+# compile. Logic libraries link Qt6::Core only; WIDGETS libraries link
+# Qt6::Widgets. Sources are picked up by glob, so adding a file needs no edit.
+function(quillon_library name dir)
+  cmake_parse_arguments(ARG "WIDGETS" "" "LINKS" ${ARGN})
+  file(GLOB src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+  if(NOT src)
+    # A folder without sources yet still gives its name, so that other
+    # targets can already list it among their links.
+    add_library(${name} INTERFACE)
+    return()
+  endif()
+  add_library(${name} STATIC ${src})
+  target_include_directories(${name} PUBLIC ${dir})
+  if(ARG_WIDGETS)
+    target_link_libraries(${name} PUBLIC quillon_options Qt6::Widgets ${ARG_LINKS})
+  else()
+    target_link_libraries(${name} PUBLIC quillon_options Qt6::Core ${ARG_LINKS})
+    set_property(GLOBAL APPEND PROPERTY QUILLON_LOGIC_DIRS ${dir})
+  endif()
+endfunction()
+
+# quillon_subsystem(NAME [LINKS ...] [GUI_LINKS ...])
+#
+# A subsystem folder holds its logic at the top and its windows under gui/:
+#   quillon_<name>      logic (QtCore only), include root src/<name>
+#   quillon_<name>_gui  windows, include root src/<name>/gui, links the logic
 function(quillon_subsystem name)
   cmake_parse_arguments(ARG "" "" "LINKS;GUI_LINKS" ${ARGN})
   set(dir ${CMAKE_CURRENT_SOURCE_DIR})
-  file(GLOB logic_src CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
-  file(GLOB gui_src CONFIGURE_DEPENDS ${dir}/gui/*.cpp ${dir}/gui/*.h)
-  if(logic_src)
-    add_library(quillon_${name} STATIC ${logic_src})
-    target_include_directories(quillon_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
-    target_link_libraries(quillon_${name} PUBLIC quillon_options Qt6::Core ${ARG_LINKS})
-    # Logic must not reach for widgets: the logic tests link these libraries
-    # without Qt6::Widgets, so a widget symbol here fails their link.
-  endif()
-  if(gui_src)
-    add_library(quillon_${name}_gui STATIC ${gui_src})
-    target_include_directories(quillon_${name}_gui PUBLIC ${CMAKE_SOURCE_DIR}/src)
-    set(logic_dep)
-    if(logic_src)
-      set(logic_dep quillon_${name})
-    endif()
-    target_link_libraries(quillon_${name}_gui PUBLIC quillon_options ${logic_dep} Qt6::Widgets ${ARG_GUI_LINKS})
-  endif()
-  # A folder without sources yet still gives its names, so that other
-  # targets can already list it among their links.
-  if(NOT logic_src)
-    add_library(quillon_${name} INTERFACE)
-  endif()
-  if(NOT gui_src)
-    add_library(quillon_${name}_gui INTERFACE)
-  endif()
+  quillon_library(quillon_${name} ${dir} LINKS ${ARG_LINKS})
+  quillon_library(quillon_${name}_gui ${dir}/gui WIDGETS LINKS quillon_${name} ${ARG_GUI_LINKS})
 endfunction()

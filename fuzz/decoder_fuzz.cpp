@@ -1,6 +1,6 @@
 // Every decoder over the same bytes: no crash, no read past the input, never
 // more units than the capacity hint, and a line index that matches the text.
-#include "core/Decoder.h"
+#include "Decoder.h"
 
 #include <cstddef>
 #include <cstdint>

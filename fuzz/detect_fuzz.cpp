@@ -1,6 +1,6 @@
 // Detection must classify any bytes without reading past them, and its
 // filtered copy holds only the bytes it keeps.
-#include "core/CharCodeDetector.h"
+#include "CharCodeDetector.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any settings file, however damaged, reads without a crash, and a write
 // after reading it gives a file that reads the written key back.
-#include "core/IniFile.h"
+#include "IniFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Quillon: a read-only text file viewer for Japanese text.
-#include "core/GuessCommand.h"
-#include "core/gui/TFormMain.h"
-#include "search/SearchCommand.h"
+#include "GuessCommand.h"
+#include "TFormMain.h"
+#include "SearchCommand.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -1,4 +1,4 @@
-#include "keymap/CommandCatalogue.h"
+#include "CommandCatalogue.h"
 
 #include <iterator>
 

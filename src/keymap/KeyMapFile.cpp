@@ -1,6 +1,6 @@
-#include "keymap/KeyMapFile.h"
+#include "KeyMapFile.h"
 
-#include "keymap/KeyText.h"
+#include "KeyText.h"
 
 #include <QFile>
 #include <QFileInfo>

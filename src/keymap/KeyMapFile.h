@@ -6,7 +6,7 @@
 //
 // Nothing here knows which window a map belongs to: the main window and the
 // find-all window pass their own file names and their own default catalogue.
-#include "core/Utf16TextFile.h"
+#include "Utf16TextFile.h"
 
 #include <QByteArray>
 #include <QString>

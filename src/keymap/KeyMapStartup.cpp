@@ -1,6 +1,6 @@
-#include "keymap/KeyMapStartup.h"
+#include "KeyMapStartup.h"
 
-#include "keymap/KeyMapFile.h"
+#include "KeyMapFile.h"
 
 #include <QFileInfo>
 

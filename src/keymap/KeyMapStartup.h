@@ -4,7 +4,7 @@
 // file whose keys, names or line order differ is the user's and is kept; a
 // file with other codes (added, lost or doubled lines) is replaced by the
 // catalogue, and the window tells the user so.
-#include "core/Utf16TextFile.h"
+#include "Utf16TextFile.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "keymap/KeyText.h"
+#include "KeyText.h"
 
 #include <array>
 

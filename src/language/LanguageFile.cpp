@@ -1,8 +1,8 @@
-#include "language/LanguageFile.h"
+#include "LanguageFile.h"
 
-#include "core/AppPaths.h"
-#include "core/Utf16TextFile.h"
-#include "language/LineSplitter.h"
+#include "AppPaths.h"
+#include "Utf16TextFile.h"
+#include "LineSplitter.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "language/LineSplitter.h"
+#include "LineSplitter.h"
 
 namespace quillon {
 

@@ -1,6 +1,6 @@
-#include "language/PanelWording.h"
+#include "PanelWording.h"
 
-#include "core/CharCode.h"
+#include "CharCode.h"
 
 #include <utility>
 #include <vector>

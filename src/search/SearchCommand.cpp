@@ -1,7 +1,7 @@
-#include "search/SearchCommand.h"
+#include "SearchCommand.h"
 
-#include "core/TextLoader.h"
-#include "search/SearchEngine.h"
+#include "TextLoader.h"
+#include "SearchEngine.h"
 
 namespace quillon {
 

@@ -1,6 +1,6 @@
-#include "search/SearchEngine.h"
+#include "SearchEngine.h"
 
-#include "core/IniFile.h"
+#include "IniFile.h"
 
 #define PCRE2_CODE_UNIT_WIDTH 16
 #include <pcre2.h>

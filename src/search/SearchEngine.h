@@ -5,7 +5,7 @@
 // (lines joined with CR LF; NULs are searched like any other character).
 // Nothing is kept between calls: each call compiles, runs and frees its own
 // expression.
-#include "search/TSearchOption.h"
+#include "TSearchOption.h"
 
 #include <QString>
 #include <QStringList>

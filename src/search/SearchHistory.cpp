@@ -1,7 +1,7 @@
-#include "search/SearchHistory.h"
+#include "SearchHistory.h"
 
-#include "core/AppPaths.h"
-#include "core/Utf16TextFile.h"
+#include "AppPaths.h"
+#include "Utf16TextFile.h"
 
 #include <QFileInfo>
 

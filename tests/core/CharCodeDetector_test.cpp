@@ -1,4 +1,4 @@
-#include "core/CharCodeDetector.h"
+#include "CharCodeDetector.h"
 
 #include <gtest/gtest.h>
 

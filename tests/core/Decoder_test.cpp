@@ -1,6 +1,6 @@
 // Decoders: one table of pinned bytes for every decoder, strict errors, and a
 // contract every decoder must keep.
-#include "core/Decoder.h"
+#include "Decoder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "core/GuessCommand.h"
+#include "GuessCommand.h"
 
 #include <gtest/gtest.h>
 

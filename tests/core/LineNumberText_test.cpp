@@ -1,6 +1,6 @@
-#include "core/LineNumberText.h"
-#include "core/MarkLayout.h"
-#include "core/WrapIndex.h"
+#include "LineNumberText.h"
+#include "MarkLayout.h"
+#include "WrapIndex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Targets of the page, top/end and go-to-line commands, word selection and
 // the numeric filter, over plain line counts and line texts.
-#include "core/Navigator.h"
-#include "core/NumericFilter.h"
+#include "Navigator.h"
+#include "NumericFilter.h"
 
 #include <gtest/gtest.h>
 

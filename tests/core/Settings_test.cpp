@@ -1,9 +1,9 @@
 #include "TempHome.h"
 
-#include "core/ColorText.h"
-#include "core/IniFile.h"
-#include "core/Placement.h"
-#include "core/Utf16TextFile.h"
+#include "ColorText.h"
+#include "IniFile.h"
+#include "Placement.h"
+#include "Utf16TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // A fresh program folder for one test: settings and other files beside the
 // program land in a temporary directory that is removed afterwards.
-#include "core/AppPaths.h"
+#include "AppPaths.h"
 
 #include <QByteArray>
 #include <QFile>

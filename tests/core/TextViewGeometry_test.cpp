@@ -1,4 +1,4 @@
-#include "core/TextViewGeometry.h"
+#include "TextViewGeometry.h"
 
 #include <QString>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "core/WrapIndex.h"
+#include "WrapIndex.h"
 
 #include <QString>
 #include <gtest/gtest.h>

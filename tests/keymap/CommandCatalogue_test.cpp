@@ -1,5 +1,5 @@
-#include "keymap/CommandCatalogue.h"
-#include "keymap/KeyText.h"
+#include "CommandCatalogue.h"
+#include "KeyText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Key-map files: reading what users and editors leave behind, writing the
 // program's own format, the start-up comparison with the catalogue and the
 // difference file.
-#include "keymap/CommandCatalogue.h"
-#include "keymap/KeyMapFile.h"
-#include "keymap/KeyMapStartup.h"
-#include "keymap/KeyText.h"
+#include "CommandCatalogue.h"
+#include "KeyMapFile.h"
+#include "KeyMapStartup.h"
+#include "KeyText.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,10 +1,10 @@
 // Language files as data: the field splitter, validation, the launcher
 // caption bases, the panel re-wording, and the files the program ships.
-#include "core/AppPaths.h"
-#include "keymap/CommandCatalogue.h"
-#include "language/LanguageFile.h"
-#include "language/LineSplitter.h"
-#include "language/PanelWording.h"
+#include "AppPaths.h"
+#include "CommandCatalogue.h"
+#include "LanguageFile.h"
+#include "LineSplitter.h"
+#include "PanelWording.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // The search engine over plain strings: the table holds the behaviours a user
 // relies on (literal words, options, walking, windows, surrogates), the tests
 // after it the errors and the pieces the expression is made of.
-#include "core/IniFile.h"
-#include "search/SearchEngine.h"
+#include "IniFile.h"
+#include "SearchEngine.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The shared search history, the word at the caret and the --search command.
-#include "core/AppPaths.h"
-#include "core/Utf16TextFile.h"
-#include "search/SearchCommand.h"
-#include "search/SearchHistory.h"
+#include "AppPaths.h"
+#include "Utf16TextFile.h"
+#include "SearchCommand.h"
+#include "SearchHistory.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,9 +1,9 @@
-#include "core/gui/TFormJump.h"
+#include "TFormJump.h"
 
-#include "core/AppPaths.h"
-#include "core/gui/DialogPlacement.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/TDecEdit.h"
+#include "AppPaths.h"
+#include "DialogPlacement.h"
+#include "MessageService.h"
+#include "TDecEdit.h"
 
 #include <QDir>
 #include <QHBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // The go-to-line dialog: one line number, stored in [Editor] "Jump" on OK.
 // The main window reads the number back and moves there.
-#include "core/IniFile.h"
+#include "IniFile.h"
 
 #include <QDialog>
 #include <functional>

@@ -1,14 +1,14 @@
-#include "core/gui/TFormMain.h"
+#include "TFormMain.h"
 
-#include "core/AppPaths.h"
-#include "core/CharCode.h"
-#include "core/ColorText.h"
-#include "core/FileMessages.h"
-#include "core/TextLoader.h"
-#include "core/gui/FontSubstitutes.h"
-#include "core/gui/StatusPanels.h"
-#include "core/gui/TMemoExDark.h"
-#include "keymap/gui/MainMenuBuilder.h"
+#include "AppPaths.h"
+#include "CharCode.h"
+#include "ColorText.h"
+#include "FileMessages.h"
+#include "TextLoader.h"
+#include "FontSubstitutes.h"
+#include "StatusPanels.h"
+#include "TMemoExDark.h"
+#include "MainMenuBuilder.h"
 
 #include <QAction>
 #include <QActionGroup>

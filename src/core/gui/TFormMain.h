@@ -2,12 +2,12 @@
 // The main window: owns the loaded file, its decoded text, the read setting,
 // the status texts and the message buffer; every way of opening a file ends
 // in LoadFile. Logic lives in the core library; this class wires it to widgets.
-#include "core/IniFile.h"
-#include "core/MainSettings.h"
-#include "core/TextBuffer.h"
-#include "core/gui/MessageService.h"
-#include "search/TSearchOption.h"
-#include "search/gui/FindHost.h"
+#include "IniFile.h"
+#include "MainSettings.h"
+#include "TextBuffer.h"
+#include "MessageService.h"
+#include "TSearchOption.h"
+#include "FindHost.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -1,11 +1,11 @@
 // The key map of the main window: reconciling the key-map file and the editor cursor mode.
-#include "core/gui/TFormMain.h"
+#include "TFormMain.h"
 
-#include "core/AppPaths.h"
-#include "keymap/CommandCatalogue.h"
-#include "keymap/KeyMapFile.h"
-#include "keymap/KeyMapStartup.h"
-#include "keymap/gui/MainMenuBuilder.h"
+#include "AppPaths.h"
+#include "CommandCatalogue.h"
+#include "KeyMapFile.h"
+#include "KeyMapStartup.h"
+#include "MainMenuBuilder.h"
 
 #include <QAction>
 #include <QTimer>

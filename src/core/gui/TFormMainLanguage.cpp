@@ -1,13 +1,13 @@
 // The interface language of the main window: tags on every translatable
 // control, the language file at show time and the run-time switch.
-#include "core/gui/TFormMain.h"
+#include "TFormMain.h"
 
-#include "core/gui/StatusPanels.h"
-#include "keymap/CommandCatalogue.h"
-#include "keymap/gui/MainMenuBuilder.h"
-#include "language/LanguageFile.h"
-#include "language/PanelWording.h"
-#include "language/gui/LanguageSetter.h"
+#include "StatusPanels.h"
+#include "CommandCatalogue.h"
+#include "MainMenuBuilder.h"
+#include "LanguageFile.h"
+#include "PanelWording.h"
+#include "LanguageSetter.h"
 
 #include <QAction>
 #include <QApplication>

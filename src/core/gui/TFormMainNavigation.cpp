@@ -1,11 +1,11 @@
 // Scrolling, cursor and selection commands of the main window.
-#include "core/gui/TFormMain.h"
+#include "TFormMain.h"
 
-#include "core/Navigator.h"
-#include "core/gui/TFormJump.h"
-#include "core/gui/TFormPageSetting.h"
-#include "core/gui/TMemoExDark.h"
-#include "keymap/gui/MainMenuBuilder.h"
+#include "Navigator.h"
+#include "TFormJump.h"
+#include "TFormPageSetting.h"
+#include "TMemoExDark.h"
+#include "MainMenuBuilder.h"
 
 #include <QAction>
 #include <QClipboard>

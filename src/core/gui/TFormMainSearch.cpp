@@ -1,13 +1,13 @@
 // The main window's search commands and its search bar.
-#include "core/gui/TFormMain.h"
+#include "TFormMain.h"
 
-#include "core/gui/StatusPanels.h"
-#include "core/gui/TMemoExDark.h"
-#include "keymap/CommandCatalogue.h"
-#include "keymap/gui/MainMenuBuilder.h"
-#include "search/SearchEngine.h"
-#include "search/SearchHistory.h"
-#include "search/gui/TFormFind.h"
+#include "StatusPanels.h"
+#include "TMemoExDark.h"
+#include "CommandCatalogue.h"
+#include "MainMenuBuilder.h"
+#include "SearchEngine.h"
+#include "SearchHistory.h"
+#include "TFormFind.h"
 
 #include <QAction>
 #include <QComboBox>

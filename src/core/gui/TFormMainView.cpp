@@ -1,12 +1,12 @@
 // Marks, line numbers, wrapping, status-bar and font commands of the main window.
-#include "core/gui/TFormMain.h"
-#include "search/gui/TFormFind.h"
+#include "TFormMain.h"
+#include "TFormFind.h"
 
-#include "core/ColorText.h"
-#include "core/LineNumberText.h"
-#include "core/gui/StatusPanels.h"
-#include "core/gui/TMemoExDark.h"
-#include "keymap/gui/MainMenuBuilder.h"
+#include "ColorText.h"
+#include "LineNumberText.h"
+#include "StatusPanels.h"
+#include "TMemoExDark.h"
+#include "MainMenuBuilder.h"
 
 #include <QAction>
 #include <QComboBox>

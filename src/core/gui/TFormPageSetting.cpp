@@ -1,7 +1,7 @@
-#include "core/gui/TFormPageSetting.h"
+#include "TFormPageSetting.h"
 
-#include "core/AppPaths.h"
-#include "core/gui/DialogPlacement.h"
+#include "AppPaths.h"
+#include "DialogPlacement.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

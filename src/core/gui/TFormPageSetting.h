@@ -1,7 +1,7 @@
 #pragma once
 // The scroll-amount dialog: how many lines the page commands with three, two
 // and one plus signs move, each chosen from 1 to 100 and stored as an index.
-#include "core/IniFile.h"
+#include "IniFile.h"
 
 #include <QDialog>
 #include <array>

@@ -1,6 +1,6 @@
-#include "keymap/gui/MainMenuBuilder.h"
+#include "MainMenuBuilder.h"
 
-#include "keymap/KeyText.h"
+#include "KeyText.h"
 
 #include <QAction>
 #include <QActionGroup>

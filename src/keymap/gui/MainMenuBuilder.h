@@ -1,7 +1,7 @@
 #pragma once
 
-#include "keymap/CommandCatalogue.h"
-#include "keymap/KeyText.h"
+#include "CommandCatalogue.h"
+#include "KeyText.h"
 
 #include <QHash>
 #include <QKeySequence>

@@ -1,9 +1,9 @@
-#include "language/gui/LanguageSetter.h"
+#include "LanguageSetter.h"
 
-#include "core/IniFile.h"
-#include "core/gui/MessageService.h"
-#include "language/LanguageFile.h"
-#include "language/LineSplitter.h"
+#include "IniFile.h"
+#include "MessageService.h"
+#include "LanguageFile.h"
+#include "LineSplitter.h"
 
 #include <QAbstractButton>
 #include <QAction>

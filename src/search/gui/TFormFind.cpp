@@ -1,12 +1,12 @@
-#include "search/gui/TFormFind.h"
+#include "TFormFind.h"
 
-#include "core/AppPaths.h"
-#include "core/IniFile.h"
-#include "core/Placement.h"
-#include "core/Utf16TextFile.h"
-#include "keymap/gui/MainMenuBuilder.h"
-#include "search/SearchHistory.h"
-#include "search/gui/FindHost.h"
+#include "AppPaths.h"
+#include "IniFile.h"
+#include "Placement.h"
+#include "Utf16TextFile.h"
+#include "MainMenuBuilder.h"
+#include "SearchHistory.h"
+#include "FindHost.h"
 
 #include <QAction>
 #include <QApplication>

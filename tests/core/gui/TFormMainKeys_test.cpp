@@ -3,12 +3,12 @@
 // with one message, and the temporary editor cursor mode gives the keys back.
 #include "core/TempHome.h"
 
-#include "core/AppPaths.h"
-#include "core/IniFile.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/TFormMain.h"
-#include "keymap/CommandCatalogue.h"
-#include "keymap/KeyText.h"
+#include "AppPaths.h"
+#include "IniFile.h"
+#include "MessageService.h"
+#include "TFormMain.h"
+#include "CommandCatalogue.h"
+#include "KeyText.h"
 
 #include <QAction>
 #include <QTimer>

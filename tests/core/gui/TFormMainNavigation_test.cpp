@@ -3,15 +3,15 @@
 // while they are open (they never run a nested loop).
 #include "core/TempHome.h"
 
-#include "core/AppPaths.h"
-#include "core/IniFile.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/StatusPanels.h"
-#include "core/gui/TDecEdit.h"
-#include "core/gui/TFormJump.h"
-#include "core/gui/TFormMain.h"
-#include "core/gui/TFormPageSetting.h"
-#include "core/gui/TMemoExDark.h"
+#include "AppPaths.h"
+#include "IniFile.h"
+#include "MessageService.h"
+#include "StatusPanels.h"
+#include "TDecEdit.h"
+#include "TFormJump.h"
+#include "TFormMain.h"
+#include "TFormPageSetting.h"
+#include "TMemoExDark.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,13 +2,13 @@
 // wrapping, marks, status-bar clicks and the colour dialogs.
 #include "core/TempHome.h"
 
-#include "core/IniFile.h"
-#include "core/AppPaths.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/StatusPanels.h"
-#include "core/gui/TFormMain.h"
-#include "search/gui/TFormFind.h"
-#include "core/gui/TMemoExDark.h"
+#include "IniFile.h"
+#include "AppPaths.h"
+#include "MessageService.h"
+#include "StatusPanels.h"
+#include "TFormMain.h"
+#include "TFormFind.h"
+#include "TMemoExDark.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -3,13 +3,13 @@
 // so nothing blocks on a modal box.
 #include "core/TempHome.h"
 
-#include "core/AppPaths.h"
-#include "core/IniFile.h"
-#include "core/Utf16TextFile.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/StatusPanels.h"
-#include "core/gui/TFormMain.h"
-#include "core/gui/TMemoExDark.h"
+#include "AppPaths.h"
+#include "IniFile.h"
+#include "Utf16TextFile.h"
+#include "MessageService.h"
+#include "StatusPanels.h"
+#include "TFormMain.h"
+#include "TMemoExDark.h"
 
 #include <QAction>
 #include <QComboBox>

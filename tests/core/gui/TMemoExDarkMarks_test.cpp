@@ -1,6 +1,6 @@
 // Where the text view puts its marks, checked against its own position
 // function rather than against pixels.
-#include "core/gui/TMemoExDark.h"
+#include "TMemoExDark.h"
 
 #include <QElapsedTimer>
 #include <QFontMetrics>

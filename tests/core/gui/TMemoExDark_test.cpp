@@ -1,4 +1,4 @@
-#include "core/gui/TMemoExDark.h"
+#include "TMemoExDark.h"
 
 #include <QAction>
 #include <QApplication>

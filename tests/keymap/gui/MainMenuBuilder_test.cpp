@@ -1,5 +1,5 @@
-#include "keymap/CommandCatalogue.h"
-#include "keymap/gui/MainMenuBuilder.h"
+#include "CommandCatalogue.h"
+#include "MainMenuBuilder.h"
 
 #include <QAction>
 #include <QMenu>

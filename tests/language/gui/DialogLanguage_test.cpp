@@ -2,15 +2,15 @@
 // shown: each of its tags has a line there, and in English it shows English.
 #include "core/TempHome.h"
 
-#include "core/AppPaths.h"
-#include "core/IniFile.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/TFormJump.h"
-#include "core/gui/TFormMain.h"
-#include "core/gui/TFormPageSetting.h"
-#include "language/LanguageFile.h"
-#include "language/gui/LanguageSetter.h"
-#include "search/gui/TFormFind.h"
+#include "AppPaths.h"
+#include "IniFile.h"
+#include "MessageService.h"
+#include "TFormJump.h"
+#include "TFormMain.h"
+#include "TFormPageSetting.h"
+#include "LanguageFile.h"
+#include "LanguageSetter.h"
+#include "TFormFind.h"
 
 #include <QAbstractButton>
 #include <QDir>

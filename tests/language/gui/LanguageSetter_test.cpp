@@ -2,9 +2,9 @@
 // the window title and font, and files that must change nothing.
 #include "core/TempHome.h"
 
-#include "core/IniFile.h"
-#include "core/gui/MessageService.h"
-#include "language/gui/LanguageSetter.h"
+#include "IniFile.h"
+#include "MessageService.h"
+#include "LanguageSetter.h"
 
 #include <QAction>
 #include <QCheckBox>

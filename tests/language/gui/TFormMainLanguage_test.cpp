@@ -2,13 +2,13 @@
 // file at show time, and the switch from the menu and back.
 #include "core/TempHome.h"
 
-#include "core/AppPaths.h"
-#include "core/IniFile.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/StatusPanels.h"
-#include "core/gui/TFormMain.h"
-#include "language/LanguageFile.h"
-#include "language/gui/LanguageSetter.h"
+#include "AppPaths.h"
+#include "IniFile.h"
+#include "MessageService.h"
+#include "StatusPanels.h"
+#include "TFormMain.h"
+#include "LanguageFile.h"
+#include "LanguageSetter.h"
 
 #include <QAction>
 #include <QDir>

@@ -2,14 +2,14 @@
 // its modes, the messages (through the recorder) and the menus' keys.
 #include "core/TempHome.h"
 
-#include "core/IniFile.h"
-#include "core/Utf16TextFile.h"
-#include "core/gui/MessageService.h"
-#include "core/gui/TFormMain.h"
-#include "core/gui/TMemoExDark.h"
-#include "keymap/CommandCatalogue.h"
-#include "search/SearchHistory.h"
-#include "search/gui/TFormFind.h"
+#include "IniFile.h"
+#include "Utf16TextFile.h"
+#include "MessageService.h"
+#include "TFormMain.h"
+#include "TMemoExDark.h"
+#include "CommandCatalogue.h"
+#include "SearchHistory.h"
+#include "TFormFind.h"
 
 #include <QAction>
 #include <QCheckBox>

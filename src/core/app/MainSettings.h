@@ -1,0 +1,84 @@
+#pragma once
+// Every key of the main window's settings, read once when the window is
+// created and written back as each key's rule says: some at once after
+// reading (so a fresh file shows them), some when the user toggles them, the
+// rest when the window is destroyed. Keys whose commands are not built yet are
+// still read and written back unchanged, so nothing the user set is lost.
+#include "IniFile.h"
+#include "Placement.h"
+
+#include <QString>
+#include <array>
+
+namespace quillon {
+
+struct FontSetting {
+    QString name;
+    QString size; // stored as text; must hold a whole number
+    TColor color = 0;
+    [[nodiscard]] int pointSize(int fallback = 14) const;
+};
+
+struct MainSettings {
+    // [Language]
+    bool japanese = true;
+    // [SystemFontJpn], [SystemFontEng]
+    QString systemFontJpnName, systemFontEngName;
+    int systemFontJpnSize = 14, systemFontEngSize = 12;
+    // [FTextView]
+    TColor colorCarbon = 0x191919, colorCharcoal = 0x232323, colorDark = 0x000000;
+    // [SkinStyle] "Text" as a number: 0 Windows, 1 Carbon, 2 Charcoal Dark Slate, 3 Windows10 Dark
+    QString skinStyleText;
+    int skinStyle = 0;
+    // [Developer]
+    bool developer = false;
+
+    // [Editor]
+    FontSetting textFont, binaryFont;
+    TColor backColorReadOnly = 0xFFFFFF, kigouColor = 0xFF0000, binaryColor = 0xFFFFFF;
+    // The eleven read settings; index = read-setting number (0 = ReadAuto).
+    std::array<bool, 11> readSetting{};
+    bool closeEsc = true, closeEnter = true, closeQ = true, closeX = true;
+    std::array<bool, 4> tabs{}; // Tab2, Tab4, Tab6, Tab8
+    bool markCrLf = false, markEof = false, markTab = false, markDbcs = false;
+    bool wrapNone = true, wrapWindowWidth = false;
+    bool showLineNumber = false, selectLine = false;
+    int lineWidth = 80, lineZero = 1;
+    int shiftRet = 15, shiftEof = 12, shiftTab = 8, shiftDbcs = 13;              // [Editor]
+    int harbekanShiftRet = 15, harbekanShiftEof = 12, harbekanShiftTab = 8, harbekanShiftDbcs = 13; // [Harbekan]
+    int scrollPlusPlusPlusIndex = 16, scrollPlusPlusIndex = 16, scrollPlusIndex = 2;
+    QString jump = QStringLiteral("1");
+    bool startTopLine = true;
+    bool topToFiler = true, checkFilerExist = true;
+    bool sameAsHarbekan = true;
+    bool searchWordAutoGet = true, searchBarSetFocus = true;
+    bool binaryLoadAll = false, binaryLoadRange = true;
+    // [StatusBar], [SearchBar]
+    bool statusBarTop = true, statusBarBottom = true, statusBarFormResize = false, showFileName = false;
+    bool searchBarTop = true;
+    // Filer link options
+    bool quillonCloseOnExecuteHarbekan = true, menuHarbekanCloseOnStart = true;
+    std::array<QString, 5> launcherFolderFile;
+    QString loadFolderFile, saveCsvFolderFile;
+    QString csvSeparater;
+    Placement placement;
+
+    MainSettings();
+
+    // Reads every key; writes back at once the keys the program normalises at
+    // start (system fonts, the three dark colours, the developer switch).
+    void readAtStart(IniAccess &ini);
+    // The keys written when the main window is destroyed (placement excluded).
+    void writeAtExit(IniAccess &ini) const;
+
+    // The read setting checked in the menu: 0 automatic, else the code number.
+    [[nodiscard]] int checkedReadSetting() const;
+    void setReadSetting(int number);
+    // Tab width in characters from the checked item (2, 4, 6 or 8).
+    [[nodiscard]] int tabWidth() const;
+
+    static int skinStyleNumber(const QString &text);
+    static const char *readSettingKey(int number);
+};
+
+} // namespace quillon

@@ -1,0 +1,366 @@
+#include "IniFile.h"
+
+#include "ColorText.h"
+#include "Utf16TextFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSet>
+
+namespace quillon {
+
+namespace {
+
+IniFile::ErrorHandler &errorHandler()
+{
+    static IniFile::ErrorHandler handler;
+    return handler;
+}
+
+QSet<QString> &reportedPaths()
+{
+    static QSet<QString> paths;
+    return paths;
+}
+
+bool sameName(QStringView a, QStringView b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// "[name]" with optional spaces around; returns the name or a null view.
+QStringView sectionName(QStringView line)
+{
+    const QStringView t = line.trimmed();
+    if (t.size() >= 2 && t.front() == u'[') {
+        const qsizetype close = t.indexOf(u']');
+        if (close > 0)
+            return t.mid(1, close - 1).trimmed();
+    }
+    return {};
+}
+
+bool splitKeyValue(QStringView line, QStringView *key, QStringView *value)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq <= 0)
+        return false;
+    *key = line.left(eq).trimmed();
+    QStringView v = line.mid(eq + 1).trimmed();
+    // Quotes around a whole value are not part of it.
+    if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\'')))
+        v = v.mid(1, v.size() - 2);
+    *value = v;
+    return !key->isEmpty();
+}
+
+struct Lookup {
+    bool found = false;
+    QString value;
+};
+
+Lookup lookup(const QStringList &lines, const QString &section, const QString &key)
+{
+    bool inSection = false;
+    for (const QString &line : lines) {
+        const QStringView name = sectionName(line);
+        if (!name.isNull()) {
+            inSection = sameName(name, section);
+            continue;
+        }
+        if (!inSection)
+            continue;
+        QStringView k, v;
+        if (splitKeyValue(line, &k, &v) && sameName(k, key))
+            return {true, v.toString()};
+    }
+    return {};
+}
+
+} // namespace
+
+IniFile::IniFile(QString path)
+    : m_path(std::move(path))
+{
+}
+
+bool IniFile::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+bool IniFile::createIfMissing()
+{
+    if (exists())
+        return true;
+    const WriteResult r = Utf16TextFile::writeText(m_path, QString());
+    if (!r.ok)
+        reportFailure(r.error);
+    return r.ok;
+}
+
+bool IniFile::lookup(const QString &section, const QString &key, QString *value) const
+{
+    const Lookup l = quillon::lookup(Utf16TextFile::readLines(m_path), section, key);
+    if (l.found && value)
+        *value = l.value;
+    return l.found;
+}
+
+QStringList IniFile::sectionKeys(const QString &section) const
+{
+    QStringList keys;
+    bool inSection = false;
+    for (const QString &line : Utf16TextFile::readLines(m_path)) {
+        const QStringView name = sectionName(line);
+        if (!name.isNull()) {
+            inSection = sameName(name, section);
+            continue;
+        }
+        QStringView k, v;
+        if (inSection && splitKeyValue(line, &k, &v))
+            keys.append(k.toString());
+    }
+    return keys;
+}
+
+bool IniFile::parseInteger(const QString &text, int *value)
+{
+    QStringView t = QStringView(text).trimmed();
+    bool negative = false;
+    if (t.startsWith(u'-')) {
+        negative = true;
+        t = t.mid(1);
+    } else if (t.startsWith(u'+')) {
+        t = t.mid(1);
+    }
+    bool ok = false;
+    qint64 v = 0;
+    if (t.startsWith(u'$')) {
+        v = t.mid(1).toLongLong(&ok, 16);
+    } else if (t.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
+        v = t.mid(2).toLongLong(&ok, 16);
+    } else {
+        v = t.toLongLong(&ok, 10);
+        if (ok && v > qint64(INT32_MAX) + (negative ? 1 : 0))
+            ok = false;
+    }
+    if (!ok || v < 0 || v > qint64(UINT32_MAX))
+        return false;
+    // Hexadecimal values fill all 32 bits ($FFFFFFFF is -1), as colours need.
+    int32_t r = int32_t(uint32_t(v));
+    *value = negative ? -r : r;
+    return true;
+}
+
+QString IniAccess::readString(const QString &section, const QString &key, const QString &def) const
+{
+    QString v;
+    return lookup(section, key, &v) ? v : def;
+}
+
+bool IniAccess::hasKey(const QString &section, const QString &key) const
+{
+    return lookup(section, key, nullptr);
+}
+
+bool IniAccess::readBool(const QString &section, const QString &key, bool def) const
+{
+    int v = 0;
+    if (!IniFile::parseInteger(readString(section, key), &v))
+        return def;
+    return v != 0;
+}
+
+int IniAccess::readInteger(const QString &section, const QString &key, int def) const
+{
+    int v = 0;
+    if (!IniFile::parseInteger(readString(section, key), &v))
+        return def;
+    return v;
+}
+
+TColor IniAccess::readColor(const QString &section, const QString &key, TColor def) const
+{
+    TColor c = 0;
+    if (!textToColor(readString(section, key), &c))
+        return def;
+    return c;
+}
+
+bool IniAccess::writeBool(const QString &section, const QString &key, bool value)
+{
+    return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+bool IniAccess::writeInteger(const QString &section, const QString &key, int value)
+{
+    return writeString(section, key, QString::number(value));
+}
+
+bool IniAccess::writeColor(const QString &section, const QString &key, TColor value)
+{
+    return writeString(section, key, colorToText(value));
+}
+
+bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    return update({Change{section, key, value, false}});
+}
+
+bool IniFile::deleteKey(const QString &section, const QString &key)
+{
+    return update({Change{section, key, QString(), true}});
+}
+
+namespace {
+
+bool validName(const QString &section, const QString &key)
+{
+    // A name with a line break, "]" or "=" would corrupt the file.
+    return !(section.contains(u'\n') || section.contains(u'\r') || section.contains(u']') || key.contains(u'=')
+             || key.contains(u'\n') || key.contains(u'\r') || key.trimmed().isEmpty());
+}
+
+// Sets (or erases) one key in the lines of a settings text.
+void applyChange(QStringList &lines, const QString &section, const QString &key, const QString *value)
+{
+    QString v;
+    if (value) {
+        v = *value;
+        v.replace(u'\r', u' ').replace(u'\n', u' ');
+    }
+    const QString newLine = key + QLatin1Char('=') + v;
+
+    qsizetype sectionLine = -1, lastInSection = -1;
+    bool inSection = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView name = sectionName(lines[i]);
+        if (!name.isNull()) {
+            if (inSection)
+                break; // end of our section
+            inSection = sameName(name, section);
+            if (inSection) {
+                sectionLine = i;
+                lastInSection = i;
+            }
+            continue;
+        }
+        if (!inSection)
+            continue;
+        if (!lines[i].trimmed().isEmpty())
+            lastInSection = i;
+        QStringView k, val;
+        if (splitKeyValue(lines[i], &k, &val) && sameName(k, key)) {
+            if (value)
+                lines[i] = newLine;
+            else
+                lines.removeAt(i);
+            return;
+        }
+    }
+    if (!value)
+        return; // nothing to delete
+    if (sectionLine < 0) {
+        lines.append(QLatin1Char('[') + section + QLatin1Char(']'));
+        lines.append(newLine);
+    } else {
+        lines.insert(lastInSection + 1, newLine);
+    }
+}
+
+} // namespace
+
+bool IniFile::update(const QList<Change> &changes)
+{
+    QList<Change> valid;
+    for (const Change &c : changes) {
+        if (validName(c.section, c.key))
+            valid.append(c);
+    }
+    if (valid.isEmpty())
+        return changes.isEmpty();
+
+    // Held from read to rename, so another viewer's write in between is not lost.
+    QLockFile lock(m_path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    (void)lock.tryLock(3000); // an unlockable folder still gets the atomic write attempt
+
+    QStringList lines = Utf16TextFile::readLines(m_path);
+    for (const Change &c : valid)
+        applyChange(lines, c.section, c.key, c.erase ? nullptr : &c.value);
+    const WriteResult r = Utf16TextFile::writeLines(m_path, lines);
+    if (!r.ok)
+        reportFailure(r.error);
+    return r.ok && valid.size() == changes.size();
+}
+
+IniBatch::IniBatch(IniFile &file)
+    : m_file(file)
+    , m_lines(Utf16TextFile::readLines(file.path()))
+{
+}
+
+IniBatch::~IniBatch()
+{
+    commit();
+}
+
+bool IniBatch::lookup(const QString &section, const QString &key, QString *value) const
+{
+    // A key written through the batch reads back as written.
+    for (auto it = m_changes.crbegin(); it != m_changes.crend(); ++it) {
+        if (sameName(it->section, section) && sameName(it->key, key)) {
+            if (value)
+                *value = it->value;
+            return !it->erase;
+        }
+    }
+    const Lookup l = quillon::lookup(m_lines, section, key);
+    if (l.found && value)
+        *value = l.value;
+    return l.found;
+}
+
+bool IniBatch::writeString(const QString &section, const QString &key, const QString &value)
+{
+    if (!validName(section, key))
+        return false;
+    m_changes.append(IniFile::Change{section, key, value, false});
+    return true;
+}
+
+bool IniBatch::commit()
+{
+    if (m_changes.isEmpty())
+        return true;
+    const QList<IniFile::Change> changes = std::exchange(m_changes, {});
+    return m_file.update(changes);
+}
+
+void IniFile::reportFailure(const QString &reason)
+{
+    if (reportedPaths().contains(m_path))
+        return;
+    reportedPaths().insert(m_path);
+    if (errorHandler())
+        errorHandler()(m_path, reason);
+}
+
+void IniFile::setWriteErrorHandler(ErrorHandler handler)
+{
+    errorHandler() = std::move(handler);
+}
+
+bool IniFile::writeFailedOnce(const QString &path)
+{
+    return reportedPaths().contains(path);
+}
+
+void IniFile::resetReportedFailures()
+{
+    reportedPaths().clear();
+}
+
+} // namespace quillon

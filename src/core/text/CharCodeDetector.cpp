@@ -1,0 +1,401 @@
+#include "CharCodeDetector.h"
+
+#include "FileMessages.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+
+namespace quillon {
+
+namespace {
+
+using Byte = unsigned char;
+
+constexpr bool in(Byte b, Byte lo, Byte hi) { return b >= lo && b <= hi; }
+
+// Two-byte patterns that betray a code: hiragana, katakana, full-width digits
+// and Latin letters in each encoding.
+constexpr bool sjisPair(Byte a, Byte b)
+{
+    if (a == 0x82)
+        return in(b, 0x9F, 0xF1) || in(b, 0x4F, 0x58) || in(b, 0x60, 0x79) || in(b, 0x81, 0x9A);
+    return a == 0x83 && in(b, 0x40, 0x96);
+}
+
+constexpr bool eucPair(Byte a, Byte b)
+{
+    switch (a) {
+    case 0xA4: return in(b, 0xA1, 0xF3);
+    case 0xA5: return in(b, 0xA1, 0xF6);
+    case 0xA3: return in(b, 0xB0, 0xB9) || in(b, 0xC1, 0xDA) || in(b, 0xE1, 0xFA);
+    default: return false;
+    }
+}
+
+// JIS pairs are the EUC-JP pairs with the high bit cleared.
+constexpr bool jisPair(Byte a, Byte b)
+{
+    return a < 0x80 && b < 0x80 && eucPair(Byte(a | 0x80), Byte(b | 0x80));
+}
+
+// Kana and full-width digits and letters in UTF-8, p[0] being E3 or EF.
+constexpr bool utf8Triple(const Byte *p)
+{
+    if (p[0] == 0xE3) {
+        switch (p[1]) {
+        case 0x81: return in(p[2], 0x81, 0xBF);
+        case 0x82: return in(p[2], 0x80, 0x93) || in(p[2], 0xA1, 0xBF);
+        case 0x83: return in(p[2], 0x80, 0xB6);
+        default: return false;
+        }
+    }
+    if (p[0] == 0xEF) {
+        switch (p[1]) {
+        case 0xBC: return in(p[2], 0x90, 0x99) || in(p[2], 0xA1, 0xBA);
+        case 0xBD: return in(p[2], 0x81, 0x9A);
+        default: return false;
+        }
+    }
+    return false;
+}
+
+// A UTF-8 candidate right after a Shift_JIS lead byte is taken as the
+// second byte of that pair.
+constexpr bool guarded(const Byte *p, qsizetype i)
+{
+    if (i == 0)
+        return false;
+    const Byte prev = p[i - 1];
+    return (prev == 0x81 && p[i] >= 0xE3) || (in(prev, 0x82, 0x9F) && p[i] <= 0xE3);
+}
+
+const Byte *findByte(const Byte *from, const Byte *end, Byte b)
+{
+    if (from >= end)
+        return nullptr;
+    return static_cast<const Byte *>(std::memchr(from, b, size_t(end - from)));
+}
+
+// Tries the positions in [from, end) that hold one of the lead bytes, in
+// order, until test accepts one. Each lead is looked for with memchr, so the
+// bytes in between pass at memory speed: a 70 MB file without a match (the
+// UTF-8 scan over Shift_JIS text, every scan over plain ASCII) is read
+// through several times and must not crawl.
+template <size_t K, typename Test>
+bool scanLeads(const Byte *from, const Byte *end, const Byte (&leads)[K], Test test)
+{
+    const Byte *next[K];
+    for (size_t k = 0; k < K; ++k)
+        next[k] = findByte(from, end, leads[k]);
+    for (;;) {
+        size_t best = K;
+        for (size_t k = 0; k < K; ++k) {
+            if (next[k] && (best == K || next[k] < next[best]))
+                best = k;
+        }
+        if (best == K)
+            return false;
+        const Byte *q = next[best];
+        if (test(q))
+            return true;
+        next[best] = findByte(q + 1, end, leads[best]);
+    }
+}
+
+// i from 0 to n - 4: the last three bytes are never taken as a start.
+bool utf8Scan(const Byte *p, qsizetype n)
+{
+    if (n < 4)
+        return false;
+    static constexpr Byte leads[] = {0xE3, 0xEF};
+    return scanLeads(p, p + (n - 3), leads, [p](const Byte *q) { return utf8Triple(q) && !guarded(p, q - p); });
+}
+
+// i from 0 to n - 3: the last two bytes are never taken as a pair.
+bool sjisScan(const Byte *p, qsizetype n)
+{
+    static constexpr Byte leads[] = {0x82, 0x83};
+    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return sjisPair(q[0], q[1]); });
+}
+
+bool eucScan(const Byte *p, qsizetype n)
+{
+    static constexpr Byte leads[] = {0xA3, 0xA4, 0xA5};
+    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return eucPair(q[0], q[1]); });
+}
+
+bool jisScan(const Byte *p, qsizetype n)
+{
+    static constexpr Byte leads[] = {0x23, 0x24, 0x25};
+    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return jisPair(q[0], q[1]); });
+}
+
+// Every wide line end holds a 00 byte, so both wide stages step from one
+// zero to the next; a text without zeros is passed over by memchr alone.
+
+// 0D 00 0A 00 or 00 0D 00 0A at an even offset i >= start, i <= n - 4.
+bool wideCrLf(const Byte *p, qsizetype n, qsizetype start, DetectResult &r)
+{
+    const Byte *end = p + n;
+    for (const Byte *z = findByte(p, end, 0); z; z = findByte(z + 1, end, 0)) {
+        const qsizetype pos = z - p;
+        const bool odd = pos & 1;
+        // A zero at an odd offset can only be the 00 after 0D (little-endian),
+        // one at an even offset only the 00 before 0D (big-endian); every
+        // other place this zero could take in a match belongs to an earlier
+        // zero, already tried.
+        const qsizetype i = odd ? pos - 1 : pos;
+        if (i > n - 4)
+            return false;
+        if (i < start)
+            continue;
+        const bool little = odd && p[i] == 0x0D && p[i + 2] == 0x0A && p[i + 3] == 0x00;
+        const bool big = !odd && p[i + 1] == 0x0D && p[i + 2] == 0x00 && p[i + 3] == 0x0A;
+        if (little || big) {
+            r.lineEnd = LineEndCrLf;
+            if (r.charCode != CodeUtf16BeBom && r.charCode != CodeUtf16LeBom)
+                r.charCode = little ? CodeUtf16Le : CodeUtf16Be;
+            return true;
+        }
+    }
+    return false;
+}
+
+// 00 0D, 0D 00, 00 0A or 0A 00 at an even offset i <= n - 2.
+bool wideSingle(const Byte *p, qsizetype n, DetectResult &r)
+{
+    const Byte *end = p + n;
+    for (const Byte *z = findByte(p, end, 0); z; z = findByte(z + 1, end, 0)) {
+        const qsizetype i = (z - p) & ~qsizetype(1);
+        if (i > n - 2)
+            return false;
+        const Byte a = p[i];
+        const Byte b = p[i + 1];
+        int lineEnd;
+        int code;
+        if (a == 0x00 && b == 0x0D) {
+            lineEnd = LineEndCr;
+            code = CodeUtf16Be;
+        } else if (a == 0x0D && b == 0x00) {
+            lineEnd = LineEndCr;
+            code = CodeUtf16Le;
+        } else if (a == 0x00 && b == 0x0A) {
+            lineEnd = LineEndLf;
+            code = CodeUtf16Be;
+        } else if (a == 0x0A && b == 0x00) {
+            lineEnd = LineEndLf;
+            code = CodeUtf16Le;
+        } else {
+            continue;
+        }
+        r.lineEnd = lineEnd;
+        if (r.charCode != CodeUtf16BeBom && r.charCode != CodeUtf16LeBom)
+            r.charCode = code;
+        return true;
+    }
+    return false;
+}
+
+void countLineEnds(const Byte *p, qsizetype n, DetectResult &r)
+{
+    qsizetype cr = 0;
+    qsizetype lf = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        cr += p[i] == 0x0D;
+        lf += p[i] == 0x0A;
+    }
+    if (cr > 0 && lf > 0) {
+        r.lineEnd = LineEndCrLf;
+        r.lfInCrLf = cr != lf;
+    } else if (cr > 0) {
+        r.lineEnd = LineEndCr;
+    } else if (lf > 0) {
+        r.lineEnd = LineEndLf;
+    } else {
+        r.lineEnd = LineEndNone;
+    }
+}
+
+// 09, 0A, 0D and everything from 20 up is shown; 1B is let through the test
+// because JIS text is full of escapes, but it is not copied.
+constexpr bool controlByte(Byte b)
+{
+    return b < 0x20 && b != 0x09 && b != 0x0A && b != 0x0D && b != 0x1B;
+}
+
+constexpr bool keptInCopy(Byte b)
+{
+    return b >= 0x20 || b == 0x09 || b == 0x0A || b == 0x0D;
+}
+
+int classifyCode(const Byte *p, qsizetype n)
+{
+    if (n == 1)
+        return CodeShiftJis;
+    if (n == 2) {
+        if (p[0] == 0xFF && p[1] == 0xFE)
+            return CodeUtf16LeBom;
+        if (p[0] == 0xFE && p[1] == 0xFF)
+            return CodeUtf16BeBom;
+        if (eucPair(p[0], p[1]))
+            return CodeEucJp;
+        if (sjisPair(p[0], p[1]))
+            return CodeShiftJis;
+        if (jisPair(p[0], p[1]))
+            return CodeJis;
+        return CodeShiftJis;
+    }
+    if (p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
+        return CodeUtf8Bom;
+    if (p[0] == 0xFF && p[1] == 0xFE)
+        return CodeUtf16LeBom;
+    if (p[0] == 0xFE && p[1] == 0xFF)
+        return CodeUtf16BeBom;
+    if (utf8Scan(p, n))
+        return CodeUtf8;
+    if (sjisScan(p, n))
+        return CodeShiftJis;
+    if (eucScan(p, n))
+        return CodeEucJp;
+    if (jisScan(p, n))
+        return CodeJis;
+    return CodeShiftJis;
+}
+
+bool isUtf16(int code)
+{
+    return code >= CodeUtf16BeBom && code <= CodeUtf16Le;
+}
+
+} // namespace
+
+DetectResult detectCharCode(QByteArrayView bytes)
+{
+    DetectResult r;
+    const auto *p = reinterpret_cast<const Byte *>(bytes.data());
+    const qsizetype n = bytes.size();
+    if (n == 0) {
+        r.lineEnd = LineEndNone;
+        return r;
+    }
+
+    r.charCode = classifyCode(p, n);
+
+    const bool withMark = r.charCode == CodeUtf16BeBom || r.charCode == CodeUtf16LeBom;
+    if (!wideCrLf(p, n, withMark ? 2 : 0, r) && !wideSingle(p, n, r))
+        countLineEnds(p, n, r);
+
+    if (isUtf16(r.charCode))
+        return r;
+    r.writesCopy = true;
+    const qsizetype sample = std::min(n, ControlByteSample);
+    for (qsizetype i = 0; i < sample; ++i) {
+        if (controlByte(p[i])) {
+            r.unknownChar = true;
+            break;
+        }
+    }
+    if (r.unknownChar) {
+        r.copy.resize(n);
+        char *out = r.copy.data();
+        for (qsizetype i = 0; i < n; ++i) {
+            if (keptInCopy(p[i]))
+                *out++ = char(p[i]);
+        }
+        r.copy.truncate(out - r.copy.constData());
+    }
+    return r;
+}
+
+namespace {
+
+DetectFileResult failure(DetectFileError error, const QString &reason = QString())
+{
+    DetectFileResult r;
+    r.error = error;
+    r.reason = reason;
+    return r;
+}
+
+} // namespace
+
+DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copyPath,
+                                    const std::function<void(QByteArrayView, const DetectResult &)> &withBytes)
+{
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || !info.exists())
+        return failure(DetectFileError::NotFound);
+    // Opening a pipe would wait for a writer; a device has no size.
+    if (!info.isFile() && !info.isDir())
+        return failure(DetectFileError::CannotRead, QStringLiteral("Not a regular file"));
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(DetectFileError::CannotRead, file.errorString());
+    const qint64 size = file.size();
+    if (size > MaxDetectFileSize)
+        return failure(DetectFileError::TooLarge);
+
+    DetectFileResult r;
+    if (size == 0) {
+        r.detection = detectCharCode({});
+        if (withBytes)
+            withBytes({}, r.detection);
+    } else if (uchar *mapped = file.map(0, size)) {
+        // The file is examined in place: no second copy of a large file.
+        const QByteArrayView bytes(mapped, size);
+        r.detection = detectCharCode(bytes);
+        if (withBytes)
+            withBytes(bytes, r.detection);
+        file.unmap(mapped);
+    } else {
+        QByteArray bytes(size, Qt::Uninitialized);
+        qint64 got = 0;
+        while (got < size) {
+            const qint64 step = file.read(bytes.data() + got, size - got);
+            if (step < 0)
+                return failure(DetectFileError::CannotRead, file.errorString());
+            if (step == 0)
+                break; // the file shrank since it was measured
+            got += step;
+        }
+        bytes.truncate(got);
+        r.detection = detectCharCode(bytes);
+        if (withBytes)
+            withBytes(bytes, r.detection);
+    }
+
+    if (r.detection.writesCopy && !copyPath.isEmpty()) {
+        QSaveFile copy(copyPath);
+        if (!copy.open(QIODevice::WriteOnly) || copy.write(r.detection.copy) != r.detection.copy.size()
+            || !copy.commit()) {
+            r.copyError = copy.errorString();
+        }
+    }
+    return r;
+}
+
+QString detectErrorMessage(const DetectFileResult &result, bool japanese)
+{
+    MessageText m;
+    switch (result.error) {
+    case DetectFileError::None:
+        return QString();
+    case DetectFileError::NotFound:
+        m = fileNotExistMessage();
+        break;
+    case DetectFileError::CannotRead:
+        m = cannotReadMessage(QString(), result.reason, result.reason);
+        break;
+    case DetectFileError::TooLarge:
+        m = tooLargeMessage(QString());
+        break;
+    }
+    return japanese ? m.japanese : m.english;
+}
+
+} // namespace quillon

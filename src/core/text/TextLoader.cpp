@@ -1,0 +1,199 @@
+#include "TextLoader.h"
+
+#include "CharCode.h"
+#include "CharCodeDetector.h"
+#include "Decoder.h"
+#include "SystemCodePage.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace quillon {
+
+namespace {
+
+using Status = LoadedText::Status;
+
+bool startsWith(QByteArrayView b, std::initializer_list<uchar> mark)
+{
+    if (b.size() < qsizetype(mark.size()))
+        return false;
+    qsizetype i = 0;
+    for (uchar m : mark) {
+        if (uchar(b[i++]) != m)
+            return false;
+    }
+    return true;
+}
+
+// The file's bytes, mapped when the system allows it (no second copy of a
+// large file), read whole otherwise.
+class FileBytes {
+public:
+    bool open(const QString &path, QString *reason)
+    {
+        m_file.setFileName(path);
+        if (!m_file.open(QIODevice::ReadOnly)) {
+            *reason = m_file.errorString();
+            return false;
+        }
+        const qint64 size = m_file.size();
+        if (size == 0)
+            return true;
+        if (uchar *p = m_file.map(0, size)) {
+            m_view = QByteArrayView(reinterpret_cast<const char *>(p), size);
+            return true;
+        }
+        m_copy = m_file.readAll();
+        if (m_file.error() != QFileDevice::NoError || m_copy.size() != size) {
+            *reason = m_file.errorString();
+            return false;
+        }
+        m_view = QByteArrayView(m_copy);
+        return true;
+    }
+    [[nodiscard]] QByteArrayView bytes() const { return m_view; }
+
+private:
+    QFile m_file; // unmapped when closed
+    QByteArray m_copy;
+    QByteArrayView m_view;
+};
+
+LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes)
+{
+    LoadedText result;
+    auto decoder = createDecoder(kind);
+    TextSink sink(decodedCapacityHint(kind, bytes));
+    DecodeError error;
+    if (!decoder->decode(bytes, sink, &error)) {
+        result.status = Status::DecodeError;
+        result.reasonJapanese = error.japanese;
+        result.reasonEnglish = error.english;
+        return result;
+    }
+    if (sink.overflowed()) {
+        result.status = Status::TooLarge;
+        return result;
+    }
+    result.buffer = std::make_shared<const TextBuffer>(sink.finish());
+    return result;
+}
+
+// The read-only attribute: the owner may not write the file (root may write
+// anything, so the permission bit decides, not an access check).
+bool isReadOnlyFile(const QString &path)
+{
+    return !(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+}
+
+LoadedText cannotRead(const QString &reason)
+{
+    LoadedText r;
+    r.status = Status::CannotRead;
+    r.reasonJapanese = reason;
+    r.reasonEnglish = reason;
+    return r;
+}
+
+} // namespace
+
+LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code)
+{
+    switch (code) {
+    case CodeShiftJis:
+        return decodeWith(DecoderKind::Cp932, bytes);
+    case CodeJis:
+        return decodeWith(DecoderKind::Iso2022Jp, bytes);
+    case CodeEucJp:
+        return decodeWith(DecoderKind::EucJp, bytes);
+    case CodeUtf7:
+        return decodeWith(DecoderKind::Utf7, bytes);
+    case CodeUtf8:
+        // A mark that belongs to the chosen decoder never becomes text.
+        return decodeWith(DecoderKind::Utf8Strict, startsWith(bytes, {0xEF, 0xBB, 0xBF}) ? bytes.sliced(3) : bytes);
+    case CodeUtf16Be:
+        return decodeWith(DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes);
+    case CodeUtf16Le:
+        return decodeWith(DecoderKind::Utf16Le, startsWith(bytes, {0xFF, 0xFE}) ? bytes.sliced(2) : bytes);
+    case CodeUtf8Bom:
+    case CodeUtf16BeBom:
+    case CodeUtf16LeBom:
+        return decodeCopy(bytes); // by the mark, else the system's code page
+    default:
+        return decodeWith(DecoderKind::Cp932, bytes);
+    }
+}
+
+LoadedText TextLoader::decodeCopy(QByteArrayView bytes)
+{
+    if (startsWith(bytes, {0xEF, 0xBB, 0xBF}))
+        return decodeWith(DecoderKind::Utf8Strict, bytes.sliced(3));
+    if (startsWith(bytes, {0xFE, 0xFF}))
+        return decodeWith(DecoderKind::Utf16Be, bytes.sliced(2));
+    if (startsWith(bytes, {0xFF, 0xFE}))
+        return decodeWith(DecoderKind::Utf16Le, bytes.sliced(2));
+    return decodeWith(systemDecoderKind(), bytes);
+}
+
+LoadedText TextLoader::load(const QString &path, int readSetting, const QString &unknownCopyPath)
+{
+    // Detection and decoding read the same mapping of the file.
+    LoadedText result;
+    int code = CodeShiftJis;
+    const DetectFileResult detected =
+        GetCharCodeRetCode(path, unknownCopyPath, [&](QByteArrayView bytes, const DetectResult &d) {
+            code = readSetting != CodeAuto ? readSetting : d.charCode;
+            // A file with control bytes is shown from its filtered copy,
+            // decoded from memory, so a program folder that cannot take the
+            // copy file still shows the text.
+            result = d.unknownChar ? decodeCopy(QByteArrayView(d.copy)) : decodeBytes(bytes, code);
+        });
+    switch (detected.error) {
+    case DetectFileError::NotFound: {
+        LoadedText r;
+        r.status = Status::Missing;
+        return r;
+    }
+    case DetectFileError::CannotRead:
+        return cannotRead(detected.reason);
+    case DetectFileError::TooLarge: {
+        LoadedText r;
+        r.status = Status::TooLarge;
+        return r;
+    }
+    case DetectFileError::None:
+        break;
+    }
+    const DetectResult &d = detected.detection;
+    result.fileSize = QFileInfo(path).size();
+    result.detectedCode = d.charCode;
+    result.codeInEffect = code;
+    result.lineEnd = d.lineEnd;
+    result.unknownChar = d.unknownChar;
+    result.lfInCrLf = d.lfInCrLf;
+    result.readOnlyAttribute = isReadOnlyFile(path);
+    return result;
+}
+
+LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknownChar)
+{
+    if (!QFileInfo(path).isFile()) {
+        LoadedText r;
+        r.status = Status::Missing;
+        return r;
+    }
+    FileBytes file;
+    QString reason;
+    if (!file.open(path, &reason))
+        return cannotRead(reason);
+    LoadedText result = unknownChar ? decodeCopy(QByteArrayView(detectCharCode(file.bytes()).copy))
+                                    : decodeBytes(file.bytes(), codeInEffect);
+    result.fileSize = QFileInfo(path).size();
+    result.codeInEffect = codeInEffect;
+    result.unknownChar = unknownChar;
+    result.readOnlyAttribute = isReadOnlyFile(path);
+    return result;
+}
+
+} // namespace quillon
