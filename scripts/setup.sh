@@ -14,6 +14,7 @@ packages=(
   fonts-ipafont-gothic                  # metric-compatible Japanese gothic font
   xvfb xauth                            # headless X server for screenshots by hand
   libc-bin                              # iconv: sample files and the benchmark reference
+  bsdextrautils                         # hexdump: the hex dump benchmark's reference
   coreutils                             # nproc, date, realpath
 )
 

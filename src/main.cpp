@@ -1,9 +1,11 @@
 // Quillon: a read-only text file viewer for Japanese text.
 #include "GuessCommand.h"
+#include "HexDumpCommand.h"
 #include "TFormMain.h"
 #include "SearchCommand.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTextStream>
 #include <cstdio>
 
@@ -15,6 +17,7 @@ void printHelp(QTextStream &out)
            "       Quillon hwnd=HANDLE FILE\n"
            "       Quillon --guess [--porcelain] FILE...\n"
            "       Quillon --search [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
+           "       Quillon --hexdump [--page N] FILE\n"
            "\n"
            "Shows FILE read-only, detecting its character code (Shift_JIS, JIS, EUC-JP,\n"
            "UTF-8, UTF-16) and line ends.\n"
@@ -26,6 +29,9 @@ void printHelp(QTextStream &out)
            "               unknown-character flag, LF-in-CR-LF flag and the path\n"
            "  --search     print the offset (UTF-16 units, CR LF line ends) of every\n"
            "               match of WORD in FILE; exit 0 found, 1 none, 2 error\n"
+           "  --hexdump    print the hex dump of FILE (header line and rows) as the\n"
+           "               window shows it; with --page N only page N (from 0) of\n"
+           "               65536 bytes; exit 0, or 2 on errors\n"
            "  --help       this text\n"
            "  --version    the program's version\n";
 }
@@ -38,7 +44,8 @@ int main(int argc, char *argv[])
     if (argc >= 2) {
         const QString first = QString::fromLocal8Bit(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("--version")
-            || first == QLatin1String("--guess") || first == QLatin1String("--search")) {
+            || first == QLatin1String("--guess") || first == QLatin1String("--search")
+            || first == QLatin1String("--hexdump")) {
             QCoreApplication app(argc, argv);
             QTextStream out(stdout);
             QTextStream err(stderr);
@@ -53,6 +60,12 @@ int main(int argc, char *argv[])
             QStringList args = app.arguments();
             args.removeFirst(); // the program
             args.removeFirst(); // --guess / --search
+            if (first == QLatin1String("--hexdump")) {
+                QFile stdoutFile;
+                if (!stdoutFile.open(stdout, QIODevice::WriteOnly))
+                    return 2;
+                return quillon::runHexDump(args, stdoutFile, err);
+            }
             if (first == QLatin1String("--search"))
                 return quillon::runSearch(args, out, err);
             return quillon::runGuess(args, out, err);
