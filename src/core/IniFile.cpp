@@ -57,6 +57,11 @@ QStringView sectionName(QStringView line)
     return {};
 }
 
+bool enclosedInQuotes(QStringView v)
+{
+    return v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\''));
+}
+
 bool splitKeyValue(QStringView line, QStringView *key, QStringView *value)
 {
     const qsizetype eq = line.indexOf(u'=');
@@ -65,7 +70,7 @@ bool splitKeyValue(QStringView line, QStringView *key, QStringView *value)
     *key = line.left(eq).trimmed();
     QStringView v = line.mid(eq + 1).trimmed();
     // Quotes around a whole value are not part of it.
-    if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\'')))
+    if (enclosedInQuotes(v))
         v = v.mid(1, v.size() - 2);
     *value = v;
     return !key->isEmpty();
@@ -293,6 +298,10 @@ void applyChange(QStringList &lines, const QString &section, const QString &key,
     if (value) {
         v = *value;
         v.replace(u'\r', u' ').replace(u'\n', u' ');
+        // Reading drops the spaces around a value and one pair of quotes
+        // around it; a value that would lose either is written in quotes.
+        if (enclosedInQuotes(v) || QStringView(v).trimmed().size() != v.size())
+            v = QLatin1Char('"') + v + QLatin1Char('"');
     }
     const QString newLine = key + QLatin1Char('=') + v;
 

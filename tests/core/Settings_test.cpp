@@ -254,6 +254,39 @@ TEST(IniFile, ValuesTheFileCannotTakeStayForTheRun)
                                                    "[Options]\r\nSearchWord=needle\r\n[FormFind]\r\nParent=FindAll\r\n")));
 }
 
+// One pair of single or double quotes around a whole value is not part of it,
+// as the platform's profile functions read it; a value written by the program
+// reads back exactly, whatever quotes or outer spaces it has.
+TEST(IniFile, QuotesAroundAValue)
+{
+    test::TempHome home;
+    home.write(QStringLiteral("Quillon.ini"),
+               Utf16TextFile::encode(QStringLiteral("[S]\r\ndouble=\"two words\"\r\nsingle='x'\r\npadded=  \"a\"  \r\n"
+                                                    "empty=\"\"\r\nlone=\"\r\nmixed=\"x'\r\ninner=a\"b\"\r\n"
+                                                    "twice=\"\"x\"\"\r\nnumber=\"42\"\r\n")));
+    IniFile ini(AppPaths::settingsPath());
+    const QString sec = QStringLiteral("S");
+    const struct {
+        const char *key, *value;
+    } stored[] = {
+        {"double", "two words"}, {"single", "x"}, {"padded", "a"}, {"empty", ""}, {"lone", "\""},
+        {"mixed", "\"x'"},      {"inner", "a\"b\""}, {"twice", "\"x\""}, {"number", "42"},
+    };
+    for (const auto &c : stored) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(ini.readString(sec, QLatin1String(c.key)), QLatin1String(c.value));
+    }
+    EXPECT_EQ(ini.readInteger(sec, QStringLiteral("number"), 0), 42);
+
+    const char *written[] = {"\"quoted\"", "'single'", "\"", "\"\"", " lead", "trail ", "  ", "a \"b\"", "plain"};
+    for (const char *value : written) {
+        SCOPED_TRACE(value);
+        ASSERT_TRUE(ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), QLatin1String(value)));
+        EXPECT_EQ(IniFile(AppPaths::settingsPath()).readString(QStringLiteral("Options"), QStringLiteral("SearchWord")),
+                  QLatin1String(value));
+    }
+}
+
 TEST(IniFile, ValuesCannotBreakTheFile)
 {
     test::TempHome home;
