@@ -2,6 +2,7 @@
 
 #include "KeyMapFile.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace quillon {
@@ -32,6 +33,15 @@ KeyMapReconciliation KeyMapStartup::reconcile(const QString &keyMapPath, const Q
         r.BoolKeyMapSame = true;
     }
     return r;
+}
+
+MessageText KeyMapStartup::writeFailedMessage(const QString &keyMapPath, const QString &reason)
+{
+    const QString shown = QDir::toNativeSeparators(keyMapPath);
+    return {QString::fromUtf16(u"Error : キー割り当てファイルに書き込めません。既定のキー割り当てを使います\r\n") + shown
+                + QStringLiteral("\r\n") + reason,
+            QStringLiteral("Error : Key board map file can not write, so the default keys are used.\r\n") + shown
+                + QStringLiteral("\r\n") + reason + QStringLiteral("\r\n[OK]")};
 }
 
 QStringList KeyMapStartup::loadOrWrite(const QString &keyMapPath, const QStringList &current, WriteResult *writeResult)

@@ -4,6 +4,7 @@
 // file whose keys, names or line order differ is the user's and is kept; a
 // file with other codes (added, lost or doubled lines) is replaced by the
 // catalogue, and the window tells the user so.
+#include "FileMessages.h"
 #include "Utf16TextFile.h"
 
 #include <QString>
@@ -22,6 +23,12 @@ struct KeyMapReconciliation
     bool BoolKeyMapSame = false;       // same codes, or the file had to be created
     bool fileWritten = false;
     WriteResult writeResult;           // of that write, when one was made
+
+    // The file had to be written and could not be: the user is told that,
+    // not that it was initialised.
+    [[nodiscard]] bool writeFailed() const { return fileWritten && !writeResult.ok; }
+    // It was replaced by the catalogue: the user is told so.
+    [[nodiscard]] bool resetDone() const { return !BoolKeyMapSame && !writeFailed(); }
 };
 
 class KeyMapStartup
@@ -35,6 +42,9 @@ public:
     // The file step of applying keys: the file's lines when it exists, else
     // `current` is written to it and returned. A file that exists but cannot
     // be read leaves `current` in force.
+    // The message for a key-map file that could not be written; reason is the system's.
+    [[nodiscard]] static MessageText writeFailedMessage(const QString &keyMapPath, const QString &reason);
+
     [[nodiscard]] static QStringList loadOrWrite(const QString &keyMapPath, const QStringList &current,
                                                  WriteResult *writeResult = nullptr);
 };

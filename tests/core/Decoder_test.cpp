@@ -104,6 +104,9 @@ const Pin pins[] = {
     {DecoderKind::Iso2022Jp, "\x1b$B\x24\n\x24\x22"sv, u"\u30fb\r\n\u3042"sv, "odd byte before a line end"},
     {DecoderKind::Iso2022Jp, "\x1b$(D\x30\x21\x1b(Bz"sv, u"\u30fbz"sv, "JIS X 0212 has no mapping"},
     {DecoderKind::Iso2022Jp, "\x1b&@\x1b$B\x24\x22"sv, u"\u3042"sv, "1990 announcer"},
+    {DecoderKind::Iso2022Jp, "\x1b&@ab"sv, u"ab"sv, "announcer before ASCII leaves ASCII"},
+    {DecoderKind::Iso2022Jp, "\x1b$B\x24\x22\x1b&@\x24\x22\x1b(Bc"sv, u"\u3042\u3042c"sv,
+     "announcer inside two-byte text leaves two-byte"},
     {DecoderKind::Iso2022Jp, "a\x1bxb\x1b$"sv, u"a\x1bxb\x1b$"sv, "unknown and cut escapes are kept"},
     {DecoderKind::Iso2022Jp, "\x82\xa0\xb1"sv, u"\u3042\uff71"sv, "8-bit bytes read as Shift_JIS"},
 
@@ -180,6 +183,61 @@ TEST(Decoder, StrictUtf8ReportsTheOffsetOfTheBadSequence)
         EXPECT_TRUE(d.error.japanese.contains(QString::number(c.offset)));
         EXPECT_FALSE(d.error.japanese == d.error.english);
     }
+}
+
+// Every two-, three- and four-byte sequence of a lead byte and continuation
+// bytes, against a model that computes the code point from the bits: strict
+// UTF-8 takes it exactly when it is the shortest form of a scalar value (no
+// overlong form, no surrogate, nothing above U+10FFFF) and otherwise stops at
+// the lead byte. The last continuation byte of a four-byte form does not
+// change which of these it is, so two values of it stand for all.
+TEST(Decoder, StrictUtf8TakesOnlyShortestFormsOfScalarValues)
+{
+    int overlong = 0, surrogate = 0, beyond = 0;
+    auto seqOf = [](std::initializer_list<int> bytes) {
+        QByteArray seq;
+        for (int b : bytes)
+            seq.append(char(b));
+        return seq;
+    };
+    auto check = [&](const QByteArray &seq) {
+        const int n = int(seq.size());
+        char32_t cp = uchar(seq[0]) & (0x7F >> n);
+        for (int i = 1; i < n; ++i)
+            cp = (cp << 6) | (uchar(seq[i]) & 0x3F);
+        const char32_t shortest = n == 2 ? 0x80 : n == 3 ? 0x800 : 0x10000;
+        overlong += cp < shortest;
+        surrogate += cp >= shortest && cp >= 0xD800 && cp <= 0xDFFF;
+        beyond += cp > 0x10FFFF;
+        const bool valid = cp >= shortest && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+        const QByteArray bytes = "a" + seq + "z";
+        const Decoded d = decodeWith(DecoderKind::Utf8Strict, QByteArrayView(bytes));
+        const std::string hex = seq.toHex(' ').toStdString();
+        if (valid) {
+            EXPECT_TRUE(d.ok) << hex;
+            EXPECT_EQ(d.buffer.text(), QStringLiteral("a") + QStringView(QChar::fromUcs4(cp)) + QStringLiteral("z")) << hex;
+        } else {
+            EXPECT_FALSE(d.ok) << hex;
+            EXPECT_EQ(d.error.byteOffset, 1) << hex;
+        }
+    };
+    for (int b0 = 0xC0; b0 <= 0xDF; ++b0)
+        for (int b1 = 0x80; b1 <= 0xBF; ++b1)
+            check(seqOf({b0, b1}));
+    for (int b0 = 0xE0; b0 <= 0xEF; ++b0)
+        for (int b1 = 0x80; b1 <= 0xBF; ++b1)
+            for (int b2 = 0x80; b2 <= 0xBF; ++b2)
+                check(seqOf({b0, b1, b2}));
+    for (int b0 = 0xF0; b0 <= 0xF7; ++b0)
+        for (int b1 = 0x80; b1 <= 0xBF; ++b1)
+            for (int b2 = 0x80; b2 <= 0xBF; ++b2)
+                for (int b3 : {0x80, 0xBF})
+                    check(seqOf({b0, b1, b2, b3}));
+    // C0 and C1 (2 x 64), E0 80-9F (32 x 64, E0 80 AF among them) and
+    // F0 80-8F (16 x 64 x 2, F0 80 80 AF among them) are all the overlong forms.
+    EXPECT_EQ(overlong, 128 + 2048 + 2048);
+    EXPECT_EQ(surrogate, 2048);               // ED A0-BF
+    EXPECT_EQ(beyond, (48 + 3 * 64) * 64 * 2); // F4 90-BF, F5-F7
 }
 
 TEST(Decoder, Utf16OfOneByteIsAnError)

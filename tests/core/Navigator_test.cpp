@@ -146,6 +146,26 @@ TEST_P(WordSelection, Span)
 
 INSTANTIATE_TEST_SUITE_P(Navigator, WordSelection, testing::ValuesIn(kWords));
 
+// Every delimiter of the list stops the word on either side of the caret;
+// characters that only look like them do not.
+TEST(NavigatorWord, EveryDelimiterStopsTheWord)
+{
+    const QString delimiters =
+        QString::fromUtf16(u" ;:()[]{},.\t\u3000；：（）｛｝［「」、。，．【】");
+    ASSERT_EQ(delimiters.size(), 28);
+    for (QChar d : delimiters) {
+        SCOPED_TRACE(QString::number(d.unicode(), 16).toStdString());
+        const QString line = QStringLiteral("ab") + d + QStringLiteral("cd");
+        EXPECT_EQ(Navigator::wordAround(line, 1), (Navigator::Span{0, 2}));
+        EXPECT_EQ(Navigator::wordAround(line, 4), (Navigator::Span{3, 2}));
+    }
+    for (QChar other : QString::fromUtf16(u"!-_/\"'<>〔・")) {
+        SCOPED_TRACE(QString::number(other.unicode(), 16).toStdString());
+        const QString line = QStringLiteral("ab") + other + QStringLiteral("cd");
+        EXPECT_EQ(Navigator::wordAround(line, 1), (Navigator::Span{0, 5}));
+    }
+}
+
 TEST(NavigatorWord, SearchesAtMost9998EachSide)
 {
     // 100,000 characters without a delimiter, apart from one far left.

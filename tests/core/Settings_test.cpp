@@ -18,6 +18,30 @@ QString s(const char16_t *t)
     return QString::fromUtf16(t);
 }
 
+// Counts the write failures reported while it lives.
+struct WriteErrors {
+    int count = 0;
+    QString reason;
+    WriteErrors()
+    {
+        IniFile::resetReportedFailures();
+        IniFile::setWriteErrorHandler([this](const QString &, const QString &r) {
+            ++count;
+            reason = r;
+        });
+    }
+    ~WriteErrors()
+    {
+        IniFile::setWriteErrorHandler({});
+        IniFile::resetReportedFailures();
+    }
+};
+
+constexpr QFileDevice::Permissions readOnlyFolder = QFileDevice::ReadOwner | QFileDevice::ExeOwner
+    | QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+constexpr QFileDevice::Permissions openFolder = readOnlyFolder | QFileDevice::WriteOwner | QFileDevice::WriteGroup
+    | QFileDevice::WriteOther;
+
 } // namespace
 
 TEST(IniFile, CreatedWithOnlyTheByteOrderMark)
@@ -155,11 +179,112 @@ TEST(IniFile, WriteFailureIsReportedOnce)
     EXPECT_FALSE(ini.createIfMissing());
     EXPECT_FALSE(ini.writeBool(QStringLiteral("A"), QStringLiteral("B"), true));
     EXPECT_FALSE(ini.writeBool(QStringLiteral("A"), QStringLiteral("C"), true));
-    EXPECT_FALSE(ini.readBool(QStringLiteral("A"), QStringLiteral("B"), false));
+    // What could not be saved still reads back for the rest of the run.
+    EXPECT_TRUE(ini.readBool(QStringLiteral("A"), QStringLiteral("B"), false));
     EXPECT_EQ(reports, 1);
     EXPECT_FALSE(reason.isEmpty());
     IniFile::setWriteErrorHandler({});
     IniFile::resetReportedFailures();
+}
+
+TEST(IniFile, UnreadableFileIsNeverReplaced)
+{
+    test::TempHome home;
+    const QByteArray before =
+        Utf16TextFile::encode(QStringLiteral("[Editor]\r\nLineWidth=120\r\n[Other]\r\nKey=kept\r\n"));
+    const QString path = home.write(QStringLiteral("Quillon.ini"), before);
+    // The folder takes files; the settings file can be written but not read.
+    ASSERT_TRUE(QFile::setPermissions(home.path(), openFolder));
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther));
+    WriteErrors errors;
+    {
+        test::PermissionsApply permissions;
+        IniFile ini(path);
+        EXPECT_FALSE(ini.writeInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 0));
+        EXPECT_FALSE(ini.deleteKey(QStringLiteral("Other"), QStringLiteral("Key")));
+        IniBatch batch(ini);
+        batch.writeBool(QStringLiteral("Editor"), QStringLiteral("CrLf"), true);
+        EXPECT_FALSE(batch.commit());
+    }
+    EXPECT_EQ(errors.count, 1);
+    EXPECT_FALSE(errors.reason.isEmpty());
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(home.read(QStringLiteral("Quillon.ini")), before);
+}
+
+// Windows pass values through the file (the search word, the Parent key): a
+// folder that takes no writes must not break that for the rest of the run.
+TEST(IniFile, ValuesTheFileCannotTakeStayForTheRun)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    ASSERT_TRUE(ini.writeInteger(QStringLiteral("Editor"), QStringLiteral("LineWidth"), 120));
+    ASSERT_TRUE(ini.writeString(QStringLiteral("Editor"), QStringLiteral("Jump"), QStringLiteral("7")));
+    const QByteArray saved = home.read(QStringLiteral("Quillon.ini"));
+    ASSERT_TRUE(QFile::setPermissions(home.path(), readOnlyFolder));
+    WriteErrors errors;
+    {
+        test::PermissionsApply permissions;
+        EXPECT_FALSE(ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), QStringLiteral("needle")));
+        EXPECT_FALSE(ini.writeInteger(QStringLiteral("Editor"), QStringLiteral("LineWidth"), 90));
+        EXPECT_FALSE(ini.deleteKey(QStringLiteral("Editor"), QStringLiteral("Jump")));
+        {
+            IniBatch batch(ini);
+            batch.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("FindAll"));
+        }
+        // Every reader of the same file in this run, batch or not, sees them.
+        const IniFile other(AppPaths::settingsPath());
+        EXPECT_EQ(other.readString(QStringLiteral("options"), QStringLiteral("searchword")), QStringLiteral("needle"));
+        EXPECT_EQ(other.readInteger(QStringLiteral("Editor"), QStringLiteral("LineWidth"), 0), 90);
+        EXPECT_FALSE(other.hasKey(QStringLiteral("Editor"), QStringLiteral("Jump")));
+        EXPECT_EQ(other.readString(QStringLiteral("FormFind"), QStringLiteral("Parent")), QStringLiteral("FindAll"));
+        EXPECT_EQ(other.sectionKeys(QStringLiteral("Editor")), QStringList{QStringLiteral("LineWidth")});
+        IniBatch batch(ini);
+        EXPECT_EQ(batch.readString(QStringLiteral("Options"), QStringLiteral("SearchWord")), QStringLiteral("needle"));
+        EXPECT_FALSE(batch.hasKey(QStringLiteral("Editor"), QStringLiteral("Jump")));
+    }
+    EXPECT_EQ(errors.count, 1);
+    EXPECT_EQ(home.read(QStringLiteral("Quillon.ini")), saved);
+
+    // Once the folder takes writes again, the next write saves them as well.
+    ASSERT_TRUE(QFile::setPermissions(home.path(), openFolder));
+    ASSERT_TRUE(ini.writeBool(QStringLiteral("Editor"), QStringLiteral("CrLf"), true));
+    EXPECT_EQ(home.read(QStringLiteral("Quillon.ini")),
+              Utf16TextFile::encode(QStringLiteral("[Editor]\r\nLineWidth=90\r\nCrLf=1\r\n"
+                                                   "[Options]\r\nSearchWord=needle\r\n[FormFind]\r\nParent=FindAll\r\n")));
+}
+
+// One pair of single or double quotes around a whole value is not part of it,
+// as the platform's profile functions read it; a value written by the program
+// reads back exactly, whatever quotes or outer spaces it has.
+TEST(IniFile, QuotesAroundAValue)
+{
+    test::TempHome home;
+    home.write(QStringLiteral("Quillon.ini"),
+               Utf16TextFile::encode(QStringLiteral("[S]\r\ndouble=\"two words\"\r\nsingle='x'\r\npadded=  \"a\"  \r\n"
+                                                    "empty=\"\"\r\nlone=\"\r\nmixed=\"x'\r\ninner=a\"b\"\r\n"
+                                                    "twice=\"\"x\"\"\r\nnumber=\"42\"\r\n")));
+    IniFile ini(AppPaths::settingsPath());
+    const QString sec = QStringLiteral("S");
+    const struct {
+        const char *key, *value;
+    } stored[] = {
+        {"double", "two words"}, {"single", "x"}, {"padded", "a"}, {"empty", ""}, {"lone", "\""},
+        {"mixed", "\"x'"},      {"inner", "a\"b\""}, {"twice", "\"x\""}, {"number", "42"},
+    };
+    for (const auto &c : stored) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(ini.readString(sec, QLatin1String(c.key)), QLatin1String(c.value));
+    }
+    EXPECT_EQ(ini.readInteger(sec, QStringLiteral("number"), 0), 42);
+
+    const char *written[] = {"\"quoted\"", "'single'", "\"", "\"\"", " lead", "trail ", "  ", "a \"b\"", "plain"};
+    for (const char *value : written) {
+        SCOPED_TRACE(value);
+        ASSERT_TRUE(ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), QLatin1String(value)));
+        EXPECT_EQ(IniFile(AppPaths::settingsPath()).readString(QStringLiteral("Options"), QStringLiteral("SearchWord")),
+                  QLatin1String(value));
+    }
 }
 
 TEST(IniFile, ValuesCannotBreakTheFile)

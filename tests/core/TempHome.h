@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/fsuid.h>
+#include <unistd.h>
+
 namespace quillon::test {
 
 class TempHome {
@@ -34,6 +37,34 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// File permissions hold for this thread while it lives, even when the tests
+// run as root (whose access ignores them): the thread's file-system user and
+// group become "nobody". Folders a test wants usable then need modes that let
+// others in.
+class PermissionsApply {
+public:
+    PermissionsApply()
+    {
+        if (::geteuid() == 0) {
+            m_dropped = true;
+            ::setfsgid(65534);
+            ::setfsuid(65534);
+        }
+    }
+    ~PermissionsApply()
+    {
+        if (m_dropped) {
+            ::setfsuid(0);
+            ::setfsgid(0);
+        }
+    }
+    PermissionsApply(const PermissionsApply &) = delete;
+    PermissionsApply &operator=(const PermissionsApply &) = delete;
+
+private:
+    bool m_dropped = false;
 };
 
 } // namespace quillon::test

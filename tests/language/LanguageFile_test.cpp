@@ -60,6 +60,8 @@ TEST(LineSplitter, Cases)
         {u"\"a\",\"\"", {u"a", u""}},
         // comma, no quoting
         {u"a,b", {u"a", u"b"}},
+        {u",b", {u"", u"b"}},
+        {u"a,", {u"a", u""}},
         {u"a,\"b\",", {u"a", u"\"b\"", u""}},
         // whole line
         {u"abc", {u"abc"}},

@@ -90,6 +90,9 @@ std::vector<Case> cases()
         {"backward walks on", Op::Backward, QStringLiteral("ab ab ab"), QStringLiteral("ab"), {}, 3, true, 0, 2},
         {"backward: match reaching over the caret", Op::Backward, QStringLiteral("xxabcd"), QStringLiteral("abcd"), {}, 3,
          true, 2, 4},
+        // The window's matches do not overlap: "aa" in "aaa" is the one at 0, never 1.
+        {"backward overlapping aa in aaa", Op::Backward, QStringLiteral("aaa"), QStringLiteral("aa"), {}, 3, true, 0, 2},
+        {"backward overlapping aa in aaaa", Op::Backward, QStringLiteral("aaaa"), QStringLiteral("aa"), {}, 4, true, 2, 2},
         {"backward 50000 units back", Op::Backward, QStringLiteral("needle") + rep(u'x', 50000), QStringLiteral("needle"),
          {}, 50006, true, 0, 6},
         {"backward nothing before", Op::Backward, rep(u'x', 30000) + QStringLiteral("needle"), QStringLiteral("needle"), {},

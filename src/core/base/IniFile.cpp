@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QSet>
 
@@ -24,6 +25,21 @@ QSet<QString> &reportedPaths()
     return paths;
 }
 
+// Values written in this run that their file could not take, per file path,
+// in the order they were written. Reads look here first, so the program
+// behaves the same whether or not its folder is writable; the next write that
+// succeeds saves them too.
+struct UnsavedValue {
+    QString section, key, value;
+    bool erase = false;
+};
+
+QHash<QString, QList<UnsavedValue>> &unsavedValues()
+{
+    static QHash<QString, QList<UnsavedValue>> values;
+    return values;
+}
+
 bool sameName(QStringView a, QStringView b)
 {
     return a.compare(b, Qt::CaseInsensitive) == 0;
@@ -41,6 +57,11 @@ QStringView sectionName(QStringView line)
     return {};
 }
 
+bool enclosedInQuotes(QStringView v)
+{
+    return v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\''));
+}
+
 bool splitKeyValue(QStringView line, QStringView *key, QStringView *value)
 {
     const qsizetype eq = line.indexOf(u'=');
@@ -49,7 +70,7 @@ bool splitKeyValue(QStringView line, QStringView *key, QStringView *value)
     *key = line.left(eq).trimmed();
     QStringView v = line.mid(eq + 1).trimmed();
     // Quotes around a whole value are not part of it.
-    if (v.size() >= 2 && ((v.front() == u'"' && v.back() == u'"') || (v.front() == u'\'' && v.back() == u'\'')))
+    if (enclosedInQuotes(v))
         v = v.mid(1, v.size() - 2);
     *value = v;
     return !key->isEmpty();
@@ -59,6 +80,41 @@ struct Lookup {
     bool found = false;
     QString value;
 };
+
+// The latest unsaved value of a key, if this run holds one.
+const UnsavedValue *unsavedValue(const QString &path, const QString &section, const QString &key)
+{
+    const auto it = unsavedValues().constFind(path);
+    if (it == unsavedValues().constEnd())
+        return nullptr;
+    for (auto v = it->crbegin(); v != it->crend(); ++v) {
+        if (sameName(v->section, section) && sameName(v->key, key))
+            return &*v;
+    }
+    return nullptr;
+}
+
+// The whole file as lines. A missing file is an empty one; a file that is
+// there but cannot be read gives false and the system's reason.
+bool readSettingsLines(const QString &path, QStringList *lines, QString *reason)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (!f.exists()) {
+            lines->clear();
+            return true;
+        }
+        *reason = f.errorString();
+        return false;
+    }
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) {
+        *reason = f.errorString();
+        return false;
+    }
+    *lines = Utf16TextFile::splitLines(Utf16TextFile::decode(bytes));
+    return true;
+}
 
 Lookup lookup(const QStringList &lines, const QString &section, const QString &key)
 {
@@ -102,6 +158,11 @@ bool IniFile::createIfMissing()
 
 bool IniFile::lookup(const QString &section, const QString &key, QString *value) const
 {
+    if (const UnsavedValue *u = unsavedValue(m_path, section, key)) {
+        if (value && !u->erase)
+            *value = u->value;
+        return !u->erase;
+    }
     const Lookup l = quillon::lookup(Utf16TextFile::readLines(m_path), section, key);
     if (l.found && value)
         *value = l.value;
@@ -121,6 +182,13 @@ QStringList IniFile::sectionKeys(const QString &section) const
         QStringView k, v;
         if (inSection && splitKeyValue(line, &k, &v))
             keys.append(k.toString());
+    }
+    for (const UnsavedValue &u : unsavedValues().value(m_path)) {
+        if (!sameName(u.section, section))
+            continue;
+        keys.removeIf([&](const QString &k) { return sameName(k, u.key); });
+        if (!u.erase)
+            keys.append(u.key);
     }
     return keys;
 }
@@ -230,6 +298,10 @@ void applyChange(QStringList &lines, const QString &section, const QString &key,
     if (value) {
         v = *value;
         v.replace(u'\r', u' ').replace(u'\n', u' ');
+        // Reading drops the spaces around a value and one pair of quotes
+        // around it; a value that would lose either is written in quotes.
+        if (enclosedInQuotes(v) || QStringView(v).trimmed().size() != v.size())
+            v = QLatin1Char('"') + v + QLatin1Char('"');
     }
     const QString newLine = key + QLatin1Char('=') + v;
 
@@ -287,13 +359,30 @@ bool IniFile::update(const QList<Change> &changes)
     lock.setStaleLockTime(10000);
     (void)lock.tryLock(3000); // an unlockable folder still gets the atomic write attempt
 
-    QStringList lines = Utf16TextFile::readLines(m_path);
+    // Values an earlier write could not save go along with this one.
+    QList<UnsavedValue> pending = unsavedValues().value(m_path);
     for (const Change &c : valid)
-        applyChange(lines, c.section, c.key, c.erase ? nullptr : &c.value);
-    const WriteResult r = Utf16TextFile::writeLines(m_path, lines);
-    if (!r.ok)
-        reportFailure(r.error);
-    return r.ok && valid.size() == changes.size();
+        pending.append(UnsavedValue{c.section, c.key, c.value, c.erase});
+
+    // A file that is there but cannot be read is never replaced: writing what
+    // could be read (nothing) would lose every other key.
+    QStringList lines;
+    QString reason;
+    bool ok = readSettingsLines(m_path, &lines, &reason);
+    if (ok) {
+        for (const UnsavedValue &u : pending)
+            applyChange(lines, u.section, u.key, u.erase ? nullptr : &u.value);
+        const WriteResult r = Utf16TextFile::writeLines(m_path, lines);
+        ok = r.ok;
+        reason = r.error;
+    }
+    if (ok) {
+        unsavedValues().remove(m_path);
+    } else {
+        unsavedValues().insert(m_path, pending);
+        reportFailure(reason);
+    }
+    return ok && valid.size() == changes.size();
 }
 
 IniBatch::IniBatch(IniFile &file)
@@ -316,6 +405,11 @@ bool IniBatch::lookup(const QString &section, const QString &key, QString *value
                 *value = it->value;
             return !it->erase;
         }
+    }
+    if (const UnsavedValue *u = unsavedValue(m_file.path(), section, key)) {
+        if (value && !u->erase)
+            *value = u->value;
+        return !u->erase;
     }
     const Lookup l = quillon::lookup(m_lines, section, key);
     if (l.found && value)

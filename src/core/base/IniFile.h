@@ -3,7 +3,11 @@
 // every write goes to the file itself (windows pass values to each other
 // through it), section and key names match without regard to case, and a
 // write replaces the file atomically under a lock so two running viewers never
-// lose each other's keys. A failed write is reported once through the handler.
+// lose each other's keys. A failed write is reported once through the handler;
+// a file that is there but cannot be read is never replaced. What a write
+// could not save stays in memory for the rest of the run: reads of that key
+// (through any IniFile or batch of the same file) give it back, and the next
+// write that succeeds saves it too.
 #include <QString>
 #include <QStringList>
 #include <cstdint>

@@ -136,6 +136,8 @@ public:
     QStringList StrListKeyMapCheck1; // start-up comparison only
     QStringList StrListKeyMapCheck2;
     bool BoolKeyMapSame = true;
+    bool m_keyMapWriteFailed = false; // the start-up write of the key-map file
+    QString m_keyMapWriteError;       // and the system's reason
     // Rebuilds StrListKeyMapOriginal with the captions the menu shows now;
     // ExeType 0 filer-style keys, any other editor-style keys.
     void InitKeyMap(int ExeType);

@@ -59,12 +59,18 @@ void TFormMain::reconcileKeyMapAtStart()
         StrListKeyMap = std::move(r.StrListKeyMap);
     SetShortCutKey();
     // The message waits until the window is on screen.
-    if (!BoolKeyMapSame)
+    m_keyMapWriteFailed = r.writeFailed();
+    m_keyMapWriteError = r.writeResult.error;
+    if (r.resetDone() || r.writeFailed())
         Timers[3]->start();
 }
 
 void TFormMain::showKeyMapResetMessage()
 {
+    if (m_keyMapWriteFailed) {
+        showMessage(KeyMapStartup::writeFailedMessage(keyMapPath(), m_keyMapWriteError));
+        return;
+    }
     showMessage(QString::fromUtf16(u"Information : キーボード設定内容が変更になったので初期化しました\r\n"
                                    u"必要ならキーボード設定で「変更分を反映」を実行して下さい\r\n"
                                    u"キーボード設定を変更した場合は「変更分を保存」を実行しておいて下さい"),

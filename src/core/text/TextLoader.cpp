@@ -144,10 +144,18 @@ LoadedText TextLoader::load(const QString &path, int readSetting, const QString 
     const DetectFileResult detected =
         GetCharCodeRetCode(path, unknownCopyPath, [&](QByteArrayView bytes, const DetectResult &d) {
             code = readSetting != CodeAuto ? readSetting : d.charCode;
+            if (!d.unknownChar) {
+                result = decodeBytes(bytes, code);
+                return;
+            }
             // A file with control bytes is shown from its filtered copy,
             // decoded from memory, so a program folder that cannot take the
-            // copy file still shows the text.
-            result = d.unknownChar ? decodeCopy(QByteArrayView(d.copy)) : decodeBytes(bytes, code);
+            // copy file still shows the text. The control bytes are gone
+            // from the copy, so detecting it again sees ordinary text, and it
+            // is decoded by that (or by the code the user chose).
+            if (readSetting == CodeAuto)
+                code = detectCharCode(QByteArrayView(d.copy)).charCode;
+            result = decodeBytes(QByteArrayView(d.copy), code);
         });
     switch (detected.error) {
     case DetectFileError::NotFound: {
@@ -187,7 +195,8 @@ LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknow
     QString reason;
     if (!file.open(path, &reason))
         return cannotRead(reason);
-    LoadedText result = unknownChar ? decodeCopy(QByteArrayView(detectCharCode(file.bytes()).copy))
+    // The filtered copy is decoded by the code its load settled on.
+    LoadedText result = unknownChar ? decodeBytes(QByteArrayView(detectCharCode(file.bytes()).copy), codeInEffect)
                                     : decodeBytes(file.bytes(), codeInEffect);
     result.fileSize = QFileInfo(path).size();
     result.codeInEffect = codeInEffect;

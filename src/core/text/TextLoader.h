@@ -45,7 +45,7 @@ public:
     // Decodes bytes as the viewer does for a code number: the byte-order-mark
     // rule for 5/7/9, the mark of the chosen decoder skipped.
     [[nodiscard]] static LoadedText decodeBytes(QByteArrayView bytes, int code);
-    // Bytes of a filtered copy: by their byte-order mark, else the system's code page.
+    // Bytes by their byte-order mark, else the system's code page (the "with mark" codes).
     [[nodiscard]] static LoadedText decodeCopy(QByteArrayView bytes);
 };
 

@@ -71,6 +71,7 @@ private slots:
     void otherCodesResetTheFileWithOneMessage_data();
     void otherCodesResetTheFileWithOneMessage();
     void editorCursorModeGivesTheUsersKeysBack();
+    void keyMapThatCannotBeWrittenIsAnError();
 };
 
 void TFormMainKeysTest::freshStartWritesTheFileAndAppliesIt()
@@ -211,6 +212,27 @@ void TFormMainKeysTest::editorCursorModeGivesTheUsersKeysBack()
     QVERIFY(!toggle->isChecked());
     for (const CommandInfo &c : CommandCatalogue::commands())
         QCOMPARE(w.commandAction(c.codeText())->shortcut(), before.value(c.codeText()));
+}
+
+// A folder where the key-map file should be: it can be neither read nor
+// replaced, so the user hears that, not that the map was initialised, and the
+// default keys are in force.
+void TFormMainKeysTest::keyMapThatCannotBeWrittenIsAnError()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    IniFile(AppPaths::settingsPath()).writeBool(QStringLiteral("Language"), QStringLiteral("Japanese"), false);
+    QVERIFY(QDir(home.path()).mkdir(keyFile));
+    TFormMain w({});
+    w.show();
+    QTRY_COMPARE(messages.texts.size(), 1);
+    const QString text = messages.texts[0];
+    QVERIFY2(text.startsWith(QStringLiteral("Error : Key board map file can not write")), qPrintable(text));
+    QVERIFY(text.contains(QDir::toNativeSeparators(home.file(keyFile))));
+    QVERIFY(text.endsWith(QStringLiteral("\r\n[OK]")));
+    QVERIFY(!text.contains(QStringLiteral("initialized")));
+    QVERIFY(QFileInfo(home.file(keyFile)).isDir());
+    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("F"));
 }
 
 QTEST_MAIN(TFormMainKeysTest)

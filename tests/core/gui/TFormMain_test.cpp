@@ -79,6 +79,7 @@ private slots:
     void freshStartWritesSettingsOnExit();
     void unwritableProgramFolderSaysSoOnce();
     void nulIsShownNotATerminator();
+    void controlByteInShiftJisShowsItsJapanese();
 };
 
 void TFormMainTest::loadsAFileAndFillsTitleAndPanels()
@@ -445,6 +446,26 @@ void TFormMainTest::unwritableProgramFolderSaysSoOnce()
         settingsMessages += t.contains(J(u"設定ファイルに書き込めません")) ? 1 : 0;
     QCOMPARE(settingsMessages, 1);
     IniFile::resetReportedFailures();
+}
+
+void TFormMainTest::controlByteInShiftJisShowsItsJapanese()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    // "abc", NUL, "def", CR LF, then こんにちは in Shift_JIS.
+    const QByteArray bytes = QByteArray("abc\0def\r\n", 9) + QByteArray("\x82\xb1\x82\xf1\x82\xc9\x82\xbf\x82\xcd");
+    const QString file = home.write(QStringLiteral("nul-sjis.txt"), bytes);
+    TFormMain w({file});
+    w.show();
+    QTRY_COMPARE(messages.texts,
+                 QStringList{J(u"Information : 不正な文字を含んでいますので書き換え禁止ファイルとして扱います")});
+    QCOMPARE(w.StrListLoadFileTmp->line(0).toString(), QStringLiteral("abcdef"));
+    QCOMPARE(w.StrListLoadFileTmp->line(1).toString(), J(u"こんにちは"));
+    QCOMPARE(w.upperStatus()->panelText(3), J(u"ファイル読取専用"));
+    QVERIFY(w.BoolFileReadOnly);
+    // A wrap change decodes the filtered copy again, the same way.
+    w.runCommand(QStringLiteral("1402"));
+    QCOMPARE(w.StrListLoadFileTmp->line(1).toString(), J(u"こんにちは"));
 }
 
 void TFormMainTest::nulIsShownNotATerminator()

@@ -56,6 +56,7 @@ private slots:
     void dialogNotFoundDoublesAmpersand();
     void dialogFindAllModeEndsWithOk();
     void autoGetTakesTheWordAtTheCaret();
+    void readOnlyFolderStillCarriesTheWord();
     void badExpressionShowsTheErrorAndKeepsTheSelection();
     void binaryViewStopsTheCommands();
     void menuKeys();
@@ -196,6 +197,33 @@ void TFormFindTest::dialogFindAllModeEndsWithOk()
     QVERIFY(!find->isVisible());
     QCOMPARE(win.w.textView()->selectionLength(), 0); // nothing searched
     QCOMPARE(ini.readString(QStringLiteral("Options"), QStringLiteral("SearchWord")), QStringLiteral("abc"));
+}
+
+// The word reaches the find dialog through the settings file; a program
+// folder that takes no writes must not lose it on the way.
+void TFormFindTest::readOnlyFolderStillCarriesTheWord()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString file = home.write(QStringLiteral("t.txt"), "first\r\nfoo(bar)\r\n");
+    QVERIFY(IniFile(AppPaths::settingsPath()).createIfMissing());
+    const auto readOnly = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadGroup
+        | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(home.path(), readOnly));
+    IniFile::resetReportedFailures();
+    {
+        test::PermissionsApply permissions;
+        TFormMain w({file});
+        w.show();
+        QTRY_VERIFY(w.StrListLoadFileTmp && w.StrListLoadFileTmp->lineCount() >= 2);
+        w.textView()->setCaretPosition(7 + 5); // on the "a" of bar
+        w.runCommand(QStringLiteral("1101"));
+        QCOMPARE(w.findDialog()->wordBox()->currentText(), QStringLiteral("bar"));
+        w.findDialog()->closeFind();
+        QTRY_VERIFY(messages.texts.filter(J(u"設定ファイルに書き込めません")).size() == 1);
+    }
+    QVERIFY(QFile::setPermissions(home.path(), readOnly | QFileDevice::WriteOwner));
+    IniFile::resetReportedFailures();
 }
 
 void TFormFindTest::autoGetTakesTheWordAtTheCaret()
