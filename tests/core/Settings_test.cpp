@@ -1,4 +1,4 @@
-#include "TempHome.h"
+#include "support/TempHome.h"
 
 #include "core/ColorText.h"
 #include "core/IniFile.h"

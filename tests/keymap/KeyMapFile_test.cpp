@@ -5,6 +5,7 @@
 #include "keymap/KeyMapFile.h"
 #include "keymap/KeyMapStartup.h"
 #include "keymap/KeyText.h"
+#include "support/TestText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,25 +18,12 @@ using namespace quillon;
 
 namespace {
 
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
-
-QByteArray utf16le(const QString &text)
-{
-    QByteArray out;
-    for (QChar c : text)
-        out.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-    return out;
-}
+using test::J;
+using test::utf16le;
 
 QByteArray fileBytes(const QStringList &lines, bool bom = true, const QString &eol = QStringLiteral("\r\n"))
 {
-    QString text;
-    for (const QString &l : lines)
-        text += l + eol;
-    return (bom ? QByteArray("\xFF\xFE", 2) : QByteArray()) + utf16le(text);
+    return test::utf16LeFile(lines, bom, eol);
 }
 
 QStringList catalogue()

@@ -3,6 +3,7 @@
 #include "core/Utf16TextFile.h"
 #include "search/SearchCommand.h"
 #include "search/SearchHistory.h"
+#include "support/TestText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,7 +13,7 @@ using namespace quillon;
 
 namespace {
 
-QString J(const char16_t *s) { return QString::fromUtf16(s); }
+using test::J;
 
 class Home {
 public:
