@@ -5,6 +5,7 @@
 #include "keymap/KeyMapFile.h"
 #include "keymap/KeyMapStartup.h"
 #include "keymap/KeyText.h"
+#include "support/CaseNames.h"
 #include "support/TestText.h"
 
 #include <QFile>
@@ -97,6 +98,11 @@ struct StartCase
     ShortCutValue key1101; // what 1101 gets from the map in force afterwards
 };
 
+void PrintTo(const StartCase &c, std::ostream *os)
+{
+    *os << c.name << (c.kept ? " (kept)" : " (reset)");
+}
+
 class KeyMapStartupTable : public KeyMapFileTest, public ::testing::WithParamInterface<StartCase>
 {
 };
@@ -177,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"Utf8File", [] { return catalogue().join(u'\n').toUtf8(); }, false, F},
         StartCase{"EmptyFile", [] { return QByteArray(); }, false, F},
         StartCase{"OddByteCount", [] { return QByteArray(fileBytes(catalogue()) + QByteArray("\x31", 1)); }, true, F}),
-    [](const ::testing::TestParamInfo<StartCase> &info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(KeyMapFileTest, ReadingTakesEveryLineEndAndNoMark)
 {
