@@ -3,6 +3,7 @@
 #   scripts/build.sh              RelWithDebInfo build in build/
 #   scripts/build.sh --sanitize   Debug build with AddressSanitizer and
 #                                 UndefinedBehaviorSanitizer in build-asan/
+# Both treat warnings as errors (-DQUILLON_WERROR=ON).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -22,5 +23,5 @@ case "${1:-}" in
     ;;
 esac
 
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${extra[@]}"
+cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="$type" -DQUILLON_WERROR=ON "${extra[@]}"
 cmake --build "$dir" -j "$(nproc)"

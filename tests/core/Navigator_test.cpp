@@ -3,6 +3,8 @@
 #include "Navigator.h"
 #include "NumericFilter.h"
 
+#include "support/CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <QStringList>
@@ -21,6 +23,12 @@ struct MoveCase {
     Navigator::Lines lines; // {line count incl. an empty last line, length of the last line}
     Navigator::Move expected; // {scroll by, target line}
 };
+
+void PrintTo(const MoveCase &c, std::ostream *os)
+{
+    *os << '"' << c.name << "\" caret line " << c.caretLine << " amount " << c.amount << " lines {" << c.lines.lineCount
+        << ", " << c.lines.lastLineLength << '}';
+}
 
 // 20 text lines ending in a line break: 21 lines, the last one empty.
 constexpr Navigator::Lines kTwenty{21, 0};
@@ -63,7 +71,7 @@ TEST_P(MoveTargets, ScrollAndTarget)
     EXPECT_EQ(m.targetLine, c.expected.targetLine) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Navigator, MoveTargets, testing::ValuesIn(kMoves));
+INSTANTIATE_TEST_SUITE_P(Navigator, MoveTargets, testing::ValuesIn(kMoves), test::CaseName());
 
 TEST(NavigatorJump, ClampsToTheLinesWithText)
 {
@@ -121,6 +129,11 @@ struct WordCase {
     Navigator::Span expected;
 };
 
+void PrintTo(const WordCase &c, std::ostream *os)
+{
+    *os << '"' << c.name << "\" column " << c.column;
+}
+
 const WordCase kWords[] = {
     {"inside bar of foo(bar)baz", u"foo(bar)baz", 5, {4, 3}},
     {"at the start of bar", u"foo(bar)baz", 4, {4, 3}},
@@ -144,7 +157,7 @@ TEST_P(WordSelection, Span)
     EXPECT_EQ(Navigator::wordAround(QStringView(c.line), c.column), c.expected) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Navigator, WordSelection, testing::ValuesIn(kWords));
+INSTANTIATE_TEST_SUITE_P(Navigator, WordSelection, testing::ValuesIn(kWords), test::CaseName());
 
 // Every delimiter of the list stops the word on either side of the caret;
 // characters that only look like them do not.

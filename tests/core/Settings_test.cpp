@@ -1,4 +1,4 @@
-#include "TempHome.h"
+#include "support/TempHome.h"
 
 #include "ColorText.h"
 #include "IniFile.h"

@@ -1,4 +1,5 @@
 #include "WrapIndex.h"
+#include "support/TestText.h"
 
 #include <QString>
 #include <gtest/gtest.h>
@@ -20,10 +21,7 @@ TextViewGeometry fakeGeometry()
 
 TextBuffer makeBuffer(const QString &text)
 {
-    TextSink sink;
-    for (QChar c : text)
-        sink.put(c.unicode());
-    return sink.finish();
+    return quillon::test::bufferOf(text);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "KeyMapFile.h"
 #include "KeyMapStartup.h"
 #include "KeyText.h"
+#include "support/CaseNames.h"
+#include "support/TestText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,25 +19,12 @@ using namespace quillon;
 
 namespace {
 
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
-
-QByteArray utf16le(const QString &text)
-{
-    QByteArray out;
-    for (QChar c : text)
-        out.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-    return out;
-}
+using test::J;
+using test::utf16le;
 
 QByteArray fileBytes(const QStringList &lines, bool bom = true, const QString &eol = QStringLiteral("\r\n"))
 {
-    QString text;
-    for (const QString &l : lines)
-        text += l + eol;
-    return (bom ? QByteArray("\xFF\xFE", 2) : QByteArray()) + utf16le(text);
+    return test::utf16LeFile(lines, bom, eol);
 }
 
 QStringList catalogue()
@@ -108,6 +97,11 @@ struct StartCase
     bool kept;            // the file survives untouched
     ShortCutValue key1101; // what 1101 gets from the map in force afterwards
 };
+
+void PrintTo(const StartCase &c, std::ostream *os)
+{
+    *os << c.name << (c.kept ? " (kept)" : " (reset)");
+}
 
 class KeyMapStartupTable : public KeyMapFileTest, public ::testing::WithParamInterface<StartCase>
 {
@@ -189,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         StartCase{"Utf8File", [] { return catalogue().join(u'\n').toUtf8(); }, false, F},
         StartCase{"EmptyFile", [] { return QByteArray(); }, false, F},
         StartCase{"OddByteCount", [] { return QByteArray(fileBytes(catalogue()) + QByteArray("\x31", 1)); }, true, F}),
-    [](const ::testing::TestParamInfo<StartCase> &info) { return std::string(info.param.name); });
+    test::CaseName());
 
 TEST_F(KeyMapFileTest, ReadingTakesEveryLineEndAndNoMark)
 {

@@ -5,6 +5,7 @@
 #include "LanguageFile.h"
 #include "LineSplitter.h"
 #include "PanelWording.h"
+#include "support/TestText.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,10 +17,7 @@ using namespace quillon;
 
 namespace {
 
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
+using test::J;
 
 QString shippedDir()
 {
@@ -28,12 +26,7 @@ QString shippedDir()
 
 QByteArray utf16(const QString &text, bool bom = true)
 {
-    QByteArray bytes = bom ? QByteArray("\xFF\xFE", 2) : QByteArray();
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xFF));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
+    return (bom ? test::utf16LeBom : QByteArray()) + test::utf16le(text);
 }
 
 struct SplitCase {

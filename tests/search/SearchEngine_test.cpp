@@ -5,6 +5,8 @@
 #include "SearchEngine.h"
 
 #include <QTemporaryDir>
+#include "support/CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -29,6 +31,12 @@ struct Case {
     int hitLength = -1;
     QStringList all = {}; // SearchAll only
 };
+
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << '"' << c.name << "\" text \"" << c.text.toStdString() << "\" word \"" << c.word.toStdString()
+        << "\" start " << c.start;
+}
 
 QString S(const char16_t *s) { return QString::fromUtf16(s); }
 QString rep(QChar c, int n) { return QString(n, c); }
@@ -154,15 +162,7 @@ TEST_P(EngineTable, Case)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Search, EngineTable, ::testing::ValuesIn(cases()),
-                         [](const ::testing::TestParamInfo<Case> &p) {
-                             std::string n = p.param.name;
-                             for (char &ch : n) {
-                                 if (!isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             }
-                             return n;
-                         });
+INSTANTIATE_TEST_SUITE_P(Search, EngineTable, ::testing::ValuesIn(cases()), test::CaseName());
 
 TEST(SearchEngine, RepeatedSearchesWalkBothWays)
 {

@@ -3,6 +3,7 @@
 #include "Utf16TextFile.h"
 #include "SearchCommand.h"
 #include "SearchHistory.h"
+#include "support/TestText.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,7 +13,7 @@ using namespace quillon;
 
 namespace {
 
-QString J(const char16_t *s) { return QString::fromUtf16(s); }
+using test::J;
 
 class Home {
 public:

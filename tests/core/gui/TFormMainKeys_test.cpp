@@ -1,7 +1,9 @@
 // The main window's keys as a user meets them: the key-map file beside the
 // program decides every command's key, a file from another version is reset
 // with one message, and the temporary editor cursor mode gives the keys back.
-#include "core/TempHome.h"
+#include "support/Settle.h"
+#include "support/TempHome.h"
+#include "support/TestText.h"
 
 #include "AppPaths.h"
 #include "IniFile.h"
@@ -15,22 +17,13 @@
 #include <QtTest>
 
 using namespace quillon;
+using test::J;
 
 namespace {
 
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
-
 QByteArray keyMapBytes(const QStringList &lines)
 {
-    QByteArray out("\xFF\xFE", 2);
-    for (const QString &l : lines) {
-        for (QChar c : QString(l + QStringLiteral("\r\n")))
-            out.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-    }
-    return out;
+    return test::utf16LeFile(lines);
 }
 
 qsizetype indexOfCode(const QStringList &map, QStringView code)
@@ -82,7 +75,7 @@ void TFormMainKeysTest::freshStartWritesTheFileAndAppliesIt()
     // Whatever key an item carries before, the key map alone decides once the window shows.
     w.commandAction(QStringLiteral("1001"))->setShortcut(seq("Ctrl+O"));
     w.show();
-    QTest::qWait(500);
+    QVERIFY(test::settled(w));
 
     const QByteArray bytes = home.read(keyFile);
     QCOMPARE(bytes, keyMapBytes(CommandCatalogue::InitKeyMap(0)));
@@ -107,7 +100,7 @@ void TFormMainKeysTest::userKeyIsKeptAndRunsTheCommand()
     w.registerCommand(QStringLiteral("1101"), [&finds] { ++finds; });
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTest::qWait(500);
+    QVERIFY(test::settled(w));
 
     QCOMPARE(home.read(keyFile), file);
     QVERIFY(messages.texts.isEmpty());
@@ -154,7 +147,7 @@ void TFormMainKeysTest::otherCodesResetTheFileWithOneMessage()
     QVERIFY(w.Timers[3]->isActive());
     QCOMPARE(w.Timers[3]->interval(), 300);
     QVERIFY(messages.texts.isEmpty());
-    QTest::qWait(900);
+    QVERIFY(test::settled(w));
 
     QCOMPARE(home.read(keyFile), keyMapBytes(CommandCatalogue::InitKeyMap(0)));
     QVERIFY(!w.BoolKeyMapSame);
@@ -184,7 +177,7 @@ void TFormMainKeysTest::editorCursorModeGivesTheUsersKeysBack()
                                                  {u"1251", u"F12"}})));
     TFormMain w({});
     w.show();
-    QTest::qWait(400);
+    QVERIFY(test::settled(w));
     QVERIFY(messages.texts.isEmpty());
 
     QHash<QString, QKeySequence> before;

@@ -1,7 +1,9 @@
 // The scroll, cursor and selection commands of the main window as a user
 // meets them: from their keys and menu items, with the two dialogs driven
 // while they are open (they never run a nested loop).
-#include "core/TempHome.h"
+#include "support/Settle.h"
+#include "support/TempHome.h"
+#include "support/TestText.h"
 
 #include "AppPaths.h"
 #include "IniFile.h"
@@ -28,10 +30,7 @@ namespace {
 // "line 1" .. "line N", each ending in CR LF: N + 1 lines in the view.
 QByteArray numberedLines(int n)
 {
-    QByteArray out;
-    for (int i = 1; i <= n; ++i)
-        out += "line " + QByteArray::number(i) + "\r\n";
-    return out;
+    return test::numberedLines(n, "line ");
 }
 
 int caretLine(TFormMain &w)
@@ -52,7 +51,7 @@ struct Fixture {
     {
         w->resize(800, 400);
         w->show();
-        QTest::qWait(200);
+        QVERIFY(test::settled(*w));
     }
     test::TempHome home;
     MessageRecorder messages;
@@ -144,7 +143,7 @@ void TFormMainNavigationTest::wrapModeCountsDisplayLines()
     TFormMain &w = *f.w;
     TMemoExDark *view = w.textView();
     view->setWrapMode(TMemoExDark::WrapMode::WidgetWidth);
-    QTest::qWait(300); // the scroll bar settles and the lines are broken again
+    QVERIFY(test::wrapSettled(*view));
     QVERIFY(view->lineCount() > 10);
     w.runCommand(QStringLiteral("1235"));
     QCOMPARE(caretLine(w), 3);
@@ -204,7 +203,7 @@ void TFormMainNavigationTest::scrollAmountDialog()
     f.w.reset();
     TFormMain again({f.file});
     again.show();
-    QTest::qWait(200);
+    QVERIFY(test::settled(again));
     QCOMPARE(again.IntScroll3, 5);
     placeCaretOnLine(again, 20);
     again.runCommand(QStringLiteral("1237"));

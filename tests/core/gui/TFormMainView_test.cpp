@@ -1,6 +1,9 @@
 // The view commands of the main window: line numbers and their clicks,
 // wrapping, marks, status-bar clicks and the colour dialogs.
-#include "core/TempHome.h"
+#include "support/FakeDialogs.h"
+#include "support/Settle.h"
+#include "support/TempHome.h"
+#include "support/TestText.h"
 
 #include "IniFile.h"
 #include "AppPaths.h"
@@ -16,55 +19,23 @@
 #include <QtTest>
 
 using namespace quillon;
+using test::J;
 
 namespace {
 
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
-
-class FakeDialogs : public DialogPresenter {
-public:
-    FakeDialogs() { MessageService::setDialogPresenter(this); }
-    ~FakeDialogs() override { MessageService::setDialogPresenter(nullptr); }
-    bool openFile(QWidget *, const OpenFileRequest &, QString *) override { return false; }
-    bool chooseFont(QWidget *, const QFont &, const QColor &, QFont *font, QColor *color) override
-    {
-        ++calls;
-        *font = QFont(QStringLiteral("IPAGothic"), 20);
-        *color = QColor(0x11, 0x22, 0x33);
-        return accept;
-    }
-    bool chooseColor(QWidget *, const QColor &, QColor *color) override
-    {
-        ++calls;
-        *color = QColor(0x44, 0x55, 0x66);
-        return accept;
-    }
-    bool accept = true;
-    int calls = 0;
-};
-
 QByteArray lines(int n, bool finalBreak = true)
 {
-    QByteArray b;
-    for (int i = 1; i <= n; ++i) {
-        b += "line" + QByteArray::number(i);
-        if (i < n || finalBreak)
-            b += "\r\n";
-    }
-    return b;
+    return test::numberedLines(n, "line", finalBreak);
 }
 
-// Clicks the number of line `line` (0-based) in the line-number view.
-void clickNumber(TFormMain &w, int line, Qt::KeyboardModifiers mods = Qt::NoModifier)
+// Clicks the number of line `line` (0-based) in the line-number view; true
+// once the window has handled the click.
+[[nodiscard]] bool clickNumber(TFormMain &w, int line, Qt::KeyboardModifiers mods = Qt::NoModifier)
 {
     TMemoExDark *numbers = w.lineNumberView();
     const QPoint p = *numbers->positionToPoint(numbers->lineStart(line)) + QPoint(2, 2);
     QTest::mouseClick(numbers->viewport(), Qt::LeftButton, mods, p);
-    QTest::qWait(10);
-    QTest::qWait(120); // past the double-click window
+    return test::settled(w);
 }
 
 } // namespace
@@ -92,7 +63,7 @@ void TFormMainViewTest::lineNumbersFollowTheText()
     TFormMain w({file});
     w.resize(800, 400);
     w.show();
-    QTest::qWait(300);
+    QVERIFY(test::settled(w));
     QVERIFY(!w.lineNumberView()->isVisible());
     w.runCommand(QStringLiteral("1403"));
     QVERIFY(w.lineNumberView()->isVisible());
@@ -129,18 +100,18 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
     TFormMain w({file});
     w.resize(800, 500);
     w.show();
-    QTest::qWait(300);
+    QVERIFY(test::settled(w));
     w.runCommand(QStringLiteral("1403"));
     TMemoExDark *text = w.textView();
 
     // 1405 off: the caret goes to the line's start, nothing is selected.
-    clickNumber(w, 3);
+    QVERIFY(clickNumber(w, 3));
     QCOMPARE(text->caretPosition(), text->lineStart(3));
     QVERIFY(!text->hasSelection());
     QVERIFY(!w.BoolLineNumberSelect);
 
     w.runCommand(QStringLiteral("1405"));
-    clickNumber(w, 4); // number 5
+    QVERIFY(clickNumber(w, 4)); // number 5
     QCOMPARE(text->selectedText(), QStringLiteral("line5"));
     QCOMPARE(text->caretPosition(), text->lineStart(4));
     QCOMPARE(w.StrListSelectNumber, QStringList{QStringLiteral("line5")});
@@ -149,7 +120,7 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
     QCOMPARE(w.lowerStatus()->panelText(3), QStringLiteral("SelectNumberMode"));
     QCOMPARE(w.upperStatus()->panelText(1), J(u"5行,1桁"));
 
-    clickNumber(w, 7, Qt::ShiftModifier); // down to number 8
+    QVERIFY(clickNumber(w, 7, Qt::ShiftModifier)); // down to number 8
     QCOMPARE(w.StrListSelectNumber, (QStringList{QStringLiteral("line5"), QStringLiteral("line6"),
                                                  QStringLiteral("line7"), QStringLiteral("line8")}));
     QCOMPARE(text->selectedText(), QStringLiteral("line5\r\nline6\r\nline7\r\nline8\r\n"));
@@ -157,19 +128,19 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
     w.runCommand(QStringLiteral("1201"));
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("line5\r\nline6")));
 
-    clickNumber(w, 1, Qt::ShiftModifier); // up to number 2: lines 2 to 5, caret on top
+    QVERIFY(clickNumber(w, 1, Qt::ShiftModifier)); // up to number 2: lines 2 to 5, caret on top
     QCOMPARE(w.StrListSelectNumber, (QStringList{QStringLiteral("line2"), QStringLiteral("line3"),
                                                  QStringLiteral("line4"), QStringLiteral("line5")}));
     QCOMPARE(text->caretPosition(), text->lineStart(1));
     QCOMPARE(text->selectedText(), QStringLiteral("line2\r\nline3\r\nline4\r\nline5\r\n"));
 
     // The number below the last line (no final line end) takes the last line.
-    clickNumber(w, 10);
+    QVERIFY(clickNumber(w, 10));
     QCOMPARE(w.StrListSelectNumber, QStringList{QStringLiteral("line10")});
 
     // A click in the text ends the mode.
     QTest::mouseClick(text->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
-    QTest::qWait(20);
+    QVERIFY(test::settled(w));
     QVERIFY(!w.BoolLineNumberSelect);
     QCOMPARE(w.upperStatus()->panelText(3), QString());
 
@@ -188,10 +159,11 @@ void TFormMainViewTest::wrapCountsDisplayLines()
     TFormMain w({file});
     w.resize(800, 400);
     w.show();
-    QTest::qWait(300);
+    QVERIFY(test::settled(w));
     QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));
     w.commandAction(QStringLiteral("1402"))->trigger();
-    QTest::qWait(50);
+    QVERIFY(test::wrapSettled(*w.textView()));
+    QVERIFY(test::settled(w));
     const int display = w.textView()->lineCount();
     QVERIFY(display > 10);
     QCOMPARE(w.upperStatus()->panelText(2), QString::number(display - 1) + J(u"行"));
@@ -214,7 +186,7 @@ void TFormMainViewTest::marksAndTabsFromTheMenu()
     {
         TFormMain w({});
         w.show();
-        QTest::qWait(100);
+        QVERIFY(test::settled(w));
         TEditMarks *m = w.textView()->EditMarks();
         w.commandAction(QStringLiteral("1411"))->trigger();
         w.commandAction(QStringLiteral("1413"))->trigger();
@@ -255,7 +227,7 @@ void TFormMainViewTest::statusBarClickChangesTheWindowSize()
     MessageRecorder messages;
     TFormMain w({});
     w.show();
-    QTest::qWait(100);
+    QVERIFY(test::settled(w));
     StatusPanels *bar = w.lowerStatus();
     const QPoint at(int(w.upperStatus()->width() * fraction), bar->height() / 2);
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
@@ -270,7 +242,10 @@ void TFormMainViewTest::colourDialogs()
 {
     test::TempHome home;
     MessageRecorder messages;
-    FakeDialogs dialogs;
+    test::FakeDialogs dialogs;
+    dialogs.fontAnswer = QFont(QStringLiteral("IPAGothic"), 20);
+    dialogs.fontColorAnswer = QColor(0x11, 0x22, 0x33);
+    dialogs.colorAnswer = QColor(0x44, 0x55, 0x66);
     IniFile ini(AppPaths::settingsPath());
     // While the filer's look is followed the three items stay grey.
     home.write(QStringLiteral("Harbek.ini"), QByteArray());
@@ -309,7 +284,7 @@ void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
     TFormMain w({file});
     w.resize(800, 400);
     w.show();
-    QTest::qWait(300);
+    QVERIFY(test::settled(w));
     QVERIFY(!w.resizeLocked());
     w.runCommand(QStringLiteral("1402"));
     QTRY_VERIFY(w.resizeLocked());
@@ -317,7 +292,8 @@ void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
     // The frame asks for another size: the window keeps its own and says why once.
     w.windowHandle()->resize(before + QSize(100, 50));
     w.windowHandle()->resize(before + QSize(120, 60));
-    QTest::qWait(500);
+    QTRY_COMPARE(messages.texts.size(), 1);
+    QVERIFY(test::settled(w));
     QCOMPARE(w.size(), before);
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(messages.texts.first().contains(J(u"サイズ変更が無効です")));
@@ -334,21 +310,20 @@ void TFormMainViewTest::selectionGoesToTheSearchBar()
     const QString file = home.write(QStringLiteral("a.txt"), QByteArray("alpha beta\r\ngamma\r\n"));
     TFormMain w({file});
     w.show();
-    QTest::qWait(300);
+    QVERIFY(test::settled(w));
     w.textView()->setFocus();
     // Shift with a key: the selection, up to its first line end, fills the box.
     w.textView()->setCaretPosition(6);
     for (int i = 0; i < 6; ++i)
         QTest::keyClick(w.textView(), Qt::Key_Right, Qt::ShiftModifier);
-    QTest::qWait(50);
-    QCOMPARE(w.searchCombo()->currentText(), QStringLiteral("beta"));
+    QTRY_COMPARE(w.searchCombo()->currentText(), QStringLiteral("beta"));
     // While the find dialog is up, the box keeps its word.
     w.runCommand(QStringLiteral("1101"));
     QTRY_VERIFY(w.findDialog()->isVisible());
     w.textView()->setCaretPosition(0);
     for (int i = 0; i < 5; ++i)
         QTest::keyClick(w.textView(), Qt::Key_Right, Qt::ShiftModifier);
-    QTest::qWait(50);
+    QVERIFY(test::settled(w)); // the key handlers have had their turn
     QCOMPARE(w.searchCombo()->currentText(), QStringLiteral("beta"));
 }
 

@@ -1,7 +1,10 @@
 // The main window as a user meets it: command line, drops, loading, status
 // panels, messages and the exit keys. Messages are captured by the recorder,
 // so nothing blocks on a modal box.
-#include "core/TempHome.h"
+#include "support/FakeDialogs.h"
+#include "support/Settle.h"
+#include "support/TempHome.h"
+#include "support/TestText.h"
 
 #include "AppPaths.h"
 #include "IniFile.h"
@@ -21,39 +24,12 @@
 #include <unistd.h>
 
 using namespace quillon;
+using test::J;
 
 namespace {
 
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
-
 // "テスト" and "あいう" in Shift_JIS.
 const QByteArray sjisText("\x83\x65\x83\x58\x83\x67\r\n\x82\xA0\x82\xA2\x82\xA4\r\nabc", 17);
-
-class FakeDialogs : public DialogPresenter {
-public:
-    FakeDialogs() { MessageService::setDialogPresenter(this); }
-    ~FakeDialogs() override { MessageService::setDialogPresenter(nullptr); }
-    bool openFile(QWidget *, const OpenFileRequest &request, QString *fileName) override
-    {
-        lastRequest = request;
-        *fileName = answer;
-        return accept;
-    }
-    bool chooseFont(QWidget *, const QFont &, const QColor &, QFont *, QColor *) override { return false; }
-    bool chooseColor(QWidget *, const QColor &, QColor *) override { return false; }
-    bool accept = true;
-    QString answer;
-    OpenFileRequest lastRequest;
-};
-
-// Lets the deferred show sequence and the post-load timers run.
-void settle(int ms = 400)
-{
-    QTest::qWait(ms);
-}
 
 } // namespace
 
@@ -89,7 +65,7 @@ void TFormMainTest::loadsAFileAndFillsTitleAndPanels()
     const QString file = home.write(QStringLiteral("sjis.txt"), sjisText);
     TFormMain w({file});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
 
     QCOMPARE(w.windowTitle(), QDir::toNativeSeparators(file) + QStringLiteral(" - Quillon"));
     QCOMPARE(w.IntReadEncode1, 1);
@@ -146,7 +122,7 @@ void TFormMainTest::commandLine()
         a.replace(QStringLiteral("@FILE"), file).replace(QStringLiteral("@DIR"), home.path());
     TFormMain w(args);
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(!w.StrLoadFileName.isEmpty(), loaded);
     QCOMPARE(w.windowTitle().startsWith(QDir::toNativeSeparators(file)), loaded);
     QCOMPARE(w.commandAction(QStringLiteral("1001"))->isEnabled(), openEnabled);
@@ -161,7 +137,7 @@ void TFormMainTest::malformedHandleStillOpensTheFile()
     const QString file = home.write(QStringLiteral("a.txt"), sjisText);
     TFormMain w({QStringLiteral("hwnd=abc"), file});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(messages.texts[0].startsWith(QStringLiteral("Error : ")));
     QVERIFY(messages.texts[0].contains(QStringLiteral("hwnd=abc")));
@@ -197,9 +173,9 @@ void TFormMainTest::drops()
         n.replace(QStringLiteral("@B"), b).replace(QStringLiteral("@DIR"), home.path());
     TFormMain w({a});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     w.handleDrop(names);
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(w.StrLoadFileName, QFileInfo(replaced ? b : a).absoluteFilePath());
     if (message.isEmpty())
         QVERIFY(messages.texts.isEmpty());
@@ -215,7 +191,7 @@ void TFormMainTest::dropOnFilerStartIsRefused()
     const QString b = home.write(QStringLiteral("b.txt"), QByteArray("b\r\n"));
     TFormMain w({QStringLiteral("hwnd=%h"), a});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     w.handleDrop({b});
     QCOMPARE(messages.texts, QStringList{J(u"Information : ファイラーとの連携では、ドロップの操作はできません")});
     QCOMPARE(w.StrLoadFileName, QFileInfo(a).absoluteFilePath());
@@ -249,7 +225,7 @@ void TFormMainTest::exitKeys()
     MessageRecorder messages;
     TFormMain w({});
     w.show();
-    settle(100);
+    QVERIFY(test::settled(w));
     if (!toggleOff.isEmpty()) {
         w.commandAction(toggleOff)->trigger();
         QVERIFY(!w.commandAction(toggleOff)->isChecked());
@@ -261,7 +237,7 @@ void TFormMainTest::exitKeys()
                  false);
     }
     QTest::keyClick(w.textView(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    settle(50);
+    QVERIFY(test::settled(w));
     QCOMPARE(w.isVisible(), !closes);
 }
 
@@ -271,10 +247,10 @@ void TFormMainTest::enterInTheSearchBoxDoesNotClose()
     MessageRecorder messages;
     TFormMain w({});
     w.show();
-    settle(100);
+    QVERIFY(test::settled(w));
     w.searchCombo()->setFocus();
     QTest::keyClick(w.searchCombo()->lineEdit(), Qt::Key_Return);
-    settle(50);
+    QVERIFY(test::settled(w));
     QVERIFY(w.isVisible());
 }
 
@@ -304,7 +280,7 @@ void TFormMainTest::postLoadMessages()
     const QString file = home.write(QStringLiteral("f.txt"), bytes);
     TFormMain w({file});
     w.show();
-    settle(600);
+    QVERIFY(test::settled(w));
     QStringList got = messages.texts;
     std::sort(got.begin(), got.end());
     std::sort(expected.begin(), expected.end());
@@ -323,7 +299,7 @@ void TFormMainTest::strictDecodeErrorKeepsTheFileNamed()
     const QString file = home.write(QStringLiteral("bad.txt"), QByteArray("ok\r\n\x82\xA0\r\n"));
     TFormMain w({file});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(messages.texts[0].startsWith(QStringLiteral("Error : ")));
     QCOMPARE(w.StrLoadFileName, QFileInfo(file).absoluteFilePath());
@@ -331,7 +307,7 @@ void TFormMainTest::strictDecodeErrorKeepsTheFileNamed()
     // Choosing Shift_JIS now shows the file.
     messages.texts.clear();
     w.commandAction(QStringLiteral("1301"))->trigger();
-    settle();
+    QVERIFY(test::settled(w));
     QVERIFY(messages.texts.isEmpty());
     QCOMPARE(w.StrListLoadFileTmp->line(1).toString(), J(u"あ"));
     QCOMPARE(w.upperStatus()->panelText(4), QStringLiteral("Shift_JIS"));
@@ -344,9 +320,9 @@ void TFormMainTest::readSettingReloadsInAnotherCode()
     const QString file = home.write(QStringLiteral("sjis.txt"), sjisText);
     TFormMain w({file});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     w.commandAction(QStringLiteral("1303"))->trigger(); // EUC-JP: mojibake, but the line end stays
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(w.IntReadEncode1, 3);
     QCOMPARE(w.upperStatus()->panelText(4), QStringLiteral("EUC-JP"));
     QCOMPARE(w.upperStatus()->panelText(5), QStringLiteral("Cr+Lf(Windows) "));
@@ -368,9 +344,9 @@ void TFormMainTest::unreadableFileKeepsThePreviousOne()
     QFile::setPermissions(b, QFileDevice::WriteOwner);
     TFormMain w({a});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     w.handleDrop({b});
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(messages.texts[0].startsWith(J(u"Error : ファイルを読み込めません")));
     QCOMPARE(w.StrLoadFileName, QFileInfo(a).absoluteFilePath());
@@ -381,19 +357,19 @@ void TFormMainTest::openDialog()
 {
     test::TempHome home;
     MessageRecorder messages;
-    FakeDialogs dialogs;
+    test::FakeDialogs dialogs;
     const QString file = home.write(QStringLiteral("o.txt"), sjisText);
     TFormMain w({});
     w.show();
-    settle(100);
-    dialogs.answer = file;
+    QVERIFY(test::settled(w));
+    dialogs.fileAnswer = file;
     w.commandAction(QStringLiteral("1001"))->trigger();
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(w.StrLoadFileName, QFileInfo(file).absoluteFilePath());
     QCOMPARE(IniFile(AppPaths::settingsPath()).readString(QStringLiteral("Load"), QStringLiteral("FolderFile")), file);
     QVERIFY(dialogs.lastRequest.filter.startsWith(QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|")));
     // Next time the dialog starts from there.
-    dialogs.answer.clear();
+    dialogs.fileAnswer.clear();
     w.commandAction(QStringLiteral("1001"))->trigger();
     QCOMPARE(dialogs.lastRequest.initialPath, file);
     QCOMPARE(messages.texts, QStringList{J(u"Information : ファイル名が設定されていません")});
@@ -406,7 +382,7 @@ void TFormMainTest::freshStartWritesSettingsOnExit()
     {
         TFormMain w({});
         w.show();
-        settle(100);
+        QVERIFY(test::settled(w));
         QVERIFY(QFile::exists(AppPaths::settingsPath()));
         QVERIFY(QDir(AppPaths::programLanguageDir()).exists());
         w.close();
@@ -436,11 +412,12 @@ void TFormMainTest::unwritableProgramFolderSaysSoOnce()
     {
         TFormMain w({file});
         w.show();
-        settle();
+        QVERIFY(test::settled(w));
         QCOMPARE(w.StrListLoadFileTmp->line(0).toString(), J(u"テスト")); // the viewer still works
         w.close();
     }
-    settle(50);
+    const test::PostedEventsBarrier teardown; // what the teardown queued has had its turn
+    QTRY_VERIFY(teardown.passed());
     int settingsMessages = 0;
     for (const QString &t : messages.texts)
         settingsMessages += t.contains(J(u"設定ファイルに書き込めません")) ? 1 : 0;
@@ -480,7 +457,7 @@ void TFormMainTest::nulIsShownNotATerminator()
     const QString file = home.write(QStringLiteral("nul.txt"), bytes);
     TFormMain w({file});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(w.StrListLoadFileTmp->line(0).toString(), QString::fromUtf16(u"a\0b", 3));
     QCOMPARE(w.StrListLoadFileTmp->line(1).toString(), QStringLiteral("c"));
     QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));

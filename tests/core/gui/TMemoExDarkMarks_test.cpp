@@ -1,6 +1,7 @@
 // Where the text view puts its marks, checked against its own position
 // function rather than against pixels.
 #include "TMemoExDark.h"
+#include "support/TestText.h"
 
 #include <QElapsedTimer>
 #include <QFontMetrics>
@@ -12,10 +13,7 @@ namespace {
 
 std::shared_ptr<const TextBuffer> makeBuffer(const QString &text)
 {
-    TextSink sink(text.size());
-    for (QChar c : text)
-        sink.put(c.unicode());
-    return std::make_shared<const TextBuffer>(sink.finish());
+    return test::sharedBufferOf(text);
 }
 
 const TMemoExDark::MarkRect *find(const std::vector<TMemoExDark::MarkRect> &rects, MarkLayout::Kind kind, int pos)

@@ -1,6 +1,7 @@
 // Every dialog the main window opens applies its own language file when it is
 // shown: each of its tags has a line there, and in English it shows English.
-#include "core/TempHome.h"
+#include "support/Settle.h"
+#include "support/TempHome.h"
 
 #include "AppPaths.h"
 #include "IniFile.h"
@@ -66,7 +67,7 @@ void DialogLanguageTest::dialogs()
 
     TFormMain w({text});
     w.show();
-    QTest::qWait(300);
+    QVERIFY(test::settled(w));
     w.runCommand(code);
     QWidget *dialog = nullptr;
     QTRY_VERIFY((dialog = [&]() -> QWidget * {

@@ -1,6 +1,7 @@
 // Applying language files to a window: every control kind, the item lists,
 // the window title and font, and files that must change nothing.
-#include "core/TempHome.h"
+#include "support/TempHome.h"
+#include "support/TestText.h"
 
 #include "IniFile.h"
 #include "MessageService.h"
@@ -22,23 +23,13 @@
 #include <QtTest>
 
 using namespace quillon;
+using test::J;
 
 namespace {
 
-QString J(const char16_t *s)
+QByteArray utf16File(const QStringList &lines)
 {
-    return QString::fromUtf16(s);
-}
-
-QByteArray utf16File(const QStringList &lines, bool bom = true)
-{
-    QByteArray bytes = bom ? QByteArray("\xFF\xFE", 2) : QByteArray();
-    const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    for (const QChar c : text) {
-        bytes.append(char(c.unicode() & 0xFF));
-        bytes.append(char(c.unicode() >> 8));
-    }
-    return bytes;
+    return test::utf16LeFile(lines);
 }
 
 const QString header = QStringLiteral("Tag\tFlag\tName\tKind\tJapanese\tEnglish");

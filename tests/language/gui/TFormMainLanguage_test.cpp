@@ -1,6 +1,8 @@
 // The main window in two languages: its tags against Main.txt, the language
 // file at show time, and the switch from the menu and back.
-#include "core/TempHome.h"
+#include "support/Settle.h"
+#include "support/TempHome.h"
+#include "support/TestText.h"
 
 #include "AppPaths.h"
 #include "IniFile.h"
@@ -21,13 +23,9 @@
 #include <QtTest>
 
 using namespace quillon;
+using test::J;
 
 namespace {
-
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
 
 QString shippedFile(const QString &name)
 {
@@ -39,11 +37,6 @@ void installMainTxt()
 {
     QDir().mkpath(AppPaths::programLanguageDir());
     QFile::copy(shippedFile(QStringLiteral("Main.txt")), LanguageFile::path(QStringLiteral("Main.txt")));
-}
-
-void settle(int ms = 300)
-{
-    QTest::qWait(ms);
 }
 
 QAction *byName(const TFormMain &w, const char *name)
@@ -123,7 +116,7 @@ void TFormMainLanguageTest::switchesToEnglishAndBack()
     const QString file = home.write(QStringLiteral("u8.txt"), QByteArray("\xEF\xBB\xBF" "abc"));
     TFormMain w({file});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     QVERIFY(messages.texts.isEmpty());
     QCOMPARE(w.commandAction(QStringLiteral("1001"))->text(), J(u"開く(&O)... "));
     QCOMPARE(w.upperStatus()->panelText(4), J(u"UTF8  [BOM有]"));
@@ -180,7 +173,7 @@ void TFormMainLanguageTest::englishAcceleratorsAreUniqueWithinEachMenu()
     MessageRecorder messages;
     TFormMain w({});
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     w.MenuEnglishClick();
     QList<QWidget *> containers;
     for (QMenu *m : w.findChildren<QMenu *>())
@@ -214,7 +207,7 @@ void TFormMainLanguageTest::startsInEnglishWhenTheSettingsSaySo()
     TFormMain w({});
     QVERIFY(w.commandAction(QStringLiteral("1952"))->isChecked());
     w.show();
-    settle();
+    QVERIFY(test::settled(w));
     QCOMPARE(w.commandAction(QStringLiteral("1031"))->text(), QStringLiteral("E&xit"));
     QCOMPARE(taggedText(w, 2202), QStringLiteral("Prev(&T)"));
     QCOMPARE(w.StrLauncherMenu[1], QStringLiteral("Execute Launcher Program2(&V) "));
@@ -229,7 +222,7 @@ void TFormMainLanguageTest::missingOrBrokenMainTxtKeepsTheBuiltInTexts()
         MessageRecorder messages;
         TFormMain w({});
         w.show();
-        settle();
+        QVERIFY(test::settled(w));
         w.MenuEnglishClick();
         QCOMPARE(w.commandAction(QStringLiteral("1001"))->text(), J(u"開く(&O)... "));
         QCOMPARE(w.StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
@@ -243,13 +236,12 @@ void TFormMainLanguageTest::missingOrBrokenMainTxtKeepsTheBuiltInTexts()
         QFile out(LanguageFile::path(QStringLiteral("Main.txt")));
         QVERIFY(out.open(QIODevice::WriteOnly));
         const QString text = QStringLiteral("1001\t1\tMenuOpen\tCaption\tJ\tE\r\n1011\t1\tx\tCaption\tj\te\r\n\r\n");
-        out.write(QByteArray("\xFF\xFE", 2)
-                  + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
+        out.write(test::utf16LeBom + test::utf16le(text));
         out.close();
         MessageRecorder messages;
         TFormMain w({});
         w.show();
-        settle();
+        QVERIFY(test::settled(w));
         QCOMPARE(messages.texts.size(), 2);
         QCOMPARE(messages.texts[0], J(u"Information : 個数が6個ではありません\r\n3 : "));
         QCOMPARE(messages.texts[1], J(u"Error : 言語設定ファイルが不正です"));

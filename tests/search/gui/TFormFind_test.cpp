@@ -1,6 +1,8 @@
 // Searching as the user meets it: the search bar's keys, the find dialog in
 // its modes, the messages (through the recorder) and the menus' keys.
-#include "core/TempHome.h"
+#include "support/Settle.h"
+#include "support/TempHome.h"
+#include "support/TestText.h"
 
 #include "IniFile.h"
 #include "Utf16TextFile.h"
@@ -23,7 +25,7 @@ using namespace quillon;
 
 namespace {
 
-QString J(const char16_t *s) { return QString::fromUtf16(s); }
+using test::J;
 
 const QString kEmpty = J(u"Information : 検索語が設定されていません");
 
@@ -32,7 +34,7 @@ struct Window {
         : file(home.write(QStringLiteral("t.txt"), text)), w({file})
     {
         w.show();
-        QTest::qWait(300);
+        QVERIFY(test::settled(w));
         w.activateWindow();
         QVERIFY2(QTest::qWaitForWindowActive(&w), "window active");
     }
