@@ -1,5 +1,6 @@
 #include "LineNumberText.h"
 #include "MarkLayout.h"
+#include "TextBufferSource.h"
 #include "WrapIndex.h"
 
 #include <gtest/gtest.h>
@@ -115,7 +116,7 @@ TEST(WrapIndex, SlicesGiveTheSameBreaksAsOnePass)
         sink.put(u'\r');
         sink.put(u'\n');
     }
-    const TextBuffer buf = sink.finish();
+    const TextBufferSource buf(std::make_shared<const TextBuffer>(sink.finish()));
     WrapIndex whole;
     whole.reset(&buf, &g, 200);
     WrapIndex sliced;
@@ -131,6 +132,6 @@ TEST(WrapIndex, SlicesGiveTheSameBreaksAsOnePass)
     // The fast path agrees with breaking every line the long way.
     int expected = 0;
     for (int l = 0; l < buf.lineCount(); ++l)
-        expected += int(WrapIndex::breakLine(buf.line(l), g, 200).size());
+        expected += int(WrapIndex::breakLine(buf.lineText(l), g, 200).size());
     EXPECT_EQ(whole.displayLineCount(), expected);
 }

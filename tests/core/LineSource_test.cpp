@@ -4,6 +4,7 @@
 #include "LineNumberText.h"
 #include "TextBufferSource.h"
 #include "TextViewGeometry.h"
+#include "WrapIndex.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -181,4 +182,24 @@ TEST(LineNumberSource, CountIsCutToThe32BitPositions)
     EXPECT_EQ(src.lineText(last), LineNumberText::format(last + 1, 1));
     // One more number would not fit.
     EXPECT_GT(qint64(src.length()) + 2 + src.lineLength(last), TextBuffer::MaxLength);
+}
+
+TEST(WrapIndex, ComputedLinesBreakAsTheSameTextStored)
+{
+    TextViewGeometry g([](char32_t cp) { return cp < 0x100 ? 7.0 : 14.0; });
+    g.setTabWidth(28);
+    std::mt19937 rng(3);
+    QString text;
+    for (int i = 0; i < 60; ++i)
+        text += randomText(rng, int(rng() % 40)) + QStringLiteral("\r\n");
+    const TextBufferSource stored(makeBuffer(text));
+    const ScratchLines computed(text);
+    WrapIndex a, b;
+    a.reset(&stored, &g, 60);
+    b.reset(&computed, &g, 60);
+    ASSERT_EQ(a.displayLineCount(), b.displayLineCount());
+    for (int dl = 0; dl < a.displayLineCount(); ++dl) {
+        ASSERT_EQ(a.displayLineStart(dl), b.displayLineStart(dl)) << dl;
+        ASSERT_EQ(a.displayLineLength(dl), b.displayLineLength(dl)) << dl;
+    }
 }

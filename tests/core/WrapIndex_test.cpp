@@ -1,9 +1,11 @@
+#include "TextBufferSource.h"
 #include "WrapIndex.h"
 
 #include <QString>
 #include <gtest/gtest.h>
 
 using quillon::TextBuffer;
+using quillon::TextBufferSource;
 using quillon::TextSink;
 using quillon::TextViewGeometry;
 using quillon::WrapIndex;
@@ -18,12 +20,12 @@ TextViewGeometry fakeGeometry()
     return g;
 }
 
-TextBuffer makeBuffer(const QString &text)
+std::shared_ptr<const TextBuffer> makeBuffer(const QString &text)
 {
     TextSink sink;
     for (QChar c : text)
         sink.put(c.unicode());
-    return sink.finish();
+    return std::make_shared<const TextBuffer>(sink.finish());
 }
 
 } // namespace
@@ -59,7 +61,7 @@ TEST(WrapIndex, MapsPositionsAndDisplayLines)
 {
     const TextViewGeometry g = fakeGeometry();
     // "abcdefg" | "" | "xy" at width 30: abc def g | (empty) | xy
-    const TextBuffer b = makeBuffer(QStringLiteral("abcdefg\r\n\r\nxy"));
+    const TextBufferSource b(makeBuffer(QStringLiteral("abcdefg\r\n\r\nxy")));
     WrapIndex w;
     w.reset(&b, &g, 30);
     EXPECT_EQ(w.displayLineCount(), 5);
@@ -83,7 +85,7 @@ TEST(WrapIndex, BreaksOnlyAsFarAsAsked)
     QString text;
     for (int i = 0; i < 10000; ++i)
         text += QStringLiteral("abcdefgh\n");
-    const TextBuffer b = makeBuffer(text);
+    const TextBufferSource b(makeBuffer(text));
     WrapIndex w;
     w.reset(&b, &g, 40); // each line: abcd efgh
     EXPECT_EQ(w.displayLineStart(5), b.lineStart(2) + 4);
