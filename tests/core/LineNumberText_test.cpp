@@ -20,19 +20,6 @@ TEST(LineNumberText, FormatsBothStyles)
         EXPECT_EQ(LineNumberText::format(c.number, c.lineZero), QLatin1String(c.text)) << c.number << " " << c.lineZero;
 }
 
-TEST(LineNumberText, OneNumberMoreThanTheLines)
-{
-    // 100 lines give 000001 .. 000101, with no break after the last number.
-    const auto buf = LineNumberText::build(LineNumberText::countFor(100), 1);
-    ASSERT_EQ(buf->lineCount(), 101);
-    EXPECT_EQ(buf->line(0).toString(), QStringLiteral("000001"));
-    EXPECT_EQ(buf->line(100).toString(), QStringLiteral("000101"));
-    EXPECT_FALSE(buf->text().endsWith(QLatin1Char('\n')));
-    // An empty text still gets its one number.
-    const auto empty = LineNumberText::build(LineNumberText::countFor(0), 0);
-    EXPECT_EQ(empty->text(), QStringLiteral("     1"));
-}
-
 TEST(MarkLayout, OffsetsAndMarginLines)
 {
     MarkLayout::Metrics m;

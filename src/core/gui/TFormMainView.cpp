@@ -3,6 +3,7 @@
 #include "TFormFind.h"
 
 #include "ColorText.h"
+#include "LineNumberSource.h"
 #include "LineNumberText.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
@@ -473,7 +474,7 @@ void TFormMain::numberLines()
     const int lineZero = m_ini.readInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 1);
     m_settings.lineZero = lineZero;
     const int lines = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
-    MemoLineNumber->setBuffer(LineNumberText::build(LineNumberText::countFor(lines), lineZero));
+    MemoLineNumber->setSource(std::make_shared<const LineNumberSource>(LineNumberText::countFor(lines), lineZero));
     IntTopLineMemo = -1;
     syncLineNumbers();
 }
