@@ -104,7 +104,7 @@ public:
     // Text of a display line without its line end; empty when there is no such line.
     [[nodiscard]] QString lineText(int line) const;
 
-    // Lines as shown (display lines; the same as the buffer's lines while
+    // Lines as shown (display lines; the same as the source's lines while
     // wrapping is off): an empty text has one line, a final CR LF adds one.
     [[nodiscard]] int lineCount() const;
     // Line holding pos; pos is clamped to 0..length.
@@ -237,7 +237,7 @@ protected:
 
 private:
     // Every line lookup goes through these so that display lines (wrapping)
-    // can replace buffer lines in one place.
+    // can replace source lines in one place.
     [[nodiscard]] int displayLineCount() const;
     [[nodiscard]] int displayLineOf(int pos) const;
     [[nodiscard]] int displayLineStart(int dl) const;
