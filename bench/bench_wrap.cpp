@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
     const bool atEnd = view->lineFromPosition(view->caretPosition()) == view->lineCount() - 1
                        && view->firstVisibleLine() + view->visibleLineCount() >= view->lineCount();
 
-    std::printf("display lines: %d (from %d lines)\n", view->lineCount(), view->buffer()->lineCount());
+    std::printf("display lines: %d (from %d lines)\n", view->lineCount(), view->source()->lineCount());
     line("wrap on to first paint (includes reading the file again)", wrapOnMs, referenceMs);
     line("wrap on until the line count is known", countMs, referenceMs);
     line("longest stall of the window while counting", stallWrap, referenceMs);

@@ -1,3 +1,4 @@
+#include "TextBufferSource.h"
 #include "WrapIndex.h"
 #include "support/TestText.h"
 
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 using quillon::TextBuffer;
+using quillon::TextBufferSource;
 using quillon::TextSink;
 using quillon::TextViewGeometry;
 using quillon::WrapIndex;
@@ -19,9 +21,9 @@ TextViewGeometry fakeGeometry()
     return g;
 }
 
-TextBuffer makeBuffer(const QString &text)
+std::shared_ptr<const TextBuffer> makeBuffer(const QString &text)
 {
-    return quillon::test::bufferOf(text);
+    return quillon::test::sharedBufferOf(text);
 }
 
 } // namespace
@@ -57,7 +59,7 @@ TEST(WrapIndex, MapsPositionsAndDisplayLines)
 {
     const TextViewGeometry g = fakeGeometry();
     // "abcdefg" | "" | "xy" at width 30: abc def g | (empty) | xy
-    const TextBuffer b = makeBuffer(QStringLiteral("abcdefg\r\n\r\nxy"));
+    const TextBufferSource b(makeBuffer(QStringLiteral("abcdefg\r\n\r\nxy")));
     WrapIndex w;
     w.reset(&b, &g, 30);
     EXPECT_EQ(w.displayLineCount(), 5);
@@ -81,7 +83,7 @@ TEST(WrapIndex, BreaksOnlyAsFarAsAsked)
     QString text;
     for (int i = 0; i < 10000; ++i)
         text += QStringLiteral("abcdefgh\n");
-    const TextBuffer b = makeBuffer(text);
+    const TextBufferSource b(makeBuffer(text));
     WrapIndex w;
     w.reset(&b, &g, 40); // each line: abcd efgh
     EXPECT_EQ(w.displayLineStart(5), b.lineStart(2) + 4);

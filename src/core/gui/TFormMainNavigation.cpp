@@ -26,7 +26,7 @@ Navigator::Lines viewLines(const TMemoExDark *view)
 
 bool viewIsEmpty(const TMemoExDark *view)
 {
-    return view->text().isEmpty();
+    return view->length() == 0;
 }
 
 } // namespace
@@ -171,7 +171,7 @@ void TFormMain::copyOneLine()
         text = Navigator::joinedLines(StrListSelectNumber);
     } else {
         const int line = caretLine();
-        text = Memo1->text().mid(Memo1->lineStart(line), Memo1->lineLength(line));
+        text = Memo1->lineText(line);
     }
     // An empty line leaves the clipboard as it was rather than wiping it.
     if (!text.isEmpty())
@@ -193,7 +193,7 @@ void TFormMain::selectWordCommand()
         return;
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
-    const QStringView text = QStringView(Memo1->text()).mid(start, Memo1->lineLength(line));
+    const QString text = Memo1->lineText(line);
     const Navigator::Span span = Navigator::wordAround(text, Memo1->selectionStart() - start);
     Memo1->setSelection(start + span.start, span.length);
     leaveLineNumberSelection();
@@ -205,7 +205,7 @@ void TFormMain::lineAsSearchWord()
     if (BoolBinaryView || viewIsEmpty(Memo1))
         return;
     const int line = caretLine();
-    StrSearchValue = Memo1->text().mid(Memo1->lineStart(line), Memo1->lineLength(line));
+    StrSearchValue = Memo1->lineText(line);
     m_ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), StrSearchValue);
     m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
     refreshPanel0();
@@ -267,7 +267,7 @@ void TFormMain::updatePopupMenu()
 {
     const bool selection = Memo1->hasSelection();
     const bool empty = viewIsEmpty(Memo1);
-    const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == int(Memo1->text().size());
+    const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == Memo1->length();
     auto enable = [this](const char *name, bool on) {
         if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
             a->setEnabled(on);

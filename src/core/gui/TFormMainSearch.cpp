@@ -250,7 +250,7 @@ int TFormMain::searchMainText(bool next)
     const QString word = StrSearchValue;
     setPanel(0, m_settings.showFileName ? QFileInfo(StrLoadFileName).fileName() : word);
     SearchOptions = SetOptions(m_ini, next ? 1 : 0);
-    const QString &text = Memo1->text();
+    const QString text = Memo1->textRange(0, Memo1->length());
     TSearchInfo info;
     SearchResult result;
     if (next) {

@@ -3,6 +3,7 @@
 #include "TFormFind.h"
 
 #include "ColorText.h"
+#include "LineNumberSource.h"
 #include "LineNumberText.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
@@ -287,8 +288,9 @@ void TFormMain::refreshLineCountPanel()
     if (Memo1 && Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth) {
         // Display lines; while the text is still being broken in the
         // background this is the count so far, refreshed when it is done.
-        const QString &t = Memo1->text();
-        count = Memo1->lineCountSoFar() - ((t.isEmpty() || t.endsWith(QLatin1Char('\n'))) ? 1 : 0);
+        const int length = Memo1->length();
+        count = Memo1->lineCountSoFar()
+                - ((length == 0 || Memo1->textRange(length - 1, 1) == QLatin1String("\n")) ? 1 : 0);
     } else {
         count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
     }
@@ -363,7 +365,7 @@ void TFormMain::textViewDoubleClicked()
     } else {
         const int line = Memo1->lineFromPosition(IntLastMousePos);
         const int start = Memo1->lineStart(line);
-        const QStringView text = QStringView(Memo1->text()).mid(start, Memo1->lineLength(line));
+        const QString text = Memo1->lineText(line);
         const auto span = TextViewGeometry::wordAt(text, IntLastMousePos - start);
         Memo1->select(start + span.start, start + span.start + span.length);
     }
@@ -472,7 +474,7 @@ void TFormMain::numberLines()
     const int lineZero = m_ini.readInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 1);
     m_settings.lineZero = lineZero;
     const int lines = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
-    MemoLineNumber->setBuffer(LineNumberText::build(LineNumberText::countFor(lines), lineZero));
+    MemoLineNumber->setSource(std::make_shared<const LineNumberSource>(LineNumberText::countFor(lines), lineZero));
     IntTopLineMemo = -1;
     syncLineNumbers();
 }
@@ -558,7 +560,7 @@ void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
         // The highlight runs from the top line's start to the start of the
         // line after the bottom one (its line end included).
         IntSelectStart = Memo1->lineStart(top);
-        IntSelectEnd = bottom + 1 < Memo1->lineCount() ? Memo1->lineStart(bottom + 1) : Memo1->text().size();
+        IntSelectEnd = bottom + 1 < Memo1->lineCount() ? Memo1->lineStart(bottom + 1) : Memo1->length();
         if (line < anchor)
             Memo1->select(IntSelectEnd, IntSelectStart); // caret to the top
         else

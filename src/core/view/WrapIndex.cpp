@@ -4,9 +4,9 @@
 
 namespace quillon {
 
-void WrapIndex::reset(const TextBuffer *buffer, const TextViewGeometry *geometry, qreal width)
+void WrapIndex::reset(const LineSource *source, const TextViewGeometry *geometry, qreal width)
 {
-    m_buffer = buffer;
+    m_source = source;
     m_geometry = geometry;
     m_width = width;
     m_starts.clear();
@@ -45,15 +45,16 @@ std::vector<int> WrapIndex::breakLine(QStringView line, const TextViewGeometry &
 
 void WrapIndex::breakThrough(int line) const
 {
-    if (!m_buffer || !m_geometry)
+    if (!m_source || !m_geometry)
         return;
-    line = std::min(line, m_buffer->lineCount() - 1);
+    line = std::min(line, m_source->lineCount() - 1);
     if (m_starts.capacity() < size_t(line) + 1)
         m_starts.reserve(std::max(size_t(line) + 1, m_starts.capacity() * 2));
     const TextViewGeometry &g = *m_geometry;
+    QString scratch;
     while (m_linesDone <= line) {
-        const int start = m_buffer->lineStart(m_linesDone);
-        const QStringView text = m_buffer->line(m_linesDone);
+        const int start = m_source->lineStart(m_linesDone);
+        const QStringView text = m_source->line(m_linesDone, scratch);
         // Most lines fit: add up cached advances and stop at the first tab,
         // surrogate or overflow; only those lines take the full walk.
         bool fits = m_width > 0;
@@ -82,47 +83,47 @@ void WrapIndex::breakThrough(int line) const
 
 bool WrapIndex::isComplete() const
 {
-    return !m_buffer || m_linesDone >= m_buffer->lineCount();
+    return !m_source || m_linesDone >= m_source->lineCount();
 }
 
 bool WrapIndex::breakMore(int lines)
 {
     if (isComplete())
         return true;
-    breakThrough(int(std::min<qint64>(qint64(m_linesDone) + std::max(lines, 1) - 1, m_buffer->lineCount() - 1)));
+    breakThrough(int(std::min<qint64>(qint64(m_linesDone) + std::max(lines, 1) - 1, m_source->lineCount() - 1)));
     return isComplete();
 }
 
 int WrapIndex::displayLineCountSoFar() const
 {
-    if (!m_buffer)
+    if (!m_source)
         return 1;
-    return int(m_starts.size()) + (m_buffer->lineCount() - m_linesDone);
+    return int(m_starts.size()) + (m_source->lineCount() - m_linesDone);
 }
 
 int WrapIndex::displayLineCount() const
 {
-    if (!m_buffer)
+    if (!m_source)
         return 1;
-    breakThrough(m_buffer->lineCount() - 1);
+    breakThrough(m_source->lineCount() - 1);
     return int(m_starts.size());
 }
 
 int WrapIndex::displayLineOf(int pos) const
 {
-    if (!m_buffer)
+    if (!m_source)
         return 0;
-    pos = std::clamp(pos, 0, m_buffer->length());
-    breakThrough(m_buffer->lineOf(pos));
+    pos = std::clamp(pos, 0, m_source->length());
+    breakThrough(m_source->lineOf(pos));
     auto it = std::upper_bound(m_starts.begin(), m_starts.end(), int32_t(pos));
     return int(it - m_starts.begin()) - 1;
 }
 
 int WrapIndex::displayLineStart(int dl) const
 {
-    if (!m_buffer || dl <= 0)
+    if (!m_source || dl <= 0)
         return 0;
-    while (int(m_starts.size()) <= dl && m_linesDone < m_buffer->lineCount())
+    while (int(m_starts.size()) <= dl && m_linesDone < m_source->lineCount())
         breakThrough(m_linesDone);
     dl = std::min(dl, int(m_starts.size()) - 1);
     return m_starts[size_t(dl)];
@@ -130,13 +131,13 @@ int WrapIndex::displayLineStart(int dl) const
 
 int WrapIndex::displayLineLength(int dl) const
 {
-    if (!m_buffer)
+    if (!m_source)
         return 0;
     const int start = displayLineStart(dl);
-    const int line = m_buffer->lineOf(start);
-    breakThrough(line); // every display line of this buffer line is known now
+    const int line = m_source->lineOf(start);
+    breakThrough(line); // every display line of this source line is known now
     dl = displayLineOf(start);
-    int end = m_buffer->lineStart(line) + m_buffer->lineLength(line);
+    int end = m_source->lineStart(line) + m_source->lineLength(line);
     if (size_t(dl) + 1 < m_starts.size())
         end = std::min(end, int(m_starts[size_t(dl) + 1]));
     return end - start;

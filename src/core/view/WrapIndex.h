@@ -1,8 +1,8 @@
 #pragma once
-// Display lines of a text wrapped at a pixel width. Buffer lines are broken
+// Display lines of a text wrapped at a pixel width. Source lines are broken
 // lazily, from the top down, only as far as a question needs: the first
 // screen of a large file costs the lines on it, not the whole file.
-#include "TextBuffer.h"
+#include "LineSource.h"
 #include "TextViewGeometry.h"
 
 #include <cstdint>
@@ -16,9 +16,9 @@ public:
     WrapIndex(const WrapIndex &) = delete;
     WrapIndex &operator=(const WrapIndex &) = delete;
 
-    // Forgets every break. The buffer and geometry must outlive the index
+    // Forgets every break. The source and geometry must outlive the index
     // (or the next reset). A width of 0 or less wraps nothing.
-    void reset(const TextBuffer *buffer, const TextViewGeometry *geometry, qreal width);
+    void reset(const LineSource *source, const TextViewGeometry *geometry, qreal width);
     [[nodiscard]] qreal width() const { return m_width; }
 
     // All display lines; this breaks the whole text.
@@ -30,12 +30,12 @@ public:
     [[nodiscard]] int displayLineStart(int dl) const;
     // Units of display line dl, without a line end.
     [[nodiscard]] int displayLineLength(int dl) const;
-    // Buffer lines broken so far (for tests and for estimates).
+    // Source lines broken so far (for tests and for estimates).
     [[nodiscard]] int linesDone() const { return m_linesDone; }
     [[nodiscard]] bool isComplete() const;
-    // Breaks up to `lines` more buffer lines; returns true once all are done.
+    // Breaks up to `lines` more source lines; returns true once all are done.
     bool breakMore(int lines);
-    // Display lines known so far plus one for every buffer line not yet
+    // Display lines known so far plus one for every source line not yet
     // broken: a lower bound of displayLineCount() that breaks nothing.
     [[nodiscard]] int displayLineCountSoFar() const;
 
@@ -48,7 +48,7 @@ public:
 private:
     void breakThrough(int line) const;
 
-    const TextBuffer *m_buffer = nullptr;
+    const LineSource *m_source = nullptr;
     const TextViewGeometry *m_geometry = nullptr;
     qreal m_width = 0;
     mutable std::vector<int32_t> m_starts; // start positions of the display lines found so far

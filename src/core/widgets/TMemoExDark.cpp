@@ -1,5 +1,7 @@
 #include "TMemoExDark.h"
 
+#include "TextBufferSource.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFocusEvent>
@@ -19,9 +21,9 @@ namespace quillon {
 
 namespace {
 
-const std::shared_ptr<const TextBuffer> &emptyBuffer()
+const std::shared_ptr<const LineSource> &emptySource()
 {
-    static const auto empty = std::make_shared<const TextBuffer>();
+    static const std::shared_ptr<const LineSource> empty = std::make_shared<const TextBufferSource>(nullptr);
     return empty;
 }
 
@@ -111,7 +113,7 @@ void TEditMarks::setColor(const QColor &c)
 
 TMemoExDark::TMemoExDark(QWidget *parent)
     : QAbstractScrollArea(parent)
-    , m_buffer(emptyBuffer())
+    , m_source(emptySource())
 {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -131,39 +133,33 @@ TMemoExDark::TMemoExDark(QWidget *parent)
     m_marks = new TEditMarks(this);
     connect(m_marks, &TEditMarks::changed, viewport(), qOverload<>(&QWidget::update));
 
+    m_selection.setSource(m_source.get());
     updateMetrics();
 }
 
 TMemoExDark::~TMemoExDark() = default;
 
-// ---- buffer and lines ------------------------------------------------------
+// ---- source and lines ------------------------------------------------------
 
 void TMemoExDark::setBuffer(std::shared_ptr<const TextBuffer> buffer)
 {
-    m_buffer = buffer ? std::move(buffer) : emptyBuffer();
-    const bool hadCaret = m_caret != 0;
-    const bool hadSelection = m_anchor != m_caret;
-    m_anchor = m_caret = 0;
-    m_goalX = -1;
+    setSource(std::make_shared<const TextBufferSource>(std::move(buffer)));
+}
 
-    // One pass over the line index, no measuring: the longest line in code
-    // units stands in for the widest until it is painted.
-    m_longestLine = 0;
-    int longest = -1;
-    const int n = m_buffer->lineCount();
-    for (int i = 0; i < n; ++i) {
-        const int len = m_buffer->lineLength(i);
-        if (len > longest) {
-            longest = len;
-            m_longestLine = i;
-        }
-    }
+void TMemoExDark::setSource(std::shared_ptr<const LineSource> source)
+{
+    m_source = source ? std::move(source) : emptySource();
+    const SelectionModel::Change change = m_selection.setSource(m_source.get());
+
+    // No measuring: the longest line in code units stands in for the widest
+    // until it is painted.
+    m_longestLine = m_source->longestLine();
     m_longestMeasured = false;
     m_widestSeen = 0;
     m_widthCache.clear();
     if (m_wrapMode == WrapMode::WidgetWidth) {
         m_wrapWidth = textRect().width() - CaretWidth;
-        m_wrap.reset(m_buffer.get(), &m_geometry, m_wrapWidth);
+        m_wrap.reset(m_source.get(), &m_geometry, m_wrapWidth);
         m_wrapTimer.start();
     }
 
@@ -171,9 +167,9 @@ void TMemoExDark::setBuffer(std::shared_ptr<const TextBuffer> buffer)
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
     viewport()->update();
-    if (hadCaret)
+    if (change.caretMoved)
         emit caretMoved();
-    if (hadSelection)
+    if (change.selectionChanged)
         emit selectionChanged();
 }
 
@@ -181,35 +177,46 @@ int TMemoExDark::displayLineCount() const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)
         return m_wrap.displayLineCount();
-    return m_buffer->lineCount();
+    return m_source->lineCount();
 }
 
 int TMemoExDark::displayLineOf(int pos) const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)
         return m_wrap.displayLineOf(pos);
-    return m_buffer->lineOf(std::clamp(pos, 0, m_buffer->length()));
+    return m_source->lineOf(std::clamp(pos, 0, m_source->length()));
 }
 
 int TMemoExDark::displayLineStart(int dl) const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)
         return m_wrap.displayLineStart(dl);
-    return m_buffer->lineStart(dl);
+    return m_source->lineStart(dl);
 }
 
 int TMemoExDark::displayLineLength(int dl) const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)
         return m_wrap.displayLineLength(dl);
-    return m_buffer->lineLength(dl);
+    return m_source->lineLength(dl);
 }
 
-QStringView TMemoExDark::displayLineText(int dl) const
+QStringView TMemoExDark::displayLineText(int dl, QString &scratch) const
 {
-    if (m_wrapMode == WrapMode::WidgetWidth)
-        return QStringView(m_buffer->text()).mid(displayLineStart(dl), displayLineLength(dl));
-    return m_buffer->line(dl);
+    if (m_wrapMode == WrapMode::WidgetWidth) {
+        const int start = displayLineStart(dl);
+        const int line = m_source->lineOf(start);
+        return m_source->line(line, scratch).mid(start - m_source->lineStart(line), displayLineLength(dl));
+    }
+    return m_source->line(dl, scratch);
+}
+
+QString TMemoExDark::lineText(int line) const
+{
+    if (line < 0 || lastExistingLine(line, line) < line)
+        return {};
+    QString scratch;
+    return displayLineText(line, scratch).toString();
 }
 
 int TMemoExDark::lineCount() const
@@ -221,7 +228,7 @@ int TMemoExDark::lineCountSoFar() const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)
         return m_wrap.displayLineCountSoFar();
-    return m_buffer->lineCount();
+    return m_source->lineCount();
 }
 
 int TMemoExDark::lastExistingLine(int from, int to) const
@@ -340,7 +347,7 @@ void TMemoExDark::setTextMargins(const QMargins &m)
 
 qreal TMemoExDark::contentWidth() const
 {
-    const qreal estimate = m_longestMeasured ? 0 : m_buffer->lineLength(m_longestLine) * m_avgCharWidth;
+    const qreal estimate = m_longestMeasured ? 0 : m_source->lineLength(m_longestLine) * m_avgCharWidth;
     return std::max(m_widestSeen, estimate);
 }
 
@@ -386,7 +393,8 @@ qreal TMemoExDark::measuredLineWidth(int dl) const
     auto it = m_widthCache.constFind(dl);
     if (it != m_widthCache.constEnd())
         return *it;
-    const qreal w = m_geometry.lineWidth(displayLineText(dl));
+    QString scratch;
+    const qreal w = m_geometry.lineWidth(displayLineText(dl, scratch));
     if (m_widthCache.size() >= WidthCacheLimit)
         m_widthCache.clear();
     m_widthCache.insert(dl, w);
@@ -452,10 +460,11 @@ void TMemoExDark::setTabStopDialogUnits(int units)
 
 std::optional<QPoint> TMemoExDark::positionToPoint(int pos) const
 {
-    if (pos < 0 || pos > m_buffer->length())
+    if (pos < 0 || pos > m_source->length())
         return std::nullopt;
     const int dl = displayLineOf(pos);
-    const QStringView line = displayLineText(dl);
+    QString scratch;
+    const QStringView line = displayLineText(dl, scratch);
     const int column = std::min(pos - displayLineStart(dl), int(line.size()));
     const QRect tr = textRect();
     const qreal x = tr.left() - horizontalOffset() + m_geometry.xOfColumn(line, column);
@@ -471,12 +480,13 @@ int TMemoExDark::pointToPosition(const QPoint &p) const
     const qint64 offset = qint64(std::floor(qreal(p.y() - tr.top()) / m_lineHeight));
     const int dl = int(std::clamp<qint64>(firstVisibleLine() + offset, 0, displayLineCount() - 1));
     const qreal x = p.x() - tr.left() + horizontalOffset();
-    return displayLineStart(dl) + m_geometry.columnAtX(displayLineText(dl), x);
+    QString scratch;
+    return displayLineStart(dl) + m_geometry.columnAtX(displayLineText(dl, scratch), x);
 }
 
 QRect TMemoExDark::caretRect() const
 {
-    const auto pt = positionToPoint(m_caret);
+    const auto pt = positionToPoint(caretPosition());
     if (!pt)
         return {};
     return QRect(pt->x(), pt->y(), CaretWidth, m_lineHeight);
@@ -484,33 +494,24 @@ QRect TMemoExDark::caretRect() const
 
 // ---- caret and selection ---------------------------------------------------
 
-void TMemoExDark::setAnchorCaret(int anchor, int caret)
+void TMemoExDark::selectionUpdated(SelectionModel::Change change)
 {
-    const QStringView t(text());
-    anchor = TextViewGeometry::snapPosition(t, anchor);
-    caret = TextViewGeometry::snapPosition(t, caret);
-    const int oldStart = selectionStart();
-    const int oldLength = selectionLength();
-    const bool caretChanged = caret != m_caret;
-    m_anchor = anchor;
-    m_caret = caret;
     viewport()->update();
-    if (caretChanged)
+    if (change.caretMoved)
         emit caretMoved();
-    if (oldStart != selectionStart() || oldLength != selectionLength())
+    if (change.selectionChanged)
         emit selectionChanged();
 }
 
 void TMemoExDark::setSelection(int start, int length)
 {
-    const qint64 end = qint64(start) + length;
-    select(start, int(std::clamp<qint64>(end, 0, m_buffer->length())));
+    selectionUpdated(m_selection.setSelection(start, length));
+    restartBlink();
 }
 
 void TMemoExDark::select(int anchor, int caret)
 {
-    m_goalX = -1;
-    setAnchorCaret(anchor, caret);
+    selectionUpdated(m_selection.select(anchor, caret));
     restartBlink();
 }
 
@@ -521,12 +522,12 @@ void TMemoExDark::setCaretPosition(int pos)
 
 void TMemoExDark::selectAll()
 {
-    select(0, m_buffer->length());
+    select(0, m_source->length());
 }
 
 QString TMemoExDark::selectedText() const
 {
-    return text().mid(selectionStart(), selectionLength());
+    return m_selection.selectedText();
 }
 
 void TMemoExDark::copy() const
@@ -536,19 +537,22 @@ void TMemoExDark::copy() const
     QGuiApplication::clipboard()->setText(selectedText());
 }
 
-void TMemoExDark::moveCaret(int pos, bool extend, bool keepGoalX)
+void TMemoExDark::moveCaret(int pos, bool extend, SelectionModel::Goal goal)
 {
-    if (!keepGoalX)
-        m_goalX = -1;
-    pos = TextViewGeometry::snapPosition(QStringView(text()), pos);
-    setAnchorCaret(extend ? m_anchor : pos, pos);
+    caretMovedBy(m_selection.moveTo(pos, extend, goal));
+}
+
+void TMemoExDark::caretMovedBy(SelectionModel::Change change)
+{
+    selectionUpdated(change);
     ensureCaretVisible();
     restartBlink();
 }
 
 void TMemoExDark::ensureCaretVisible()
 {
-    const int dl = displayLineOf(m_caret);
+    const int caret = caretPosition();
+    const int dl = displayLineOf(caret);
     const int first = firstVisibleLine();
     const int visible = visibleLineCount();
     if (dl < first)
@@ -557,12 +561,13 @@ void TMemoExDark::ensureCaretVisible()
         setFirstVisibleLine(dl - visible + 1);
 
     // Measuring the caret's line also widens the scroll range to hold it.
-    const QStringView line = displayLineText(dl);
+    QString scratch;
+    const QStringView line = displayLineText(dl, scratch);
     const qreal before = contentWidth();
     measuredLineWidth(dl);
     if (contentWidth() != before || m_scrollBarUpdatePending)
         updateScrollBars();
-    const qreal x = m_geometry.xOfColumn(line, m_caret - displayLineStart(dl));
+    const qreal x = m_geometry.xOfColumn(line, caret - displayLineStart(dl));
     const int width = textRect().width();
     const int h = horizontalOffset();
     if (x < h)
@@ -573,12 +578,14 @@ void TMemoExDark::ensureCaretVisible()
 
 void TMemoExDark::verticalMove(int lines, bool extend)
 {
-    const int dl = displayLineOf(m_caret);
-    if (m_goalX < 0)
-        m_goalX = m_geometry.xOfColumn(displayLineText(dl), m_caret - displayLineStart(dl));
+    const int caret = caretPosition();
+    const int dl = displayLineOf(caret);
+    QString scratch;
+    if (!m_selection.goalX())
+        m_selection.setGoalX(m_geometry.xOfColumn(displayLineText(dl, scratch), caret - displayLineStart(dl)));
     const int target = int(std::clamp<qint64>(qint64(dl) + lines, 0, displayLineCount() - 1));
-    const int pos = displayLineStart(target) + m_geometry.columnAtX(displayLineText(target), m_goalX);
-    moveCaret(pos, extend, true);
+    const int pos = displayLineStart(target) + m_geometry.columnAtX(displayLineText(target, scratch), *m_selection.goalX());
+    moveCaret(pos, extend, SelectionModel::Goal::Keep);
 }
 
 // ---- wrap ------------------------------------------------------------------
@@ -594,7 +601,7 @@ void TMemoExDark::setWrapMode(WrapMode mode)
     rewrap();
     setHorizontalOffset(0);
     setFirstVisibleLine(displayLineOf(top));
-    m_goalX = -1;
+    m_selection.forgetGoalX(); // x on a display line changed meaning
     emit caretMoved(); // the caret's line number changed meaning
 }
 
@@ -604,7 +611,7 @@ void TMemoExDark::rewrap(bool force)
         const int width = textRect().width() - CaretWidth;
         if (force || width != m_wrapWidth) {
             const int top = m_wrapWidth < 0 ? -1 : displayLineStart(firstVisibleLine());
-            m_wrap.reset(m_buffer.get(), &m_geometry, width);
+            m_wrap.reset(m_source.get(), &m_geometry, width);
             m_wrapWidth = width;
             m_wrapTimer.start();
             updateScrollBars();
@@ -688,7 +695,7 @@ void TMemoExDark::layoutMarks(std::vector<MarkLayout::Mark> &out) const
     on.crlf = m_marks->CrlfMark()->enabled();
     on.tab = m_marks->TabMark()->enabled();
     on.space = m_marks->SpaceMark()->enabled();
-    if (!on.any() || m_buffer->isEmpty())
+    if (!on.any() || m_source->length() == 0)
         return;
     const QRect tr = textRect();
     const int first = firstVisibleLine();
@@ -700,17 +707,20 @@ void TMemoExDark::layoutMarks(std::vector<MarkLayout::Mark> &out) const
     const int reach = std::max({m_shiftRet, m_shiftTab, m_shiftDBCS, 0}) + m_widthM;
     const qreal minX = -reach;
     const qreal maxX = std::min<qreal>(viewport()->width(), CoordinateLimit);
-    const QString &t = text();
-    const int length = int(t.size());
+    const int length = m_source->length();
+    QString scratch;
     for (int dl = first; dl <= last; ++dl) {
         const qint64 y = tr.top() + qint64(dl - first) * m_lineHeight;
         if (y > CoordinateLimit)
             break;
         const int start = displayLineStart(dl);
-        const int len = displayLineLength(dl);
-        const bool lineEnd = start + len < length && t[start + len] == u'\r';
-        MarkLayout::layoutSegment(QStringView(t).mid(start, len), start, lineEnd, originX, int(y), m_geometry, on,
-                                  metrics, length, minX, maxX, out);
+        const QStringView segment = displayLineText(dl, scratch);
+        // A CR LF follows where the display line ends its source line.
+        const int line = m_source->lineOf(start);
+        const bool lineEnd = line + 1 < m_source->lineCount()
+                             && start + int(segment.size()) == m_source->lineStart(line) + m_source->lineLength(line);
+        MarkLayout::layoutSegment(segment, start, lineEnd, originX, int(y), m_geometry, on, metrics, length, minX,
+                                  maxX, out);
     }
 }
 
@@ -811,7 +821,8 @@ void TMemoExDark::paintEvent(QPaintEvent *e)
 
 void TMemoExDark::paintLine(QPainter &p, int dl, qreal y, const QRect &clip, bool active)
 {
-    const QStringView line = displayLineText(dl);
+    QString scratch;
+    const QStringView line = displayLineText(dl, scratch);
     const int n = int(line.size());
     const int lineStartPos = displayLineStart(dl);
     const qreal originX = textRect().left() - horizontalOffset();
@@ -924,20 +935,13 @@ void TMemoExDark::keyPressEvent(QKeyEvent *e)
     }
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    const QStringView t(text());
-    const int dl = displayLineOf(m_caret);
+    const int dl = displayLineOf(caretPosition());
     switch (e->key()) {
     case Qt::Key_Left:
-        if (!shift && hasSelection())
-            moveCaret(selectionStart(), false);
-        else
-            moveCaret(TextViewGeometry::previousPosition(t, m_caret), shift);
+        caretMovedBy(m_selection.stepLeft(shift));
         break;
     case Qt::Key_Right:
-        if (!shift && hasSelection())
-            moveCaret(selectionStart() + selectionLength(), false);
-        else
-            moveCaret(TextViewGeometry::nextPosition(t, m_caret), shift);
+        caretMovedBy(m_selection.stepRight(shift));
         break;
     case Qt::Key_Up:
         verticalMove(-1, shift);
@@ -949,7 +953,7 @@ void TMemoExDark::keyPressEvent(QKeyEvent *e)
         moveCaret(ctrl ? 0 : displayLineStart(dl), shift);
         break;
     case Qt::Key_End:
-        moveCaret(ctrl ? int(t.size()) : displayLineStart(dl) + displayLineLength(dl), shift);
+        moveCaret(ctrl ? length() : displayLineStart(dl) + displayLineLength(dl), shift);
         break;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown: {
@@ -1005,9 +1009,9 @@ void TMemoExDark::mouseDoubleClickEvent(QMouseEvent *e)
     m_dragTimer.stop();
     const int pos = pointToPosition(e->position().toPoint());
     const int dl = displayLineOf(pos);
-    const int start = displayLineStart(dl);
-    const auto span = TextViewGeometry::wordAt(displayLineText(dl), pos - start);
-    select(start + span.start, start + span.start + span.length);
+    QString scratch;
+    selectionUpdated(m_selection.selectWord(displayLineText(dl, scratch), displayLineStart(dl), pos));
+    restartBlink();
     ensureCaretVisible();
 }
 

@@ -1,8 +1,11 @@
 #pragma once
-// The read-only text view: shows a shared TextBuffer and paints only the
-// lines in sight, so a file of a million lines opens and scrolls at once.
-// Positions are UTF-16 offsets into the buffer's text (lines joined by CR LF).
+// The read-only text view: shows a LineSource (a shared TextBuffer, or lines
+// computed when painted) and paints only the lines in sight, so a file of a
+// million lines opens and scrolls at once. Positions are UTF-16 offsets into
+// the source's joined text (lines separated by CR LF).
+#include "LineSource.h"
 #include "MarkLayout.h"
+#include "SelectionModel.h"
 #include "TextBuffer.h"
 #include "TextViewGeometry.h"
 #include "WrapIndex.h"
@@ -87,13 +90,21 @@ public:
     TMemoExDark(const TMemoExDark &) = delete;
     TMemoExDark &operator=(const TMemoExDark &) = delete;
 
-    // The buffer is shared, never copied. A null buffer shows an empty text.
+    // The source is shared, never copied. A null source shows an empty text.
     // Caret and selection go to 0, the view to the top left.
+    void setSource(std::shared_ptr<const LineSource> source);
+    [[nodiscard]] const std::shared_ptr<const LineSource> &source() const { return m_source; }
+    // Shows a decoded file: the buffer is shared, not copied.
     void setBuffer(std::shared_ptr<const TextBuffer> buffer);
-    [[nodiscard]] const std::shared_ptr<const TextBuffer> &buffer() const { return m_buffer; }
-    [[nodiscard]] const QString &text() const { return m_buffer->text(); }
 
-    // Lines as shown (display lines; the same as the buffer's lines while
+    // Units of the whole text.
+    [[nodiscard]] int length() const { return m_source->length(); }
+    // Units start..start + length of the text (clamped), line ends as CR LF.
+    [[nodiscard]] QString textRange(int start, int length) const { return m_source->text(start, length); }
+    // Text of a display line without its line end; empty when there is no such line.
+    [[nodiscard]] QString lineText(int line) const;
+
+    // Lines as shown (display lines; the same as the source's lines while
     // wrapping is off): an empty text has one line, a final CR LF adds one.
     [[nodiscard]] int lineCount() const;
     // Line holding pos; pos is clamped to 0..length.
@@ -118,15 +129,15 @@ public:
     // Nearest caret position to a viewport point (clamped to the text).
     [[nodiscard]] int pointToPosition(const QPoint &p) const;
 
-    [[nodiscard]] int selectionStart() const { return std::min(m_anchor, m_caret); }
-    [[nodiscard]] int selectionLength() const { return std::abs(m_caret - m_anchor); }
-    [[nodiscard]] bool hasSelection() const { return m_caret != m_anchor; }
+    [[nodiscard]] int selectionStart() const { return m_selection.selectionStart(); }
+    [[nodiscard]] int selectionLength() const { return m_selection.selectionLength(); }
+    [[nodiscard]] bool hasSelection() const { return m_selection.hasSelection(); }
     // Selects length units from start with the caret at the end.
     void setSelection(int start, int length);
     // Selects from anchor to caret; caret < anchor puts the caret at the start.
     void select(int anchor, int caret);
-    [[nodiscard]] int anchorPosition() const { return m_anchor; }
-    [[nodiscard]] int caretPosition() const { return m_caret; }
+    [[nodiscard]] int anchorPosition() const { return m_selection.anchor(); }
+    [[nodiscard]] int caretPosition() const { return m_selection.caret(); }
     // Moves the caret and collapses the selection to it.
     void setCaretPosition(int pos);
     void ensureCaretVisible();
@@ -226,12 +237,13 @@ protected:
 
 private:
     // Every line lookup goes through these so that display lines (wrapping)
-    // can replace buffer lines in one place.
+    // can replace source lines in one place.
     [[nodiscard]] int displayLineCount() const;
     [[nodiscard]] int displayLineOf(int pos) const;
     [[nodiscard]] int displayLineStart(int dl) const;
     [[nodiscard]] int displayLineLength(int dl) const;
-    [[nodiscard]] QStringView displayLineText(int dl) const;
+    // A view of the source's text or of scratch (computed lines).
+    [[nodiscard]] QStringView displayLineText(int dl, QString &scratch) const;
 
     void updateMetrics();
     // Breaks the lines again (wrap on) when the width changed or force is
@@ -242,8 +254,11 @@ private:
     qreal measuredLineWidth(int dl) const;
     void noteLineWidth(qreal w) const;
     void paintLine(QPainter &p, int dl, qreal y, const QRect &clip, bool active);
-    void moveCaret(int pos, bool extend, bool keepGoalX = false);
-    void setAnchorCaret(int anchor, int caret);
+    void moveCaret(int pos, bool extend, SelectionModel::Goal goal = SelectionModel::Goal::Forget);
+    // Repaints and signals what a change of the selection model moved.
+    void selectionUpdated(SelectionModel::Change change);
+    // The same for a caret the user moved: it is kept in view.
+    void caretMovedBy(SelectionModel::Change change);
     void verticalMove(int lines, bool extend);
     void dragTo(const QPoint &p);
     void restartBlink();
@@ -255,15 +270,13 @@ private:
     void continueWrap();
     [[nodiscard]] int lastExistingLine(int from, int to) const;
 
-    std::shared_ptr<const TextBuffer> m_buffer;
+    std::shared_ptr<const LineSource> m_source;
     TextViewGeometry m_geometry;
     WrapMode m_wrapMode = WrapMode::NoWrap;
     WrapIndex m_wrap;
     int m_wrapWidth = -1;
 
-    int m_anchor = 0;
-    int m_caret = 0;
-    qreal m_goalX = -1; // x kept over Up and Down; < 0 when unset
+    SelectionModel m_selection;
 
     int m_lineHeight = 16;
     int m_ascent = 12;

@@ -297,12 +297,12 @@ void TFormMainNavigationTest::copyCommands()
     w.runCommand(QStringLiteral("1211"));
     QCOMPARE(clip->text(), QStringLiteral("cdef"));
     // On the empty line after the last break the clipboard keeps its text.
-    view->setCaretPosition(int(view->text().size()));
+    view->setCaretPosition(view->length());
     w.runCommand(QStringLiteral("1211"));
     QCOMPARE(clip->text(), QStringLiteral("cdef"));
 
     // Line-number selection: the listed lines, each ending in CR LF.
-    view->setSelection(0, int(view->text().size()) - 2);
+    view->setSelection(0, view->length() - 2);
     w.BoolLineNumberSelect = true;
     w.StrListSelectNumber = {QStringLiteral("ab"), QStringLiteral("cdef")};
     w.runCommand(QStringLiteral("1201"));
@@ -339,7 +339,7 @@ void TFormMainNavigationTest::selectionCommands()
     QCOMPARE(view->selectionStart(), view->lineStart(1));
 
     w.runCommand(QStringLiteral("1203"));
-    QCOMPARE(view->selectionLength(), int(view->text().size()));
+    QCOMPARE(view->selectionLength(), view->length());
 }
 
 void TFormMainNavigationTest::lineAsSearchWord()

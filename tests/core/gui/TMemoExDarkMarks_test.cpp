@@ -91,7 +91,7 @@ private slots:
         m_view->setWrapMode(wrap ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
         m_view->setBuffer(makeBuffer(text));
         enableAll();
-        const QString t = m_view->text();
+        const QString t = m_view->textRange(0, m_view->length());
         const auto rects = m_view->markRects();
         const int wM = widthOf(QStringLiteral("M"));
         const int wDot = widthOf(QString(QChar(0xFF65)));

@@ -1,0 +1,31 @@
+#pragma once
+// The decoded file as a line source: answers from the shared TextBuffer
+// itself, nothing copied.
+#include "LineSource.h"
+#include "TextBuffer.h"
+
+#include <memory>
+
+namespace quillon {
+
+class TextBufferSource final : public LineSource {
+public:
+    // A null buffer is an empty text.
+    explicit TextBufferSource(std::shared_ptr<const TextBuffer> buffer);
+
+    [[nodiscard]] const std::shared_ptr<const TextBuffer> &buffer() const { return m_buffer; }
+
+    [[nodiscard]] int lineCount() const override { return m_buffer->lineCount(); }
+    [[nodiscard]] int length() const override { return m_buffer->length(); }
+    [[nodiscard]] int lineStart(int line) const override { return m_buffer->lineStart(line); }
+    [[nodiscard]] int lineLength(int line) const override { return m_buffer->lineLength(line); }
+    [[nodiscard]] int lineOf(int pos) const override { return m_buffer->lineOf(pos); }
+    [[nodiscard]] QStringView line(int line, QString &) const override { return m_buffer->line(line); }
+    // The whole text comes back shared with the buffer, not copied.
+    [[nodiscard]] QString text(int start, int length) const override;
+
+private:
+    std::shared_ptr<const TextBuffer> m_buffer;
+};
+
+} // namespace quillon
