@@ -1,6 +1,7 @@
 #include "HexDumpCommand.h"
 #include "HexPaging.h"
 #include "HexRows.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 
@@ -9,15 +10,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-// Readable failures: QString and QStringList print as text.
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QStringList &l, std::ostream *os)
-{
-    for (const QString &s : l)
-        *os << "\n  \"" << s.toStdString() << '"';
-}
-QT_END_NAMESPACE
 
 using namespace quillon;
 
