@@ -9,6 +9,7 @@
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "MainMenuBuilder.h"
+#include "CommandCatalogue.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -41,8 +42,10 @@ QString J(const char16_t *s)
 }
 
 // Command codes of the read settings, indexed by the read-setting number.
-const char *const readSettingCodes[] = {"1321", "1301", "1302", "1303", "1304", "1305",
-                                        "1306", "1307", "1308", "1309", "1310"};
+constexpr CommandCode readSettingCodes[] = {u"1321", u"1301", u"1302", u"1303", u"1304", u"1305",
+                                            u"1306", u"1307", u"1308", u"1309", u"1310"};
+// The close keys Esc, Enter, Q and X.
+constexpr CommandCode closeKeyCodes[] = {u"1551", u"1552", u"1553", u"1554"};
 
 QColor qcolor(TColor c)
 {
@@ -234,21 +237,18 @@ void TFormMain::createMenus()
     setMenuWidget(m_menus->menuBarContainer());
 
     for (int i = 0; i <= 10; ++i) {
-        if (QAction *a = commandAction(QLatin1String(readSettingCodes[i])))
+        if (QAction *a = commandAction(readSettingCodes[i]))
             a->setChecked(m_settings.readSetting[size_t(i)]);
     }
-    const std::pair<const char *, bool> toggles[] = {
-        {"1551", m_settings.closeEsc}, {"1552", m_settings.closeEnter},
-        {"1553", m_settings.closeQ},   {"1554", m_settings.closeX},
-    };
-    for (const auto &[code, on] : toggles) {
-        if (QAction *a = commandAction(QLatin1String(code)))
-            a->setChecked(on);
+    const bool closeKeys[] = {m_settings.closeEsc, m_settings.closeEnter, m_settings.closeQ, m_settings.closeX};
+    for (int i = 0; i < 4; ++i) {
+        if (QAction *a = commandAction(closeKeyCodes[i]))
+            a->setChecked(closeKeys[i]);
     }
-    const auto &actions = m_menus->commandActions();
-    for (auto it = actions.begin(); it != actions.end(); ++it) {
-        const QString code = it.key();
-        connect(it.value(), &QAction::triggered, this, [this, code] { runCommand(code); });
+    for (const CommandInfo &info : CommandCatalogue::commands()) {
+        const CommandCode code = CommandCode::of(info);
+        if (QAction *a = commandAction(code))
+            connect(a, &QAction::triggered, this, [this, code] { runCommand(code); });
     }
     // Everything starts greyed; each area enables what it has built.
     registerFileCommands();
@@ -263,9 +263,9 @@ void TFormMain::createMenus()
             [this](const QPoint &pos) { m_menus->popupMenu()->popup(Memo1->mapToGlobal(pos)); });
 }
 
-QAction *TFormMain::commandAction(const QString &code) const
+QAction *TFormMain::commandAction(CommandCode code) const
 {
-    return m_menus ? m_menus->action(code) : nullptr;
+    return m_menus ? m_menus->action(code.view()) : nullptr;
 }
 
 void TFormMain::applySettingsToViews()
@@ -346,13 +346,13 @@ void TFormMain::showEvent(QShowEvent *event)
 void TFormMain::handleCommandLine()
 {
     const qsizetype count = m_args.size();
-    auto disable = [this](const char *code) {
-        if (QAction *a = commandAction(QLatin1String(code)))
+    auto disable = [this](CommandCode code) {
+        if (QAction *a = commandAction(code))
             a->setEnabled(false);
     };
     if (count <= 1) {
-        disable("1821");
-        disable("1021");
+        disable(u"1821");
+        disable(u"1021");
         if (count == 1 && QFileInfo(m_args[0]).isFile()) {
             StrLoadFileName = QFileInfo(m_args[0]).absoluteFilePath();
             SetLoadIndexFromMenu();
@@ -362,7 +362,7 @@ void TFormMain::handleCommandLine()
     }
     if (count != 2)
         return; // three or more: an empty viewer
-    disable("1001");
+    disable(u"1001");
     const QString first = m_args[0];
     if (first.left(5).compare(QLatin1String("hwnd="), Qt::CaseInsensitive) == 0) {
         const QString handle = first.mid(5);
@@ -466,8 +466,6 @@ void TFormMain::handleDrop(const QStringList &names)
 
 void TFormMain::openFileDialog()
 {
-    if (BoolBinaryView)
-        return;
     OpenFileRequest request;
     request.filter = QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|*.txt;*.ini;*js;*.his;*.csv|"
                                     "Java(*.java;*.xml)|*.java;*.xml|All(*.*)|*.*");
@@ -655,74 +653,87 @@ void TFormMain::setPanel(int panel, const QString &text)
     StatusBarBottom->setPanelText(panel, text);
 }
 
-void TFormMain::registerCommand(const QString &code, std::function<void()> handler)
+void TFormMain::registerCommand(CommandCode code, std::function<void()> handler, WhileDump rule)
 {
-    m_commands.insert(code, std::move(handler));
+    m_commands[size_t(code.index())] = {std::move(handler), rule};
     if (QAction *a = commandAction(code))
         a->setEnabled(true);
 }
 
-void TFormMain::runCommand(const QString &code)
+void TFormMain::runCommand(CommandCode code)
 {
-    const auto it = m_commands.constFind(code);
-    if (it != m_commands.constEnd())
-        (*it)();
+    const Command &command = m_commands[size_t(code.index())];
+    if (!command.run)
+        return;
+    if (command.rule == WhileDump::StandsStill)
+        onlyWhileTextShown(command.run)();
+    else
+        command.run();
+}
+
+std::function<void()> TFormMain::onlyWhileTextShown(std::function<void()> handler)
+{
+    return [this, handler = std::move(handler)] {
+        if (!BoolBinaryView) {
+            handler();
+            return;
+        }
+        // The menu may have moved a check mark itself: put every mark back.
+        syncCheckMarks();
+    };
+}
+
+void TFormMain::syncCheckMarks()
+{
+    const int current = m_settings.checkedReadSetting();
+    if (QAction *a = commandAction(readSettingCodes[current]))
+        a->setChecked(true);
+    const bool closeKeys[] = {m_settings.closeEsc, m_settings.closeEnter, m_settings.closeQ, m_settings.closeX};
+    for (int i = 0; i < 4; ++i) {
+        if (QAction *a = commandAction(closeKeyCodes[i]))
+            a->setChecked(closeKeys[i]);
+    }
+    syncViewCheckMarks();
 }
 
 void TFormMain::registerFileCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
-    reg("1001", [this] { openFileDialog(); });
-    reg("1031", [this] { close(); });
+    constexpr auto textOnly = WhileDump::StandsStill;
+    registerCommand(u"1001", [this] { openFileDialog(); }, textOnly);
+    registerCommand(u"1031", [this] { close(); });
     for (int i = 0; i <= 10; ++i)
-        reg(readSettingCodes[i], [this, i] { setReadSetting(i); });
-    for (const char *code : {"1551", "1552", "1553", "1554"})
-        reg(code, [this, code] { toggleCloseKey(QLatin1String(code)); });
-    reg("1902", [this] { showMinimized(); });
-    reg("1903", [this] { showNormal(); });
-    reg("1904", [this] { showMaximized(); });
+        registerCommand(readSettingCodes[i], [this, i] { setReadSetting(i); }, textOnly);
+    for (int i = 0; i < 4; ++i)
+        registerCommand(closeKeyCodes[i], [this, i] { toggleCloseKey(i); }, textOnly);
+    registerCommand(u"1902", [this] { showMinimized(); });
+    registerCommand(u"1903", [this] { showNormal(); });
+    registerCommand(u"1904", [this] { showMaximized(); });
 }
 
 void TFormMain::setReadSetting(int number)
 {
     const int current = m_settings.checkedReadSetting();
-    if (BoolBinaryView || number == current) {
+    if (number == current) {
         // The menu checked the item itself: put the check back where it was.
-        if (QAction *a = commandAction(QLatin1String(readSettingCodes[current])))
+        if (QAction *a = commandAction(readSettingCodes[current]))
             a->setChecked(true);
         return;
     }
     m_settings.setReadSetting(number);
-    if (QAction *a = commandAction(QLatin1String(readSettingCodes[number])))
+    if (QAction *a = commandAction(readSettingCodes[number]))
         a->setChecked(true);
     SetLoadIndexFromMenu();
     if (!StrLoadFileName.isEmpty())
         LoadFile();
 }
 
-void TFormMain::toggleCloseKey(const QString &code)
+void TFormMain::toggleCloseKey(int index)
 {
-    QAction *a = commandAction(code);
-    bool *flag = nullptr;
-    const char *key = nullptr;
-    if (code == QLatin1String("1551")) {
-        flag = &m_settings.closeEsc;
-        key = "CloseESCkey";
-    } else if (code == QLatin1String("1552")) {
-        flag = &m_settings.closeEnter;
-        key = "CloseENTERkey";
-    } else if (code == QLatin1String("1553")) {
-        flag = &m_settings.closeQ;
-        key = "CloseQkey";
-    } else {
-        flag = &m_settings.closeX;
-        key = "CloseXkey";
-    }
-    if (BoolBinaryView) {
-        if (a)
-            a->setChecked(*flag);
-        return;
-    }
+    QAction *a = commandAction(closeKeyCodes[index]);
+    bool *const flags[] = {&m_settings.closeEsc, &m_settings.closeEnter, &m_settings.closeQ, &m_settings.closeX};
+    const char *const keys[] = {"CloseESCkey", "CloseENTERkey", "CloseQkey", "CloseXkey"};
+    bool *flag = flags[index];
+    const char *key = keys[index];
     *flag = !*flag;
     if (a)
         a->setChecked(*flag);

@@ -2,6 +2,7 @@
 // The main window: owns the loaded file, its decoded text, the read setting,
 // the status texts and the message buffer; every way of opening a file ends
 // in LoadFile. Logic lives in the core library; this class wires it to widgets.
+#include "CommandCode.h"
 #include "IniFile.h"
 #include "MainSettings.h"
 #include "TextBuffer.h"
@@ -53,10 +54,14 @@ public:
     void leaveLineNumberSelection();
     void handleDrop(const QStringList &names);
     void openFileDialog();
+    // Whether a command acts while the hex dump is shown. Commands of the text
+    // view stand still then; a check item they refuse keeps its check mark.
+    enum class WhileDump : bool { Acts, StandsStill };
     // Runs the command of a catalogue code, as its menu item and key do.
-    void runCommand(const QString &code);
+    void runCommand(CommandCode code);
     // Connects a code to its behaviour and enables its menu item.
-    void registerCommand(const QString &code, std::function<void()> handler);
+    void registerCommand(CommandCode code, std::function<void()> handler, WhileDump rule = WhileDump::Acts);
+    [[nodiscard]] bool isRegistered(CommandCode code) const { return bool(m_commands[size_t(code.index())].run); }
 
     // Shows StrMsg-built text in the current language.
     MessageAnswer showMessage(const QString &japanese, const QString &english,
@@ -66,7 +71,7 @@ public:
     [[nodiscard]] TMemoExDark *textView() const { return Memo1; }
     [[nodiscard]] StatusPanels *upperStatus() const { return StatusBarTop; }
     [[nodiscard]] StatusPanels *lowerStatus() const { return StatusBarBottom; }
-    [[nodiscard]] QAction *commandAction(const QString &code) const;
+    [[nodiscard]] QAction *commandAction(CommandCode code) const;
     [[nodiscard]] QComboBox *searchCombo() const { return ComboBoxSearch; }
     [[nodiscard]] const MainSettings &settings() const { return m_settings; }
     [[nodiscard]] bool isFilerStart() const { return m_args.size() == 2; }
@@ -194,7 +199,11 @@ private:
     void refreshPanel0();
     [[nodiscard]] QString readOnlyText() const;
     void setReadSetting(int number);
-    void toggleCloseKey(const QString &code);
+    void toggleCloseKey(int index);
+    // Every check mark of the window as its state says (after a refused command).
+    void syncCheckMarks();
+    // The one place the hex dump holds the text view's commands.
+    [[nodiscard]] std::function<void()> onlyWhileTextShown(std::function<void()> handler);
     bool handleExitKey(QKeyEvent *event);
     void closeViewer();
     void onTimer(int index);
@@ -210,9 +219,9 @@ private:
     void syncLineNumbers();
     void afterTextLoaded();
     void setWrap(bool wrapAtWidth);
-    void toggleMark(const QString &code);
+    void toggleMark(int index);
     void setTabWidthItem(int index);
-    void toggleStatusBarItem(const QString &code);
+    void toggleStatusBarItem(int index);
     void chooseTextFont();
     void chooseTextBackColor();
     void chooseMarkColor();
@@ -222,8 +231,9 @@ private:
     void textViewDoubleClicked();
     void selectionToSearchBar();
     void statusBarClicked();
-    void setViewItemEnabled(const char *code, bool on);
-    void setViewItemChecked(const char *code, bool on);
+    void setViewItemEnabled(CommandCode code, bool on);
+    void setViewItemChecked(CommandCode code, bool on);
+    void syncViewCheckMarks();
     bool m_resizeLocked = false;
     QSize m_lockedSize;
     int m_statusPressX = 0;
@@ -238,7 +248,6 @@ private:
     void copyOneLine();
     void selectAllCommand();
     void selectWordCommand();
-    void lineAsSearchWord();
     void openJumpDialog();
     void applyJump();
     void openPageSettingDialog();
@@ -276,7 +285,11 @@ private:
     bool applyMainLanguageFile();
     void switchLanguage(bool japanese);
 
-    QHash<QString, std::function<void()>> m_commands;
+    struct Command {
+        std::function<void()> run;
+        WhileDump rule = WhileDump::Acts;
+    };
+    std::array<Command, size_t(CommandCode::count())> m_commands;
     QStringList m_args;
     QString m_shownFileName; // the file whose text is on screen
     IniFile m_ini;

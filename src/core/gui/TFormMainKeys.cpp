@@ -23,7 +23,7 @@ QString keyMapPath()
 
 void TFormMain::registerKeyMapCommands()
 {
-    registerCommand(QStringLiteral("1251"), [this] { setEditorCursorMode(!m_editorCursorMode); });
+    registerCommand(u"1251", [this] { setEditorCursorMode(!m_editorCursorMode); });
     // Timer3 is one-shot; the timer dispatcher stops it, this says why it ran.
     connect(Timers[3], &QTimer::timeout, this, [this] { showKeyMapResetMessage(); });
 }

@@ -33,46 +33,49 @@ bool viewIsEmpty(const TMemoExDark *view)
 
 void TFormMain::registerNavigationCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
-    reg("1231", [this] { documentEdgeCommand(false); });
-    reg("1261", [this] { documentEdgeCommand(false); });
-    reg("1232", [this] { pageCommand(IntScroll3, false); });
-    reg("1233", [this] { pageCommand(IntScroll2, false); });
-    reg("1262", [this] { pageCommand(IntScroll2, false); });
-    reg("1234", [this] { pageCommand(IntScroll1, false); });
-    reg("1263", [this] { pageCommand(IntScroll1, false); });
-    reg("1235", [this] { pageCommand(IntScroll1, true); });
-    reg("1264", [this] { pageCommand(IntScroll1, true); });
-    reg("1236", [this] { pageCommand(IntScroll2, true); });
-    reg("1265", [this] { pageCommand(IntScroll2, true); });
-    reg("1237", [this] { pageCommand(IntScroll3, true); });
-    reg("1238", [this] { documentEdgeCommand(true); });
-    reg("1266", [this] { documentEdgeCommand(true); });
-    reg("1241", [this] { lineEdgeCommand(false); });
-    reg("1242", [this] { lineEdgeCommand(true); });
-    reg("1271", [this] { cursorKeyCommand(Qt::Key_Right); });
-    reg("1272", [this] { cursorKeyCommand(Qt::Key_Left); });
-    reg("1273", [this] { cursorKeyCommand(Qt::Key_PageUp); });
-    reg("1274", [this] { cursorKeyCommand(Qt::Key_Up); });
-    reg("1275", [this] { cursorKeyCommand(Qt::Key_Down); });
-    reg("1276", [this] { cursorKeyCommand(Qt::Key_PageDown); });
-    reg("1201", [this] { copySelection(false); });
-    reg("1202", [this] { copySelection(true); });
-    reg("1203", [this] { selectAllCommand(); });
-    reg("1211", [this] { copyOneLine(); });
-    reg("1212", [this] { selectWordCommand(); });
-    reg("1104", [this] { lineAsSearchWord(); });
-    reg("1221", [this] { openJumpDialog(); });
-    reg("1711", [this] { openPageSettingDialog(); });
+    constexpr auto textOnly = WhileDump::StandsStill; // the hex dump pages through its own rows
+    auto reg = [this](CommandCode code, std::function<void()> fn) { registerCommand(code, std::move(fn), textOnly); };
+    reg(u"1231", [this] { documentEdgeCommand(false); });
+    reg(u"1261", [this] { documentEdgeCommand(false); });
+    reg(u"1232", [this] { pageCommand(IntScroll3, false); });
+    reg(u"1233", [this] { pageCommand(IntScroll2, false); });
+    reg(u"1262", [this] { pageCommand(IntScroll2, false); });
+    reg(u"1234", [this] { pageCommand(IntScroll1, false); });
+    reg(u"1263", [this] { pageCommand(IntScroll1, false); });
+    reg(u"1235", [this] { pageCommand(IntScroll1, true); });
+    reg(u"1264", [this] { pageCommand(IntScroll1, true); });
+    reg(u"1236", [this] { pageCommand(IntScroll2, true); });
+    reg(u"1265", [this] { pageCommand(IntScroll2, true); });
+    reg(u"1237", [this] { pageCommand(IntScroll3, true); });
+    reg(u"1238", [this] { documentEdgeCommand(true); });
+    reg(u"1266", [this] { documentEdgeCommand(true); });
+    reg(u"1241", [this] { lineEdgeCommand(false); });
+    reg(u"1242", [this] { lineEdgeCommand(true); });
+    reg(u"1201", [this] { copySelection(false); });
+    reg(u"1202", [this] { copySelection(true); });
+    reg(u"1203", [this] { selectAllCommand(); });
+    reg(u"1211", [this] { copyOneLine(); });
+    reg(u"1212", [this] { selectWordCommand(); });
+    reg(u"1221", [this] { openJumpDialog(); });
+    // The cursor commands move the caret in the text view even over the dump.
+    registerCommand(u"1271", [this] { cursorKeyCommand(Qt::Key_Right); });
+    registerCommand(u"1272", [this] { cursorKeyCommand(Qt::Key_Left); });
+    registerCommand(u"1273", [this] { cursorKeyCommand(Qt::Key_PageUp); });
+    registerCommand(u"1274", [this] { cursorKeyCommand(Qt::Key_Up); });
+    registerCommand(u"1275", [this] { cursorKeyCommand(Qt::Key_Down); });
+    registerCommand(u"1276", [this] { cursorKeyCommand(Qt::Key_PageDown); });
+    registerCommand(u"1711", [this] { openPageSettingDialog(); });
 
     // The text view's popup runs the same commands as the Edit menu.
-    const std::pair<const char *, const char *> popupItems[] = {
-        {"PopupCopy", "1201"}, {"PopupAddCopy", "1202"}, {"PopupSelectAll", "1203"}, {"PopupCopyOneLine", "1211"}};
+    struct PopupItem {
+        const char *name;
+        CommandCode code;
+    };
+    const PopupItem popupItems[] = {
+        {"PopupCopy", u"1201"}, {"PopupAddCopy", u"1202"}, {"PopupSelectAll", u"1203"}, {"PopupCopyOneLine", u"1211"}};
     for (const auto &[name, code] : popupItems) {
-        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name))) {
-            const QString command = QLatin1String(code);
-            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
-        }
+        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
+            connect(a, &QAction::triggered, this, [this, code] { runCommand(code); });
     }
     connect(m_menus->popupMenu(), &QMenu::aboutToShow, this, &TFormMain::updatePopupMenu);
     updatePopupMenu();
@@ -97,8 +100,6 @@ void TFormMain::scrollAndPlaceCaret(int scrollBy, int targetLine)
 
 void TFormMain::pageCommand(int amount, bool down)
 {
-    if (BoolBinaryView)
-        return; // the hex dump pages through its own rows
     const int a = caretLine();
     const Navigator::Move m = down ? Navigator::pageDown(a, amount, viewLines(Memo1)) : Navigator::pageUp(a, amount);
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
@@ -106,8 +107,6 @@ void TFormMain::pageCommand(int amount, bool down)
 
 void TFormMain::documentEdgeCommand(bool end)
 {
-    if (BoolBinaryView)
-        return;
     const int a = caretLine();
     const Navigator::Move m = end ? Navigator::documentEnd(a, viewLines(Memo1)) : Navigator::documentTop(a);
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
@@ -115,8 +114,6 @@ void TFormMain::documentEdgeCommand(bool end)
 
 void TFormMain::lineEdgeCommand(bool end)
 {
-    if (BoolBinaryView)
-        return;
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
     Memo1->setCaretPosition(end ? start + Memo1->lineLength(line) : start);
@@ -153,7 +150,7 @@ void TFormMain::cursorKeyCommand(int key)
 
 void TFormMain::copySelection(bool append)
 {
-    if (BoolBinaryView || !Memo1->hasSelection())
+    if (!Memo1->hasSelection())
         return;
     QString text = BoolLineNumberSelect ? Navigator::joinedLines(StrListSelectNumber) : Memo1->selectedText();
     QClipboard *clipboard = QGuiApplication::clipboard();
@@ -164,7 +161,7 @@ void TFormMain::copySelection(bool append)
 
 void TFormMain::copyOneLine()
 {
-    if (BoolBinaryView || viewIsEmpty(Memo1))
+    if (viewIsEmpty(Memo1))
         return;
     QString text;
     if (BoolLineNumberSelect) {
@@ -180,7 +177,7 @@ void TFormMain::copyOneLine()
 
 void TFormMain::selectAllCommand()
 {
-    if (BoolBinaryView || viewIsEmpty(Memo1))
+    if (viewIsEmpty(Memo1))
         return;
     Memo1->selectAll();
     leaveLineNumberSelection();
@@ -189,7 +186,7 @@ void TFormMain::selectAllCommand()
 
 void TFormMain::selectWordCommand()
 {
-    if (BoolBinaryView || viewIsEmpty(Memo1))
+    if (viewIsEmpty(Memo1))
         return;
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
@@ -200,23 +197,8 @@ void TFormMain::selectWordCommand()
     MemoStatus();
 }
 
-void TFormMain::lineAsSearchWord()
-{
-    if (BoolBinaryView || viewIsEmpty(Memo1))
-        return;
-    const int line = caretLine();
-    StrSearchValue = Memo1->text().mid(Memo1->lineStart(line), Memo1->lineLength(line));
-    m_ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), StrSearchValue);
-    m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
-    refreshPanel0();
-    // The find dialog takes it from here.
-    runCommand(QStringLiteral("1101"));
-}
-
 void TFormMain::openJumpDialog()
 {
-    if (BoolBinaryView)
-        return;
     // Opened window-modal without a nested loop; the answer comes back through finished().
     auto *dialog = new TFormJump(BoolJapanese, this, [this](const QString &japanese, const QString &english) {
         showMessage(japanese, english);

@@ -86,27 +86,27 @@ private:
 
 void TFormMain::registerSearchCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
     StrSearchValue = m_ini.readString(kOptions, QStringLiteral("SearchWord"));
 
-    reg("1101", [this] { openFindDialog(false); });
-    reg("1102", [this] { searchNextPrevious(true); });
-    reg("1103", [this] { searchNextPrevious(false); });
-    reg("1104", [this] { openFindDialog(true); });
-    reg("1107", [this] { focusSearchBar(); });
-    reg("1108", [this] {
+    constexpr auto textOnly = WhileDump::StandsStill;
+    registerCommand(u"1101", [this] { openFindDialog(false); }, textOnly);
+    registerCommand(u"1102", [this] { searchNextPrevious(true); }, textOnly);
+    registerCommand(u"1103", [this] { searchNextPrevious(false); }, textOnly);
+    registerCommand(u"1104", [this] { openFindDialog(true); }, textOnly);
+    registerCommand(u"1107", [this] { focusSearchBar(); }, textOnly);
+    registerCommand(u"1108", [this] {
         m_settings.searchWordAutoGet = !m_settings.searchWordAutoGet;
-        commandAction(QStringLiteral("1108"))->setChecked(m_settings.searchWordAutoGet);
+        commandAction(u"1108")->setChecked(m_settings.searchWordAutoGet);
     });
-    reg("1111", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
-    reg("1435", [this] {
+    registerCommand(u"1111", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
+    registerCommand(u"1435", [this] {
         m_settings.searchBarTop = !m_settings.searchBarTop;
         PanelSearch->setVisible(m_settings.searchBarTop);
-        commandAction(QStringLiteral("1435"))->setChecked(m_settings.searchBarTop);
+        commandAction(u"1435")->setChecked(m_settings.searchBarTop);
         m_ini.writeBool(QStringLiteral("SearchBar"), QStringLiteral("PositionTop"), m_settings.searchBarTop);
     });
-    commandAction(QStringLiteral("1108"))->setChecked(m_settings.searchWordAutoGet);
-    commandAction(QStringLiteral("1435"))->setChecked(m_settings.searchBarTop);
+    commandAction(u"1108")->setChecked(m_settings.searchWordAutoGet);
+    commandAction(u"1435")->setChecked(m_settings.searchBarTop);
     setSearchBarFocusReturn(m_settings.searchBarSetFocus);
 
     // The search-bar menu: the same commands, shown while the box has the focus.
@@ -116,10 +116,10 @@ void TFormMain::registerSearchCommands()
         connect(a, &QAction::triggered, this, std::move(fn));
         return a;
     };
-    item("MenuSearchBar4", [this] { focusSearchBar(); });
+    item("MenuSearchBar4", onlyWhileTextShown([this] { focusSearchBar(); }));
     item("MenuSearchBarSetFocus4", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
-    item("MenuSearchNext4", [this] { searchBarSearch(true); });
-    item("MenuSearchPrev4", [this] { searchBarSearch(false); });
+    item("MenuSearchNext4", onlyWhileTextShown([this] { searchBarSearch(true); }));
+    item("MenuSearchPrev4", onlyWhileTextShown([this] { searchBarSearch(false); }));
     QAction *matchCase = item("MenuMatchCase4", [this] {
         QAction *a = m_menus->actionByName(u"MenuMatchCase4");
         m_ini.writeBool(kOptions, QStringLiteral("MatchCase"), a->isChecked());
@@ -128,8 +128,8 @@ void TFormMain::registerSearchCommands()
 
     for (QPushButton *b : {ButtonSearchNext, ButtonSearchPrev})
         b->setEnabled(true);
-    connect(ButtonSearchNext, &QPushButton::clicked, this, [this] { searchBarSearch(true); });
-    connect(ButtonSearchPrev, &QPushButton::clicked, this, [this] { searchBarSearch(false); });
+    connect(ButtonSearchNext, &QPushButton::clicked, this, onlyWhileTextShown([this] { searchBarSearch(true); }));
+    connect(ButtonSearchPrev, &QPushButton::clicked, this, onlyWhileTextShown([this] { searchBarSearch(false); }));
     ComboBoxSearch->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxSearch->setMaxVisibleItems(16);
 
@@ -172,7 +172,8 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
         } else if (type == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                searchBarEnter(key->modifiers() & ~Qt::KeypadModifier);
+                const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+                onlyWhileTextShown([this, modifiers] { searchBarEnter(modifiers); })();
                 return true;
             }
             if (key->key() == Qt::Key_Escape)
@@ -186,8 +187,7 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
         return false;
     }
     if (watched == LabelSearch && type == QEvent::MouseButtonPress) {
-        if (!BoolBinaryView)
-            ComboBoxSearch->setFocus(Qt::MouseFocusReason);
+        onlyWhileTextShown([this] { ComboBoxSearch->setFocus(Qt::MouseFocusReason); })();
         return false;
     }
     if (watched == this && type == QEvent::WindowActivate) {
@@ -200,8 +200,6 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
 
 void TFormMain::openFindDialog(bool oneLine)
 {
-    if (BoolBinaryView)
-        return;
     const bool hasLines = StrListLoadFileTmp && !StrListLoadFileTmp->isEmpty();
     QString word;
     if (oneLine) {
@@ -231,8 +229,6 @@ void TFormMain::openFindDialog(bool oneLine)
 
 void TFormMain::searchNextPrevious(bool next)
 {
-    if (BoolBinaryView)
-        return;
     if (StrSearchValue.isEmpty()) {
         showMessage(J(u"Information : 検索語が設定されていません"),
                     QStringLiteral("Information : Search word is empty.\r\n[OK]"));
@@ -288,8 +284,6 @@ void TFormMain::showSearchHit(int start, int length)
 
 void TFormMain::searchBarSearch(bool next)
 {
-    if (BoolBinaryView)
-        return;
     m_menus->actionByName(u"MenuMatchCase4")->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
     m_menus->setMenuBarState(MenuBarState::SearchBar);
     StrSearchValue = ComboBoxSearch->currentText();
@@ -305,8 +299,6 @@ void TFormMain::searchBarSearch(bool next)
 
 void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
 {
-    if (BoolBinaryView)
-        return;
     const QString word = ComboBoxSearch->currentText();
     if (word.isEmpty()) {
         showMessage(J(u"Information : 検索語が設定されていません"),
@@ -335,7 +327,7 @@ void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
 
 void TFormMain::focusSearchBar()
 {
-    if (BoolBinaryView || !PanelSearch->isVisible())
+    if (!PanelSearch->isVisible())
         return; // a hidden bar is not shown behind the user's back
     ComboBoxSearch->setFocus(Qt::ShortcutFocusReason);
     ComboBoxSearch->lineEdit()->deselect();
@@ -344,7 +336,7 @@ void TFormMain::focusSearchBar()
 void TFormMain::setSearchBarFocusReturn(bool on)
 {
     m_settings.searchBarSetFocus = on;
-    commandAction(QStringLiteral("1111"))->setChecked(on);
+    commandAction(u"1111")->setChecked(on);
     m_menus->actionByName(u"MenuSearchBarSetFocus4")->setChecked(on);
 }
 

@@ -35,8 +35,10 @@ QColor qcolor(TColor c)
 // every resize would break the whole text again.
 constexpr int ResizeLineLimit = 50000;
 
-const char *const markCodes[] = {"1411", "1412", "1413", "1414"};
-const char *const tabCodes[] = {"1421", "1422", "1423", "1424"};
+constexpr CommandCode markCodes[] = {u"1411", u"1412", u"1413", u"1414"};
+constexpr CommandCode tabCodes[] = {u"1421", u"1422", u"1423", u"1424"};
+// Top bar, bottom bar, resize by clicking the bar, file name in panel 0.
+constexpr CommandCode statusBarCodes[] = {u"1431", u"1432", u"1433", u"1434"};
 
 } // namespace
 
@@ -159,64 +161,52 @@ bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
 
 void TFormMain::registerViewCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
-    reg("1401", [this] { setWrap(false); });
-    reg("1402", [this] { setWrap(true); });
-    reg("1403", [this] {
-        // Also while the hex dump is shown.
+    constexpr auto textOnly = WhileDump::StandsStill;
+    registerCommand(u"1401", [this] { setWrap(false); }, textOnly);
+    registerCommand(u"1402", [this] { setWrap(true); }, textOnly);
+    registerCommand(u"1403", [this] {
         m_settings.showLineNumber = !m_settings.showLineNumber;
-        setViewItemChecked("1403", m_settings.showLineNumber);
+        setViewItemChecked(u"1403", m_settings.showLineNumber);
         showLineNumberView();
     });
-    reg("1405", [this] {
+    registerCommand(u"1405", [this] {
         m_settings.selectLine = !m_settings.selectLine;
-        setViewItemChecked("1405", m_settings.selectLine);
+        setViewItemChecked(u"1405", m_settings.selectLine);
         if (!m_settings.selectLine)
             Memo1->setCaretPosition(Memo1->caretPosition());
     });
-    for (const char *code : markCodes)
-        reg(code, [this, code] { toggleMark(QLatin1String(code)); });
-    for (int i = 0; i < 4; ++i)
-        reg(tabCodes[i], [this, i] { setTabWidthItem(i); });
-    for (const char *code : {"1431", "1432", "1433", "1434"})
-        reg(code, [this, code] { toggleStatusBarItem(QLatin1String(code)); });
-    reg("1501", [this] { chooseTextFont(); });
-    reg("1502", [this] { chooseTextBackColor(); });
-    reg("1503", [this] { chooseMarkColor(); });
+    for (int i = 0; i < 4; ++i) {
+        registerCommand(markCodes[i], [this, i] { toggleMark(i); }, textOnly);
+        registerCommand(tabCodes[i], [this, i] { setTabWidthItem(i); }, textOnly);
+        registerCommand(statusBarCodes[i], [this, i] { toggleStatusBarItem(i); }, textOnly);
+    }
+    registerCommand(u"1501", [this] { chooseTextFont(); }, textOnly);
+    registerCommand(u"1502", [this] { chooseTextBackColor(); }, textOnly);
+    registerCommand(u"1503", [this] { chooseMarkColor(); }, textOnly);
 
     // The filer's appearance decides the colours while it is followed.
-    for (const char *code : {"1501", "1502", "1503"})
+    for (CommandCode code : {CommandCode(u"1501"), CommandCode(u"1502"), CommandCode(u"1503")})
         setViewItemEnabled(code, !m_settings.sameAsHarbekan);
 
     // Check marks and view state as the settings left them.
-    const bool marks[] = {m_settings.markCrLf, m_settings.markEof, m_settings.markTab, m_settings.markDbcs};
-    for (int i = 0; i < 4; ++i)
-        setViewItemChecked(markCodes[i], marks[i]);
+    if (std::none_of(m_settings.tabs.begin(), m_settings.tabs.end(), [](bool b) { return b; }))
+        m_settings.tabs[1] = true;
+    syncViewCheckMarks();
     TEditMarks *em = Memo1->EditMarks();
     em->CrlfMark()->setEnabled(m_settings.markCrLf);
     em->EofMark()->setEnabled(m_settings.markEof);
     em->TabMark()->setEnabled(m_settings.markTab);
     em->SpaceMark()->setEnabled(m_settings.markDbcs);
     em->setColor(qcolor(m_settings.kigouColor));
-    if (std::none_of(m_settings.tabs.begin(), m_settings.tabs.end(), [](bool b) { return b; }))
-        m_settings.tabs[1] = true;
-    for (int i = 0; i < 4; ++i)
-        setViewItemChecked(tabCodes[i], m_settings.tabs[size_t(i)]);
-    setViewItemChecked("1403", m_settings.showLineNumber);
-    setViewItemChecked("1405", m_settings.selectLine);
-    setViewItemChecked("1431", m_settings.statusBarTop);
-    setViewItemChecked("1432", m_settings.statusBarBottom);
-    setViewItemChecked("1433", m_settings.statusBarFormResize);
-    setViewItemChecked("1434", m_settings.showFileName);
+    setViewItemChecked(u"1403", m_settings.showLineNumber);
+    setViewItemChecked(u"1405", m_settings.selectLine);
 
     const bool wrap = m_settings.wrapWindowWidth;
-    m_settings.wrapWindowWidth = wrap;
     m_settings.wrapNone = !wrap;
     Memo1->setWrapMode(wrap ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
-    setViewItemChecked(wrap ? "1402" : "1401", true);
-    setViewItemEnabled("1401", wrap);
-    setViewItemEnabled("1402", !wrap);
-    setViewItemEnabled("1403", !wrap);
+    setViewItemEnabled(u"1401", wrap);
+    setViewItemEnabled(u"1402", !wrap);
+    setViewItemEnabled(u"1403", !wrap);
 
     // The line-number view: no scroll bars of its own, no focus, no marks.
     MemoLineNumber->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -252,16 +242,30 @@ void TFormMain::registerViewCommands()
     showLineNumberView();
 }
 
-void TFormMain::setViewItemEnabled(const char *code, bool on)
+void TFormMain::setViewItemEnabled(CommandCode code, bool on)
 {
-    if (QAction *a = commandAction(QLatin1String(code)))
+    if (QAction *a = commandAction(code))
         a->setEnabled(on);
 }
 
-void TFormMain::setViewItemChecked(const char *code, bool on)
+void TFormMain::setViewItemChecked(CommandCode code, bool on)
 {
-    if (QAction *a = commandAction(QLatin1String(code)))
+    if (QAction *a = commandAction(code))
         a->setChecked(on);
+}
+
+void TFormMain::syncViewCheckMarks()
+{
+    const bool marks[] = {m_settings.markCrLf, m_settings.markEof, m_settings.markTab, m_settings.markDbcs};
+    const bool bars[] = {m_settings.statusBarTop, m_settings.statusBarBottom, m_settings.statusBarFormResize,
+                         m_settings.showFileName};
+    for (int i = 0; i < 4; ++i) {
+        setViewItemChecked(markCodes[i], marks[i]);
+        setViewItemChecked(statusBarCodes[i], bars[i]);
+        if (m_settings.tabs[size_t(i)])
+            setViewItemChecked(tabCodes[i], true);
+    }
+    setViewItemChecked(m_settings.wrapWindowWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
 }
 
 // ---- status ------------------------------------------------------------------
@@ -310,38 +314,21 @@ void TFormMain::statusBarClicked()
         showMaximized();
 }
 
-void TFormMain::toggleStatusBarItem(const QString &code)
+void TFormMain::toggleStatusBarItem(int index)
 {
-    bool *flag = nullptr;
-    QString key;
-    if (code == QLatin1String("1431")) {
-        flag = &m_settings.statusBarTop;
-        key = QStringLiteral("PositionTop");
-    } else if (code == QLatin1String("1432")) {
-        flag = &m_settings.statusBarBottom;
-        key = QStringLiteral("PositionBottom");
-    } else if (code == QLatin1String("1433")) {
-        flag = &m_settings.statusBarFormResize;
-        key = QStringLiteral("FormResize");
-    } else {
-        flag = &m_settings.showFileName;
-        key = QStringLiteral("ShowFileName");
-    }
-    if (BoolBinaryView) {
-        if (QAction *a = commandAction(code))
-            a->setChecked(*flag);
-        return;
-    }
+    bool *const flags[] = {&m_settings.statusBarTop, &m_settings.statusBarBottom, &m_settings.statusBarFormResize,
+                           &m_settings.showFileName};
+    const char *const keys[] = {"PositionTop", "PositionBottom", "FormResize", "ShowFileName"};
+    bool *flag = flags[index];
     *flag = !*flag;
-    if (QAction *a = commandAction(code))
-        a->setChecked(*flag);
-    if (code == QLatin1String("1431"))
+    setViewItemChecked(statusBarCodes[index], *flag);
+    if (index == 0)
         StatusBarTop->setVisible(*flag);
-    else if (code == QLatin1String("1432"))
+    else if (index == 1)
         StatusBarBottom->setVisible(*flag);
-    else if (code == QLatin1String("1434"))
+    else if (index == 3)
         refreshPanel0();
-    m_ini.writeBool(QStringLiteral("StatusBar"), key, *flag);
+    m_ini.writeBool(QStringLiteral("StatusBar"), QLatin1String(keys[index]), *flag);
 }
 
 // ---- text-view events --------------------------------------------------------
@@ -358,8 +345,8 @@ void TFormMain::textViewDoubleClicked()
 {
     // Back to where the button went down, then the word there.
     Memo1->setCaretPosition(IntLastMousePos);
-    if (m_commands.contains(QStringLiteral("1212"))) {
-        runCommand(QStringLiteral("1212"));
+    if (isRegistered(u"1212")) {
+        runCommand(u"1212");
     } else {
         const int line = Memo1->lineFromPosition(IntLastMousePos);
         const int start = Memo1->lineStart(line);
@@ -386,19 +373,10 @@ void TFormMain::selectionToSearchBar()
 
 // ---- marks and tabs ----------------------------------------------------------
 
-void TFormMain::toggleMark(const QString &code)
+void TFormMain::toggleMark(int i)
 {
     bool *flags[] = {&m_settings.markCrLf, &m_settings.markEof, &m_settings.markTab, &m_settings.markDbcs};
-    int i = 0;
-    while (i < 4 && code != QLatin1String(markCodes[i]))
-        ++i;
-    if (i == 4)
-        return;
     bool &flag = *flags[i];
-    if (BoolBinaryView) {
-        setViewItemChecked(markCodes[i], flag);
-        return;
-    }
     flag = !flag;
     setViewItemChecked(markCodes[i], flag);
     TEditMarks *em = Memo1->EditMarks();
@@ -409,7 +387,7 @@ void TFormMain::toggleMark(const QString &code)
 void TFormMain::setTabWidthItem(int index)
 {
     const int current = int(std::find(m_settings.tabs.begin(), m_settings.tabs.end(), true) - m_settings.tabs.begin());
-    if (BoolBinaryView || index == current) {
+    if (index == current) {
         if (current < 4)
             setViewItemChecked(tabCodes[current], true);
         return;
@@ -425,18 +403,18 @@ void TFormMain::setTabWidthItem(int index)
 
 void TFormMain::setWrap(bool wrapAtWidth)
 {
-    if (BoolBinaryView || m_settings.wrapWindowWidth == wrapAtWidth) {
-        setViewItemChecked(m_settings.wrapWindowWidth ? "1402" : "1401", true);
+    if (m_settings.wrapWindowWidth == wrapAtWidth) {
+        setViewItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
         return;
     }
     m_settings.wrapWindowWidth = wrapAtWidth;
     m_settings.wrapNone = !wrapAtWidth;
-    setViewItemChecked(wrapAtWidth ? "1402" : "1401", true);
-    setViewItemEnabled("1401", wrapAtWidth);
-    setViewItemEnabled("1402", !wrapAtWidth);
-    setViewItemEnabled("1403", !wrapAtWidth);
-    if (m_commands.contains(QStringLiteral("1404")))
-        setViewItemEnabled("1404", !wrapAtWidth && m_settings.showLineNumber);
+    setViewItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
+    setViewItemEnabled(u"1401", wrapAtWidth);
+    setViewItemEnabled(u"1402", !wrapAtWidth);
+    setViewItemEnabled(u"1403", !wrapAtWidth);
+    if (isRegistered(u"1404"))
+        setViewItemEnabled(u"1404", !wrapAtWidth && m_settings.showLineNumber);
     m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), m_settings.wrapNone);
     m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapWindowWidth"), m_settings.wrapWindowWidth);
     Memo1->setWrapMode(wrapAtWidth ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
@@ -480,8 +458,8 @@ void TFormMain::numberLines()
 void TFormMain::showLineNumberView()
 {
     const bool show = m_settings.showLineNumber && !m_settings.wrapWindowWidth;
-    if (m_commands.contains(QStringLiteral("1404")))
-        setViewItemEnabled("1404", show);
+    if (isRegistered(u"1404"))
+        setViewItemEnabled(u"1404", show);
     if (show) {
         numberLines();
         MemoLineNumber->show();
@@ -576,7 +554,7 @@ void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
 
 void TFormMain::chooseTextFont()
 {
-    if (BoolBinaryView || m_settings.sameAsHarbekan)
+    if (m_settings.sameAsHarbekan)
         return;
     QFont font;
     QColor color;
@@ -598,7 +576,7 @@ void TFormMain::chooseTextFont()
 
 void TFormMain::chooseTextBackColor()
 {
-    if (BoolBinaryView || m_settings.sameAsHarbekan)
+    if (m_settings.sameAsHarbekan)
         return;
     QColor color;
     if (!MessageService::dialogs().chooseColor(this, Memo1->backgroundColor(), &color))
@@ -614,7 +592,7 @@ void TFormMain::chooseTextBackColor()
 
 void TFormMain::chooseMarkColor()
 {
-    if (BoolBinaryView || m_settings.sameAsHarbekan)
+    if (m_settings.sameAsHarbekan)
         return;
     QColor color;
     if (!MessageService::dialogs().chooseColor(this, Memo1->EditMarks()->CrlfMark()->color(), &color))
