@@ -9,6 +9,7 @@
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "MainMenuBuilder.h"
+#include "StartArguments.h"
 #include "CommandCatalogue.h"
 
 #include <QAction>
@@ -345,43 +346,32 @@ void TFormMain::showEvent(QShowEvent *event)
 
 void TFormMain::handleCommandLine()
 {
-    const qsizetype count = m_args.size();
+    const StartArguments start = StartArguments::parse(m_args);
     auto disable = [this](CommandCode code) {
         if (QAction *a = commandAction(code))
             a->setEnabled(false);
     };
-    if (count <= 1) {
+    switch (start.form) {
+    case StartArguments::Form::TooMany:
+        return; // an empty viewer
+    case StartArguments::Form::Plain:
         disable(u"1821");
         disable(u"1021");
-        if (count == 1 && QFileInfo(m_args[0]).isFile()) {
-            StrLoadFileName = QFileInfo(m_args[0]).absoluteFilePath();
-            SetLoadIndexFromMenu();
-            LoadFile();
-        }
-        return;
-    }
-    if (count != 2)
-        return; // three or more: an empty viewer
-    disable(u"1001");
-    const QString first = m_args[0];
-    if (first.left(5).compare(QLatin1String("hwnd="), Qt::CaseInsensitive) == 0) {
-        const QString handle = first.mid(5);
-        bool ok = false;
-        handle.toULongLong(&ok, 10);
-        if (handle == QLatin1String("%h")) {
-            HarboHandle.clear();
-        } else if (ok) {
-            HarboHandle = handle;
-        } else {
+        break;
+    case StartArguments::Form::Filer:
+        disable(u"1001");
+        HarboHandle = start.harboHandle;
+        if (start.badHandle) {
             // Not a handle: say so, and still open the file.
-            HarboHandle.clear();
+            const QString first = m_args[0];
             showMessage(J(u"Error : hwnd= の後ろがウィンドウハンドルの数値ではありません\r\n") + first,
                         QStringLiteral("Error : The value after hwnd= is not a window handle number.\r\n") + first
                             + QStringLiteral("\r\n[OK]"));
         }
+        break;
     }
-    if (QFileInfo(m_args[1]).isFile()) {
-        StrLoadFileName = QFileInfo(m_args[1]).absoluteFilePath();
+    if (!start.path.isEmpty() && QFileInfo(start.path).isFile()) {
+        StrLoadFileName = QFileInfo(start.path).absoluteFilePath();
         SetLoadIndexFromMenu();
         LoadFile();
     }

@@ -5,6 +5,7 @@
 #include "CommandCode.h"
 #include "IniFile.h"
 #include "MainSettings.h"
+#include "SearchOutcome.h"
 #include "TextBuffer.h"
 #include "MessageService.h"
 #include "TSearchOption.h"
@@ -259,9 +260,8 @@ private:
     friend class MainFindHost;
     void openFindDialog(bool oneLine);
     // Steps of 1102/1103 after the empty-word check: panel 0, options,
-    // search from the selection, the hit or the not-found message. 0 hit,
-    // 1 not found, 2 the search ended with an error box.
-    int searchMainText(bool next);
+    // search from the selection, the hit or the not-found message.
+    SearchOutcome searchMainText(bool next);
     void showSearchHit(int start, int length);
     void searchNextPrevious(bool next);
     void searchBarSearch(bool next);

@@ -5,6 +5,7 @@
 #include "TFormJump.h"
 #include "TFormPageSetting.h"
 #include "TMemoExDark.h"
+#include "ViewText.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -26,7 +27,7 @@ Navigator::Lines viewLines(const TMemoExDark *view)
 
 bool viewIsEmpty(const TMemoExDark *view)
 {
-    return view->text().isEmpty();
+    return viewTextLength(view) == 0;
 }
 
 } // namespace
@@ -168,7 +169,7 @@ void TFormMain::copyOneLine()
         text = Navigator::joinedLines(StrListSelectNumber);
     } else {
         const int line = caretLine();
-        text = Memo1->text().mid(Memo1->lineStart(line), Memo1->lineLength(line));
+        text = viewLineText(Memo1, line);
     }
     // An empty line leaves the clipboard as it was rather than wiping it.
     if (!text.isEmpty())
@@ -190,7 +191,7 @@ void TFormMain::selectWordCommand()
         return;
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
-    const QStringView text = QStringView(Memo1->text()).mid(start, Memo1->lineLength(line));
+    const QString text = viewLineText(Memo1, line);
     const Navigator::Span span = Navigator::wordAround(text, Memo1->selectionStart() - start);
     Memo1->setSelection(start + span.start, span.length);
     leaveLineNumberSelection();
@@ -249,7 +250,7 @@ void TFormMain::updatePopupMenu()
 {
     const bool selection = Memo1->hasSelection();
     const bool empty = viewIsEmpty(Memo1);
-    const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == int(Memo1->text().size());
+    const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == viewTextLength(Memo1);
     auto enable = [this](const char *name, bool on) {
         if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
             a->setEnabled(on);

@@ -3,6 +3,7 @@
 
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "ViewText.h"
 #include "CommandCatalogue.h"
 #include "MainMenuBuilder.h"
 #include "SearchEngine.h"
@@ -67,10 +68,11 @@ public:
     Outcome searchText(bool next) override
     {
         switch (m_main->searchMainText(next)) {
-        case 0: return Outcome::Hit;
-        case 1: return Outcome::NotFound;
-        default: return Outcome::Failed;
+        case SearchOutcome::Hit: return Outcome::Hit;
+        case SearchOutcome::NotFound: return Outcome::NotFound;
+        case SearchOutcome::Failed: break;
         }
+        return Outcome::Failed;
     }
     void setPlaceholderMenu(bool on) override
     {
@@ -241,12 +243,12 @@ void TFormMain::searchNextPrevious(bool next)
     }
 }
 
-int TFormMain::searchMainText(bool next)
+SearchOutcome TFormMain::searchMainText(bool next)
 {
     const QString word = StrSearchValue;
     setPanel(0, m_settings.showFileName ? QFileInfo(StrLoadFileName).fileName() : word);
     SearchOptions = SetOptions(m_ini, next ? 1 : 0);
-    const QString &text = Memo1->text();
+    const QString text = viewWholeText(Memo1);
     TSearchInfo info;
     SearchResult result;
     if (next) {
@@ -259,7 +261,7 @@ int TFormMain::searchMainText(bool next)
     if (result.failed()) {
         // The error ends the command: the selection stays where it was.
         showMessage(result.error.japanese(), result.error.english());
-        return 2;
+        return SearchOutcome::Failed;
     }
     if (!result) {
         // A single "&" in the box would underline the next letter.
@@ -267,10 +269,10 @@ int TFormMain::searchMainText(bool next)
         shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
         showMessage(J(u"Information : 検索しましたが見つかりませんでした\r\n") + shown,
                     QStringLiteral("Information : Search word can not find.\r\n[OK]\r\n") + shown);
-        return 1;
+        return SearchOutcome::NotFound;
     }
     showSearchHit(info.Start, info.Length);
-    return 0;
+    return SearchOutcome::Hit;
 }
 
 void TFormMain::showSearchHit(int start, int length)

@@ -3,9 +3,11 @@
 #include "TFormFind.h"
 
 #include "ColorText.h"
+#include "LineNumberSelection.h"
 #include "LineNumberText.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "ViewText.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -291,8 +293,9 @@ void TFormMain::refreshLineCountPanel()
     if (Memo1 && Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth) {
         // Display lines; while the text is still being broken in the
         // background this is the count so far, refreshed when it is done.
-        const QString &t = Memo1->text();
-        count = Memo1->lineCountSoFar() - ((t.isEmpty() || t.endsWith(QLatin1Char('\n'))) ? 1 : 0);
+        const int length = viewTextLength(Memo1);
+        const bool endsWithLineEnd = length == 0 || viewTextRange(Memo1, length - 1, 1) == QLatin1String("\n");
+        count = Memo1->lineCountSoFar() - (endsWithLineEnd ? 1 : 0);
     } else {
         count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
     }
@@ -350,7 +353,7 @@ void TFormMain::textViewDoubleClicked()
     } else {
         const int line = Memo1->lineFromPosition(IntLastMousePos);
         const int start = Memo1->lineStart(line);
-        const QStringView text = QStringView(Memo1->text()).mid(start, Memo1->lineLength(line));
+        const QString text = viewLineText(Memo1, line);
         const auto span = TextViewGeometry::wordAt(text, IntLastMousePos - start);
         Memo1->select(start + span.start, start + span.start + span.length);
     }
@@ -510,40 +513,27 @@ void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
     if (BoolLineNumberDoubleClick)
         return;
     const int clicked = MemoLineNumber->lineFromPosition(MemoLineNumber->caretPosition());
-    // The last number stands below the last line when the text has no final
-    // line end: it takes the last line.
-    const int last = std::max(0, Memo1->lineCount() - 1);
-    const int line = std::min(clicked, last);
-    IntLineNumberEnd = line;
-    auto lineText = [this](int l) {
-        return StrListLoadFileTmp ? StrListLoadFileTmp->line(l).toString() : QString();
-    };
+    const bool extend = (modifiers & Qt::ShiftModifier) != 0;
+    const LineNumberSelection s = LineNumberSelection::click(clicked, Memo1->lineCount(), IntLineNumberAnchor, extend);
+    IntLineNumberEnd = s.line;
     if (!m_settings.selectLine) {
-        Memo1->setCaretPosition(Memo1->lineStart(line));
-    } else if (!(modifiers & Qt::ShiftModifier)) {
-        IntLineNumberAnchor = line;
-        const int start = Memo1->lineStart(line);
-        IntSelectStart = start;
-        IntSelectEnd = start + Memo1->lineLength(line);
-        Memo1->select(IntSelectEnd, IntSelectStart);
-        StrListSelectNumber = QStringList{lineText(line)};
-        enterLineNumberSelection();
+        Memo1->setCaretPosition(Memo1->lineStart(s.line));
     } else {
-        const int anchor = std::min(IntLineNumberAnchor, last);
-        MemoLineNumber->setCaretPosition(MemoLineNumber->caretPosition());
-        const int top = std::min(anchor, line);
-        const int bottom = std::max(anchor, line);
-        // The highlight runs from the top line's start to the start of the
-        // line after the bottom one (its line end included).
-        IntSelectStart = Memo1->lineStart(top);
-        IntSelectEnd = bottom + 1 < Memo1->lineCount() ? Memo1->lineStart(bottom + 1) : Memo1->text().size();
-        if (line < anchor)
-            Memo1->select(IntSelectEnd, IntSelectStart); // caret to the top
+        IntLineNumberAnchor = s.anchor;
+        if (extend)
+            MemoLineNumber->setCaretPosition(MemoLineNumber->caretPosition());
+        IntSelectStart = Memo1->lineStart(s.top);
+        if (!s.withLineEnd)
+            IntSelectEnd = IntSelectStart + Memo1->lineLength(s.bottom);
+        else
+            IntSelectEnd = s.bottom + 1 < Memo1->lineCount() ? Memo1->lineStart(s.bottom + 1) : viewTextLength(Memo1);
+        if (s.caretAtTop)
+            Memo1->select(IntSelectEnd, IntSelectStart);
         else
             Memo1->select(IntSelectStart, IntSelectEnd);
         StrListSelectNumber.clear();
-        for (int l = top; l <= bottom; ++l)
-            StrListSelectNumber.append(lineText(l));
+        for (int l = s.top; l <= s.bottom; ++l)
+            StrListSelectNumber.append(StrListLoadFileTmp ? StrListLoadFileTmp->line(l).toString() : QString());
         enterLineNumberSelection();
     }
     Memo1->setFocus();
