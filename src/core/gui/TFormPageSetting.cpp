@@ -1,11 +1,8 @@
 #include "TFormPageSetting.h"
 
-#include "AppPaths.h"
-#include "DialogPlacement.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,8 +16,6 @@
 namespace quillon {
 
 namespace {
-
-const QString kSection = QStringLiteral("FormPageSetting");
 
 struct ListSpec {
     const char16_t *caption;
@@ -39,14 +34,9 @@ constexpr ListSpec kLists[3] = {
 } // namespace
 
 TFormPageSetting::TFormPageSetting(bool japanese, QWidget *parent)
-    : QDialog(parent)
-    , BoolJapanese(japanese)
-    , StrLanguageFileName(QDir(AppPaths::programLanguageDir()).filePath(QStringLiteral("PageSetting.txt")))
-    , m_ini(AppPaths::settingsPath())
+    : PlacedDialog(QStringLiteral("FormPageSetting"), QStringLiteral("PageSetting.txt"), japanese, parent)
 {
-    setObjectName(QStringLiteral("FormPageSetting"));
     setWindowTitle(QString::fromUtf16(u"カーソル移動設定"));
-    setProperty("tag", 2999);
 
     QStringList values;
     for (int i = 1; i <= 100; ++i)
@@ -98,13 +88,8 @@ TFormPageSetting::TFormPageSetting(bool japanese, QWidget *parent)
 
 TFormPageSetting::~TFormPageSetting() = default;
 
-void TFormPageSetting::showEvent(QShowEvent *event)
+void TFormPageSetting::shown()
 {
-    if (!m_placed) {
-        m_placed = true;
-        DialogPlacement::restore(m_ini, kSection, this);
-    }
-    QDialog::showEvent(event);
     // The focus starts on Cancel and a moment later a Tab moves it on, round
     // to the first list, as a user pressing Tab would.
     ButtonCancel->setFocus();
@@ -125,12 +110,6 @@ void TFormPageSetting::onOk()
     for (int i = 0; i < 3; ++i)
         m_ini.writeInteger(QStringLiteral("Editor"), QLatin1String(kLists[i].key), m_combos[size_t(i)]->currentIndex());
     accept();
-}
-
-void TFormPageSetting::done(int result)
-{
-    DialogPlacement::save(m_ini, kSection, this);
-    QDialog::done(result);
 }
 
 } // namespace quillon
