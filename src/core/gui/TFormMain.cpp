@@ -9,6 +9,7 @@
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "MainMenuBuilder.h"
+#include "EventWatcher.h"
 #include "StartArguments.h"
 #include "CommandCatalogue.h"
 
@@ -139,16 +140,6 @@ TFormMain::~TFormMain()
 {
     writeSettingsAtExit();
     IniFile::setWriteErrorHandler({});
-    // Take down what calls back into this window while it is still whole:
-    // event filters and child widgets reach it while they are destroyed, and
-    // after this body it is no longer a TFormMain.
-    qApp->removeEventFilter(this);
-    delete m_searchWatcher;
-    m_searchWatcher = nullptr;
-    delete m_viewFilter;
-    m_viewFilter = nullptr;
-    m_findHost.reset();
-    delete takeCentralWidget();
 }
 
 void TFormMain::createTimers()
@@ -227,8 +218,8 @@ void TFormMain::createLayout()
     column->addWidget(StatusBarBottom);
 
     setCentralWidget(PanelMain);
-    connect(Memo1, &TMemoExDark::caretMoved, this, &TFormMain::MemoStatus);
-    connect(Memo1, &TMemoExDark::selectionChanged, this, &TFormMain::MemoStatus);
+    connect(Memo1, &TMemoExDark::caretMoved, &m_receiver, [this] { MemoStatus(); });
+    connect(Memo1, &TMemoExDark::selectionChanged, &m_receiver, [this] { MemoStatus(); });
     Memo1->setFocus();
 }
 
@@ -249,7 +240,7 @@ void TFormMain::createMenus()
     for (const CommandInfo &info : CommandCatalogue::commands()) {
         const CommandCode code = CommandCode::of(info);
         if (QAction *a = commandAction(code))
-            connect(a, &QAction::triggered, this, [this, code] { runCommand(code); });
+            connect(a, &QAction::triggered, &m_receiver, [this, code] { runCommand(code); });
     }
     // Everything starts greyed; each area enables what it has built.
     registerFileCommands();
@@ -260,7 +251,7 @@ void TFormMain::createMenus()
     registerLanguageCommands();
 
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Memo1, &QWidget::customContextMenuRequested, this,
+    connect(Memo1, &QWidget::customContextMenuRequested, &m_receiver,
             [this](const QPoint &pos) { m_menus->popupMenu()->popup(Memo1->mapToGlobal(pos)); });
 }
 
@@ -316,7 +307,12 @@ void TFormMain::showEvent(QShowEvent *event)
     m_shownOnce = true;
 
     // Key preview: exit keys are seen before the focused control.
-    qApp->installEventFilter(this);
+    EventWatcher::watch(qApp, &m_receiver, [this](QObject *watched, QEvent *event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *w = qobject_cast<QWidget *>(watched);
+        return w && w->window() == this && handleExitKey(static_cast<QKeyEvent *>(event));
+    });
 
     // Placement by the virtual-screen check, then the saved state.
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -728,16 +724,6 @@ void TFormMain::toggleCloseKey(int index)
     if (a)
         a->setChecked(*flag);
     m_ini.writeBool(QStringLiteral("Editor"), QLatin1String(key), *flag);
-}
-
-bool TFormMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (w && w->window() == this && handleExitKey(static_cast<QKeyEvent *>(event)))
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 bool TFormMain::handleExitKey(QKeyEvent *event)

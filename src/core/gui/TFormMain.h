@@ -175,7 +175,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Each area of the window registers its commands from its own file.
@@ -213,8 +212,9 @@ private:
     void writeSettingsAtExit();
 
     // View helpers (TFormMainView.cpp).
-    QObject *m_viewFilter = nullptr; // text-view and line-number events
-    friend class ViewEventFilter;
+    // Events of the text view, the line-number view and the window.
+    bool viewEvent(QObject *watched, QEvent *event);
+    bool m_pressedInText = false;
     void numberLines();
     void showLineNumberView();
     void syncLineNumbers();
@@ -271,7 +271,6 @@ private:
     bool searchEvent(QObject *watched, QEvent *event);
     TFormFind *FormFind = nullptr;
     std::unique_ptr<FindHost> m_findHost;
-    QObject *m_searchWatcher = nullptr;
 
     // Key map helpers (TFormMainKeys.cpp).
     // The show sequence's key-map step: compare, rewrite if needed, apply.
@@ -309,6 +308,10 @@ private:
     TMemoExDark *MemoLineNumber = nullptr;
     TMemoExDark *Memo1 = nullptr;
     std::unique_ptr<MainMenuBuilder> m_menus;
+
+    // The receiver of every signal and event the window's children send it.
+    // Declared last, it goes first: children taken down after it reach nothing.
+    QObject m_receiver;
 };
 
 } // namespace quillon

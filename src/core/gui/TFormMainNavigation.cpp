@@ -76,9 +76,9 @@ void TFormMain::registerNavigationCommands()
         {"PopupCopy", u"1201"}, {"PopupAddCopy", u"1202"}, {"PopupSelectAll", u"1203"}, {"PopupCopyOneLine", u"1211"}};
     for (const auto &[name, code] : popupItems) {
         if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
-            connect(a, &QAction::triggered, this, [this, code] { runCommand(code); });
+            connect(a, &QAction::triggered, &m_receiver, [this, code] { runCommand(code); });
     }
-    connect(m_menus->popupMenu(), &QMenu::aboutToShow, this, &TFormMain::updatePopupMenu);
+    connect(m_menus->popupMenu(), &QMenu::aboutToShow, &m_receiver, [this] { updatePopupMenu(); });
     updatePopupMenu();
 }
 
@@ -206,7 +206,7 @@ void TFormMain::openJumpDialog()
     });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     applyWindowLanguage(dialog, QStringLiteral("Jump.txt"));
-    connect(dialog, &QDialog::finished, this, [this](int result) {
+    connect(dialog, &QDialog::finished, &m_receiver, [this](int result) {
         if (result == QDialog::Accepted)
             applyJump();
         Memo1->setFocus();
@@ -226,7 +226,7 @@ void TFormMain::openPageSettingDialog()
     auto *dialog = new TFormPageSetting(BoolJapanese, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     applyWindowLanguage(dialog, QStringLiteral("PageSetting.txt"));
-    connect(dialog, &QDialog::finished, this, [this](int result) {
+    connect(dialog, &QDialog::finished, &m_receiver, [this](int result) {
         if (result == QDialog::Accepted)
             applyPageSetting();
         Memo1->setFocus();

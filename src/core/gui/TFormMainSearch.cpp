@@ -3,6 +3,7 @@
 
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "EventWatcher.h"
 #include "ViewText.h"
 #include "CommandCatalogue.h"
 #include "MainMenuBuilder.h"
@@ -29,22 +30,6 @@ QString J(const char16_t *s)
 }
 
 const QString kOptions = QStringLiteral("Options");
-
-// Routes the events of the search bar, the text view and the window itself
-// to the main window's search code.
-class SearchEventWatcher : public QObject {
-public:
-    SearchEventWatcher(QObject *parent, std::function<bool(QObject *, QEvent *)> handler)
-        : QObject(parent), m_handler(std::move(handler))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override { return m_handler(watched, event); }
-
-private:
-    std::function<bool(QObject *, QEvent *)> m_handler;
-};
 
 } // namespace
 
@@ -115,7 +100,7 @@ void TFormMain::registerSearchCommands()
     auto item = [this](const char *name, std::function<void()> fn) {
         QAction *a = m_menus->actionByName(QString::fromLatin1(name));
         a->setEnabled(true);
-        connect(a, &QAction::triggered, this, std::move(fn));
+        connect(a, &QAction::triggered, &m_receiver, std::move(fn));
         return a;
     };
     item("MenuSearchBar4", onlyWhileTextShown([this] { focusSearchBar(); }));
@@ -130,15 +115,15 @@ void TFormMain::registerSearchCommands()
 
     for (QPushButton *b : {ButtonSearchNext, ButtonSearchPrev})
         b->setEnabled(true);
-    connect(ButtonSearchNext, &QPushButton::clicked, this, onlyWhileTextShown([this] { searchBarSearch(true); }));
-    connect(ButtonSearchPrev, &QPushButton::clicked, this, onlyWhileTextShown([this] { searchBarSearch(false); }));
+    connect(ButtonSearchNext, &QPushButton::clicked, &m_receiver, onlyWhileTextShown([this] { searchBarSearch(true); }));
+    connect(ButtonSearchPrev, &QPushButton::clicked, &m_receiver, onlyWhileTextShown([this] { searchBarSearch(false); }));
     ComboBoxSearch->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxSearch->setMaxVisibleItems(16);
 
-    m_searchWatcher = new SearchEventWatcher(this, [this](QObject *w, QEvent *e) { return searchEvent(w, e); });
+    // The search bar, the text view and the window itself.
     for (QObject *o : std::initializer_list<QObject *>{ComboBoxSearch, ComboBoxSearch->lineEdit(), Memo1, Memo1->viewport(),
                                                        LabelSearch, this})
-        o->installEventFilter(m_searchWatcher);
+        EventWatcher::watch(o, &m_receiver, [this](QObject *w, QEvent *e) { return searchEvent(w, e); });
 
     // The find dialog lives as long as the window, hidden until asked for.
     m_findHost = std::make_unique<MainFindHost>(this);
@@ -148,8 +133,6 @@ void TFormMain::registerSearchCommands()
 
 bool TFormMain::searchEvent(QObject *watched, QEvent *event)
 {
-    if (!m_menus || !FormFind)
-        return false; // the window is being taken down
     const QEvent::Type type = event->type();
     if (watched == ComboBoxSearch || watched == ComboBoxSearch->lineEdit()) {
         // The box forwards its focus events to its line edit directly, so

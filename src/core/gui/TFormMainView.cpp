@@ -7,6 +7,7 @@
 #include "LineNumberText.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "EventWatcher.h"
 #include "ViewText.h"
 #include "MainMenuBuilder.h"
 
@@ -44,32 +45,16 @@ constexpr CommandCode statusBarCodes[] = {u"1431", u"1432", u"1433", u"1434"};
 
 } // namespace
 
-// Watches the text view, the line-number view, the status bars and the
-// window itself for the events this area reacts to, without taking them.
-class ViewEventFilter : public QObject {
-public:
-    explicit ViewEventFilter(TFormMain *w)
-        : QObject(w)
-        , m_w(w)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
-private:
-    TFormMain *m_w;
-    bool m_pressedInText = false;
-};
-
-bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
+// The events of the text view, the line-number view and the window itself;
+// only a double click in either view is taken.
+bool TFormMain::viewEvent(QObject *watched, QEvent *e)
 {
-    TFormMain *w = m_w;
+    TFormMain *w = this;
     const QEvent::Type type = e->type();
     if (watched == w->Memo1->viewport()) {
         switch (type) {
         case QEvent::MouseButtonPress:
-            m_pressedInText = true;
+            w->m_pressedInText = true;
             // The view moves its caret first; the position is taken after.
             QTimer::singleShot(0, w, [w] {
                 w->IntLastMousePos = w->Memo1->caretPosition();
@@ -77,8 +62,8 @@ bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
             });
             break;
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && m_pressedInText) {
-                m_pressedInText = false;
+            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && w->m_pressedInText) {
+                w->m_pressedInText = false;
                 QTimer::singleShot(0, w, [w] {
                     w->IntLastMousePos = w->Memo1->caretPosition();
                     w->textViewClicked();
@@ -87,13 +72,13 @@ bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
             break;
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-                m_pressedInText = false;
+                w->m_pressedInText = false;
                 w->textViewDoubleClicked();
                 return true;
             }
             break;
         case QEvent::MouseMove:
-            if (m_pressedInText && (static_cast<QMouseEvent *>(e)->buttons() & Qt::LeftButton))
+            if (w->m_pressedInText && (static_cast<QMouseEvent *>(e)->buttons() & Qt::LeftButton))
                 QTimer::singleShot(0, w, [w] { w->selectionToSearchBar(); });
             break;
         default:
@@ -217,15 +202,11 @@ void TFormMain::registerViewCommands()
     MemoLineNumber->viewport()->setCursor(Qt::ArrowCursor);
     MemoLineNumber->setFixedWidth(std::max(8, m_settings.lineWidth));
 
-    auto *filter = new ViewEventFilter(this);
-    m_viewFilter = filter;
-    Memo1->installEventFilter(filter);
-    Memo1->viewport()->installEventFilter(filter);
-    MemoLineNumber->viewport()->installEventFilter(filter);
-    installEventFilter(filter);
+    for (QObject *o : std::initializer_list<QObject *>{Memo1, Memo1->viewport(), MemoLineNumber->viewport(), this})
+        EventWatcher::watch(o, &m_receiver, [this](QObject *w, QEvent *e) { return viewEvent(w, e); });
 
-    connect(Memo1, &TMemoExDark::vScrolled, this, &TFormMain::syncLineNumbers);
-    connect(Memo1, &TMemoExDark::lineCountChanged, this, &TFormMain::refreshLineCountPanel);
+    connect(Memo1, &TMemoExDark::vScrolled, &m_receiver, [this] { syncLineNumbers(); });
+    connect(Memo1, &TMemoExDark::lineCountChanged, &m_receiver, [this] { refreshLineCountPanel(); });
     connect(Timers[6], &QTimer::timeout, this, &TFormMain::syncLineNumbers);
     connect(Timers[7], &QTimer::timeout, this, [this] {
         showMessage(J(u"Information : 表示行数が ") + QStringLiteral("50000")
@@ -238,8 +219,8 @@ void TFormMain::registerViewCommands()
     });
     connect(Timers[11], &QTimer::timeout, this, [this] { BoolLineNumberDoubleClick = false; });
     for (StatusPanels *bar : {StatusBarTop, StatusBarBottom}) {
-        connect(bar, &StatusPanels::pressed, this, [this](int x) { m_statusPressX = x; });
-        connect(bar, &StatusPanels::clicked, this, &TFormMain::statusBarClicked);
+        connect(bar, &StatusPanels::pressed, &m_receiver, [this](int x) { m_statusPressX = x; });
+        connect(bar, &StatusPanels::clicked, &m_receiver, [this] { statusBarClicked(); });
     }
     showLineNumberView();
 }
