@@ -3,7 +3,7 @@
 #include "AppPaths.h"
 #include "CharCode.h"
 #include "ColorText.h"
-#include "FileMessages.h"
+#include "MainMessages.h"
 #include "TextLoader.h"
 #include "FontSubstitutes.h"
 #include "StatusPanels.h"
@@ -74,10 +74,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
             return;
         m_settingsWriteReported = true;
         QTimer::singleShot(0, this, [this, path, reason] {
-            showMessage(J(u"Error : 設定ファイルに書き込めません。設定は保存されません\r\n") + path + QStringLiteral("\r\n")
-                            + reason,
-                        QStringLiteral("Error : Settings file can not write, so settings are not saved.\r\n") + path
-                            + QStringLiteral("\r\n") + reason + QStringLiteral("\r\n[OK]"));
+            showMessage(MainMessages::settingsNotWritable(path, reason));
         });
     });
 
@@ -287,8 +284,7 @@ void TFormMain::createLanguageFolders()
             continue;
         const QString shown = QDir::toNativeSeparators(dir) + QDir::separator();
         QTimer::singleShot(0, this, [this, shown] {
-            showMessage(J(u"Error : フォルダが作成できませんでした\r\n") + shown,
-                        QStringLiteral("Error : Folder can not make.\r\n[OK]\r\n") + shown);
+            showMessage(MainMessages::folderNotMade(shown));
         });
     }
 }
@@ -359,10 +355,7 @@ void TFormMain::handleCommandLine()
         HarboHandle = start.harboHandle;
         if (start.badHandle) {
             // Not a handle: say so, and still open the file.
-            const QString first = m_args[0];
-            showMessage(J(u"Error : hwnd= の後ろがウィンドウハンドルの数値ではありません\r\n") + first,
-                        QStringLiteral("Error : The value after hwnd= is not a window handle number.\r\n") + first
-                            + QStringLiteral("\r\n[OK]"));
+            showMessage(MainMessages::notAWindowHandle(m_args[0]));
         }
         break;
     }
@@ -426,18 +419,15 @@ void TFormMain::handleDrop(const QStringList &names)
 {
     StrListDropName = names;
     if (isFilerStart()) {
-        showMessage(J(u"Information : ファイラーとの連携では、ドロップの操作はできません"),
-                    QStringLiteral("Information : Drop operation can not accept, because of filer connection method.[OK]"));
+        showMessage(MainMessages::dropWithFiler());
         return;
     }
     if (names.isEmpty()) {
-        showMessage(J(u"Information : ドロップするファイルの個数が０です"),
-                    QStringLiteral("Information : Drop file count is empty.\r\n[OK]"));
+        showMessage(MainMessages::dropNothing());
         return;
     }
     if (names.size() > 1) {
-        showMessage(J(u"Information : ドロップするファイルは１個にしてください"),
-                    QStringLiteral("Information : Drop file accept only one file.\r\n[OK]"));
+        showMessage(MainMessages::dropMoreThanOne());
         return;
     }
     const QFileInfo info(names.first());
@@ -459,8 +449,7 @@ void TFormMain::openFileDialog()
     QString name;
     if (MessageService::dialogs().openFile(this, request, &name)) {
         if (name.isEmpty()) {
-            showMessage(J(u"Information : ファイル名が設定されていません"),
-                        QStringLiteral("Information : Filename is empty.\r\n[OK]"));
+            showMessage(MainMessages::noFileName());
         } else {
             m_ini.writeString(QStringLiteral("Load"), QStringLiteral("FolderFile"), name);
             m_settings.loadFolderFile = name;
@@ -592,8 +581,7 @@ void TFormMain::reportLoadFailure(const LoadedText &loaded, const QString &path)
         showMessage(tooLargeMessage(path));
         break;
     case LoadedText::Status::DecodeError:
-        showMessage(QStringLiteral("Error : ") + loaded.reasonJapanese,
-                    QStringLiteral("Error : ") + loaded.reasonEnglish + QStringLiteral("\r\n[OK]"));
+        showMessage(MainMessages::decodeError(loaded.reasonJapanese, loaded.reasonEnglish));
         break;
     case LoadedText::Status::Missing:
         showMessage(fileNotExistMessage());
@@ -773,23 +761,17 @@ void TFormMain::onTimer(int index)
     case 1:
         // The reading position is restored here once history is kept.
         if (IntLoadFileSize > 0 && (!StrListLoadFileTmp || StrListLoadFileTmp->isEmpty())) {
-            showMessage(J(u"Information : ファイルサイズが 0 以上ですが、テキストが取得できませんでした\r\n"
-                          u"文字コードが自動検出の場合は、文字コードを直接設定してみてください"),
-                        QStringLiteral("Information : File size is over 0, but text can not read.\r\nIf character "
-                                       "code setting is auto detect, set character code setting directly\r\n[OK]"));
+            showMessage(MainMessages::noTextFromFile());
         }
         break;
     case 2:
         showMessage(fileNotExistMessage());
         break;
     case 4:
-        showMessage(J(u"Information : 改行(CrLf)までに、さらに改行(Lf)があります"),
-                    QStringLiteral("Information : LineFeed [Lf] is exist, before CarrigeRetun and LineFeed [CrLf].\r\n[OK]"));
+        showMessage(MainMessages::lfBeforeCrLf());
         break;
     case 5:
-        showMessage(J(u"Information : 不正な文字を含んでいますので書き換え禁止ファイルとして扱います"),
-                    QStringLiteral("Information : Some letters can not acccept, so file type lokks like Read Only "
-                                   "File.\r\n[OK]"));
+        showMessage(MainMessages::treatedAsReadOnly());
         break;
     default:
         break;

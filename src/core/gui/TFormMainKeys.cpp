@@ -6,6 +6,7 @@
 #include "KeyMapFile.h"
 #include "KeyMapStartup.h"
 #include "MainMenuBuilder.h"
+#include "MainMessages.h"
 
 #include <QAction>
 #include <QTimer>
@@ -65,12 +66,7 @@ void TFormMain::reconcileKeyMapAtStart()
 
 void TFormMain::showKeyMapResetMessage()
 {
-    showMessage(QString::fromUtf16(u"Information : キーボード設定内容が変更になったので初期化しました\r\n"
-                                   u"必要ならキーボード設定で「変更分を反映」を実行して下さい\r\n"
-                                   u"キーボード設定を変更した場合は「変更分を保存」を実行しておいて下さい"),
-                QStringLiteral("Information : Key board map had initialized, because of orijinal key board map had "
-                               "updated.\r\nIf necessary, reffer different items on KeyBoard Window.\r\nWhen change "
-                               "keyboard setting, save different items to file on KeyBoard Window.\r\n[OK]"));
+    showMessage(MainMessages::keyMapReset());
 }
 
 } // namespace quillon

@@ -3,6 +3,7 @@
 
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "MainMessages.h"
 #include "EventWatcher.h"
 #include "ViewText.h"
 #include "CommandCatalogue.h"
@@ -23,11 +24,6 @@
 namespace quillon {
 
 namespace {
-
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
 
 const QString kOptions = QStringLiteral("Options");
 
@@ -215,8 +211,7 @@ void TFormMain::openFindDialog(bool oneLine)
 void TFormMain::searchNextPrevious(bool next)
 {
     if (StrSearchValue.isEmpty()) {
-        showMessage(J(u"Information : 検索語が設定されていません"),
-                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        showMessage(MainMessages::noSearchWord());
         return;
     }
     searchMainText(next);
@@ -247,11 +242,7 @@ SearchOutcome TFormMain::searchMainText(bool next)
         return SearchOutcome::Failed;
     }
     if (!result) {
-        // A single "&" in the box would underline the next letter.
-        QString shown = word;
-        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        showMessage(J(u"Information : 検索しましたが見つかりませんでした\r\n") + shown,
-                    QStringLiteral("Information : Search word can not find.\r\n[OK]\r\n") + shown);
+        showMessage(MainMessages::searchNotFound(word));
         return SearchOutcome::NotFound;
     }
     showSearchHit(info.Start, info.Length);
@@ -273,8 +264,7 @@ void TFormMain::searchBarSearch(bool next)
     m_menus->setMenuBarState(MenuBarState::SearchBar);
     StrSearchValue = ComboBoxSearch->currentText();
     if (StrSearchValue.isEmpty()) {
-        showMessage(J(u"Information : 検索語が設定されていません"),
-                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        showMessage(MainMessages::noSearchWord());
     } else {
         searchMainText(next);
     }
@@ -286,8 +276,7 @@ void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
 {
     const QString word = ComboBoxSearch->currentText();
     if (word.isEmpty()) {
-        showMessage(J(u"Information : 検索語が設定されていません"),
-                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        showMessage(MainMessages::noSearchWord());
         return;
     }
     StrSearchValue = word;

@@ -4,6 +4,7 @@
 
 #include "ColorText.h"
 #include "LineNumberSelection.h"
+#include "MainMessages.h"
 #include "LineNumberText.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
@@ -209,13 +210,7 @@ void TFormMain::registerViewCommands()
     connect(Memo1, &TMemoExDark::lineCountChanged, &m_receiver, [this] { refreshLineCountPanel(); });
     connect(Timers[6], &QTimer::timeout, this, &TFormMain::syncLineNumbers);
     connect(Timers[7], &QTimer::timeout, this, [this] {
-        showMessage(J(u"Information : 表示行数が ") + QStringLiteral("50000")
-                        + J(u" 行以上では、サイズ変更が無効です") + QStringLiteral("\r\n")
-                        + J(u"有効にするには「表示」の「折り返さない」に設定してください"),
-                    QStringLiteral("Information : Line number is more than ") + QStringLiteral("50000")
-                        + QStringLiteral(" , change form size can not accept.") + QStringLiteral("\r\n")
-                        + QStringLiteral("If change form size, set word wrap to unchecked.") + QStringLiteral("\r\n")
-                        + QStringLiteral("[OK]"));
+        showMessage(MainMessages::resizeLocked(ResizeLineLimit));
     });
     connect(Timers[11], &QTimer::timeout, this, [this] { BoolLineNumberDoubleClick = false; });
     for (StatusPanels *bar : {StatusBarTop, StatusBarBottom}) {
