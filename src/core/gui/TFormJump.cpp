@@ -1,5 +1,6 @@
 #include "TFormJump.h"
 
+#include "MainSettings.h"
 #include "MessageService.h"
 #include "TDecEdit.h"
 
@@ -46,7 +47,9 @@ TFormJump::TFormJump(bool japanese, QWidget *parent, MessageHook message)
     setFixedHeight(sizeHint().height());
     resize(280, height());
 
-    EditNumber->setText(m_ini.readString(QStringLiteral("Editor"), QStringLiteral("Jump"), QStringLiteral("1")));
+    MainSettings settings;
+    settings.reload(m_ini, MainKey::Jump);
+    EditNumber->setText(settings.jump);
     EditNumber->selectAll();
     EditNumber->setFocus();
     EditNumber->installEventFilter(this);
@@ -87,7 +90,9 @@ void TFormJump::onOk()
             MessageService::show(this, BoolJapanese ? japanese : english);
         return;
     }
-    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("Jump"), entry);
+    MainSettings settings;
+    settings.jump = entry;
+    settings.save(m_ini, MainKey::Jump);
     accept();
 }
 

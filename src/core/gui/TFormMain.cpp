@@ -79,7 +79,8 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     });
 
     // Step 3: the language comes first, so every message below speaks it.
-    BoolJapanese = m_ini.readBool(QStringLiteral("Language"), QStringLiteral("Japanese"), true);
+    m_settings.reload(m_ini, MainKey::Japanese);
+    BoolJapanese = m_settings.japanese;
     for (int i = 1; i <= 100; ++i)
         StrListScrollVale.append(QString::number(i));
     createLanguageFolders();
@@ -445,14 +446,15 @@ void TFormMain::openFileDialog()
     OpenFileRequest request;
     request.filter = QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|*.txt;*.ini;*js;*.his;*.csv|"
                                     "Java(*.java;*.xml)|*.java;*.xml|All(*.*)|*.*");
-    request.initialPath = m_ini.readString(QStringLiteral("Load"), QStringLiteral("FolderFile"));
+    m_settings.reload(m_ini, MainKey::LoadFolderFile);
+    request.initialPath = m_settings.loadFolderFile;
     QString name;
     if (MessageService::dialogs().openFile(this, request, &name)) {
         if (name.isEmpty()) {
             showMessage(MainMessages::noFileName());
         } else {
-            m_ini.writeString(QStringLiteral("Load"), QStringLiteral("FolderFile"), name);
             m_settings.loadFolderFile = name;
+            m_settings.save(m_ini, MainKey::LoadFolderFile);
             StrLoadFileName = QFileInfo(name).absoluteFilePath();
             SetLoadIndexFromMenu();
             LoadFile();
@@ -705,13 +707,12 @@ void TFormMain::toggleCloseKey(int index)
 {
     QAction *a = commandAction(closeKeyCodes[index]);
     bool *const flags[] = {&m_settings.closeEsc, &m_settings.closeEnter, &m_settings.closeQ, &m_settings.closeX};
-    const char *const keys[] = {"CloseESCkey", "CloseENTERkey", "CloseQkey", "CloseXkey"};
+    const MainKey keys[] = {MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX};
     bool *flag = flags[index];
-    const char *key = keys[index];
     *flag = !*flag;
     if (a)
         a->setChecked(*flag);
-    m_ini.writeBool(QStringLiteral("Editor"), QLatin1String(key), *flag);
+    m_settings.save(m_ini, keys[index]);
 }
 
 bool TFormMain::handleExitKey(QKeyEvent *event)

@@ -269,6 +269,7 @@ private:
     void focusSearchBar();
     void setSearchBarFocusReturn(bool on);
     bool searchEvent(QObject *watched, QEvent *event);
+    bool matchCaseInFile();
     TFormFind *FormFind = nullptr;
     std::unique_ptr<FindHost> m_findHost;
 

@@ -132,8 +132,8 @@ void TFormMain::MenuEnglishClick()
 
 void TFormMain::switchLanguage(bool japanese)
 {
-    m_ini.writeBool(QStringLiteral("Language"), QStringLiteral("Japanese"), japanese);
     m_settings.japanese = japanese;
+    m_settings.save(m_ini, MainKey::Japanese);
     if (QAction *a = commandAction(u"1951"))
         a->setChecked(japanese);
     if (QAction *a = commandAction(u"1952"))

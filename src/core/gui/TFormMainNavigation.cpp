@@ -216,7 +216,7 @@ void TFormMain::openJumpDialog()
 
 void TFormMain::applyJump()
 {
-    m_settings.jump = m_ini.readString(QStringLiteral("Editor"), QStringLiteral("Jump"), QStringLiteral("1"));
+    m_settings.reload(m_ini, MainKey::Jump);
     const Navigator::Move m = Navigator::jump(caretLine(), m_settings.jump, viewLines(Memo1));
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
 }
@@ -236,10 +236,8 @@ void TFormMain::openPageSettingDialog()
 
 void TFormMain::applyPageSetting()
 {
-    const QString editor = QStringLiteral("Editor");
-    m_settings.scrollPlusPlusPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusPlusPlusIndex"), 16);
-    m_settings.scrollPlusPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusPlusIndex"), 16);
-    m_settings.scrollPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusIndex"), 2);
+    for (MainKey key : {MainKey::ScrollPlusPlusPlusIndex, MainKey::ScrollPlusPlusIndex, MainKey::ScrollPlusIndex})
+        m_settings.reload(m_ini, key);
     auto scrollValue = [this](int index) { return StrListScrollVale.value(index, QStringLiteral("1")).toInt(); };
     IntScroll3 = scrollValue(m_settings.scrollPlusPlusPlusIndex);
     IntScroll2 = scrollValue(m_settings.scrollPlusPlusIndex);

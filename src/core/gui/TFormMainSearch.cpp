@@ -23,12 +23,6 @@
 
 namespace quillon {
 
-namespace {
-
-const QString kOptions = QStringLiteral("Options");
-
-} // namespace
-
 // What the find dialog asks of the main window.
 class MainFindHost : public FindHost {
 public:
@@ -69,7 +63,8 @@ private:
 
 void TFormMain::registerSearchCommands()
 {
-    StrSearchValue = m_ini.readString(kOptions, QStringLiteral("SearchWord"));
+    m_settings.reload(m_ini, MainKey::SearchWord);
+    StrSearchValue = m_settings.searchWord;
 
     constexpr auto textOnly = WhileDump::StandsStill;
     registerCommand(u"1101", [this] { openFindDialog(false); }, textOnly);
@@ -86,7 +81,7 @@ void TFormMain::registerSearchCommands()
         m_settings.searchBarTop = !m_settings.searchBarTop;
         PanelSearch->setVisible(m_settings.searchBarTop);
         commandAction(u"1435")->setChecked(m_settings.searchBarTop);
-        m_ini.writeBool(QStringLiteral("SearchBar"), QStringLiteral("PositionTop"), m_settings.searchBarTop);
+        m_settings.save(m_ini, MainKey::SearchBarTop);
     });
     commandAction(u"1108")->setChecked(m_settings.searchWordAutoGet);
     commandAction(u"1435")->setChecked(m_settings.searchBarTop);
@@ -105,9 +100,10 @@ void TFormMain::registerSearchCommands()
     item("MenuSearchPrev4", onlyWhileTextShown([this] { searchBarSearch(false); }));
     QAction *matchCase = item("MenuMatchCase4", [this] {
         QAction *a = m_menus->actionByName(u"MenuMatchCase4");
-        m_ini.writeBool(kOptions, QStringLiteral("MatchCase"), a->isChecked());
+        m_settings.matchCase = a->isChecked();
+        m_settings.save(m_ini, MainKey::MatchCase);
     });
-    matchCase->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+    matchCase->setChecked(matchCaseInFile());
 
     for (QPushButton *b : {ButtonSearchNext, ButtonSearchPrev})
         b->setEnabled(true);
@@ -135,7 +131,7 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
         // they are watched on the box itself.
         if (type == QEvent::FocusIn && watched == ComboBoxSearch) {
             m_menus->actionByName(u"MenuMatchCase4")
-                ->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+                ->setChecked(matchCaseInFile());
             m_menus->setMenuBarState(MenuBarState::SearchBar);
             const QString text = ComboBoxSearch->currentText();
             ComboBoxSearch->clear();
@@ -179,6 +175,13 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
     return false;
 }
 
+bool TFormMain::matchCaseInFile()
+{
+    // The find dialog writes it too: always the file's value.
+    m_settings.reload(m_ini, MainKey::MatchCase);
+    return m_settings.matchCase;
+}
+
 void TFormMain::openFindDialog(bool oneLine)
 {
     const bool hasLines = StrListLoadFileTmp && !StrListLoadFileTmp->isEmpty();
@@ -200,8 +203,9 @@ void TFormMain::openFindDialog(bool oneLine)
         Memo1->setSelection(lineStart + span.begin, span.length);
     }
     StrSearchValue = word;
-    m_ini.writeString(kOptions, QStringLiteral("SearchWord"), word);
-    m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
+    m_settings.searchWord = word;
+    m_settings.save(m_ini, MainKey::SearchWord);
+    m_settings.save(m_ini, MainKey::FindParent);
     if (FormFind->isVisible())
         FormFind->closeFind();
     applyWindowLanguage(FormFind, QStringLiteral("Find.txt"));
@@ -260,7 +264,7 @@ void TFormMain::showSearchHit(int start, int length)
 
 void TFormMain::searchBarSearch(bool next)
 {
-    m_menus->actionByName(u"MenuMatchCase4")->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+    m_menus->actionByName(u"MenuMatchCase4")->setChecked(matchCaseInFile());
     m_menus->setMenuBarState(MenuBarState::SearchBar);
     StrSearchValue = ComboBoxSearch->currentText();
     if (StrSearchValue.isEmpty()) {
@@ -287,7 +291,8 @@ void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
     ComboBoxSearch->clear();
     ComboBoxSearch->addItems(entries);
     ComboBoxSearch->setEditText(word);
-    m_ini.writeString(kOptions, QStringLiteral("SearchWord"), word);
+    m_settings.searchWord = word;
+    m_settings.save(m_ini, MainKey::SearchWord);
     bool next = true;
     if (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)
         next = true;

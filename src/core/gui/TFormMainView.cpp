@@ -297,7 +297,8 @@ void TFormMain::toggleStatusBarItem(int index)
 {
     bool *const flags[] = {&m_settings.statusBarTop, &m_settings.statusBarBottom, &m_settings.statusBarFormResize,
                            &m_settings.showFileName};
-    const char *const keys[] = {"PositionTop", "PositionBottom", "FormResize", "ShowFileName"};
+    const MainKey keys[] = {MainKey::StatusBarTop, MainKey::StatusBarBottom, MainKey::StatusBarFormResize,
+                            MainKey::ShowFileName};
     bool *flag = flags[index];
     *flag = !*flag;
     setViewItemChecked(statusBarCodes[index], *flag);
@@ -307,7 +308,7 @@ void TFormMain::toggleStatusBarItem(int index)
         StatusBarBottom->setVisible(*flag);
     else if (index == 3)
         refreshPanel0();
-    m_ini.writeBool(QStringLiteral("StatusBar"), QLatin1String(keys[index]), *flag);
+    m_settings.save(m_ini, keys[index]);
 }
 
 // ---- text-view events --------------------------------------------------------
@@ -394,8 +395,8 @@ void TFormMain::setWrap(bool wrapAtWidth)
     setViewItemEnabled(u"1403", !wrapAtWidth);
     if (isRegistered(u"1404"))
         setViewItemEnabled(u"1404", !wrapAtWidth && m_settings.showLineNumber);
-    m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), m_settings.wrapNone);
-    m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapWindowWidth"), m_settings.wrapWindowWidth);
+    m_settings.save(m_ini, MainKey::WrapNone);
+    m_settings.save(m_ini, MainKey::WrapWindowWidth);
     Memo1->setWrapMode(wrapAtWidth ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
     showLineNumberView();
     if (wrapAtWidth)
@@ -426,8 +427,8 @@ void TFormMain::updateResizeLock()
 
 void TFormMain::numberLines()
 {
-    const int lineZero = m_ini.readInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 1);
-    m_settings.lineZero = lineZero;
+    m_settings.reload(m_ini, MainKey::LineZero);
+    const int lineZero = m_settings.lineZero;
     const int lines = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
     MemoLineNumber->setBuffer(LineNumberText::build(LineNumberText::countFor(lines), lineZero));
     IntTopLineMemo = -1;
@@ -534,9 +535,8 @@ void TFormMain::chooseTextFont()
     const int size = font.pointSize() > 0 ? font.pointSize() : m_settings.textFont.pointSize();
     m_settings.textFont.size = QString::number(size);
     m_settings.textFont.color = rgbToColor(color.rgb());
-    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly"), m_settings.textFont.name);
-    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontSizeReadOnly"), m_settings.textFont.size);
-    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly"), m_settings.textFont.color);
+    for (MainKey key : {MainKey::FontNameReadOnly, MainKey::FontSizeReadOnly, MainKey::FontColorReadOnly})
+        m_settings.save(m_ini, key);
     syncLineNumbers();
 }
 
@@ -553,7 +553,7 @@ void TFormMain::chooseTextBackColor()
     pal.setColor(QPalette::Window, color);
     PanelMain->setPalette(pal);
     m_settings.backColorReadOnly = rgbToColor(color.rgb());
-    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly"), m_settings.backColorReadOnly);
+    m_settings.save(m_ini, MainKey::BackColorReadOnly);
 }
 
 void TFormMain::chooseMarkColor()
@@ -565,7 +565,7 @@ void TFormMain::chooseMarkColor()
         return;
     Memo1->EditMarks()->setColor(color);
     m_settings.kigouColor = rgbToColor(color.rgb());
-    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("KigouColor"), m_settings.kigouColor);
+    m_settings.save(m_ini, MainKey::KigouColor);
 }
 
 } // namespace quillon
