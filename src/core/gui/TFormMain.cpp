@@ -11,6 +11,7 @@
 #include "MainMenuBuilder.h"
 #include "EventWatcher.h"
 #include "StartArguments.h"
+#include "LoadOutcome.h"
 #include "CommandCatalogue.h"
 
 #include <QAction>
@@ -483,14 +484,14 @@ void TFormMain::LoadFile()
     }
     const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
     const LoadedText loaded = TextLoader::load(path, IntLoadCharIndex, copyPath);
-    if (loaded.status == LoadedText::Status::Missing) {
-        showMessage(fileNotExistMessage());
+    const LoadOutcome outcome = LoadOutcome::of(loaded, path);
+    if (outcome.kind == LoadOutcome::Kind::Missing) {
+        showMessage(*outcome.message);
         return;
     }
-    if (loaded.status == LoadedText::Status::CannotRead || loaded.status == LoadedText::Status::TooLarge) {
-        // Nothing of the file could be shown: the file shown before stays.
+    if (outcome.kind == LoadOutcome::Kind::Refused) {
         StrLoadFileName = m_shownFileName;
-        reportLoadFailure(loaded, path);
+        showMessage(*outcome.message);
         return;
     }
 
@@ -505,8 +506,8 @@ void TFormMain::LoadFile()
 
     IntReadEncode1 = loaded.codeInEffect;
     IntReadReturn1 = loaded.lineEnd;
-    BoolUnKnownCharCode = loaded.unknownChar;
-    BoolLfInLine = loaded.lfInCrLf;
+    BoolUnKnownCharCode = outcome.noteUnknownChar;
+    BoolLfInLine = outcome.noteLfInCrLf;
     IntLoadCharIndex = IntReadEncode1;
     IntLoadCrLfIndex = IntReadReturn1;
     if (BoolLfInLine)
@@ -518,21 +519,20 @@ void TFormMain::LoadFile()
         StrLoadChar = charCodeName(IntReadEncode1, BoolJapanese);
     StrLoadReturn = lineEndName(IntReadReturn1, BoolJapanese);
 
-    if (loaded.status == LoadedText::Status::DecodeError) {
-        // The file stays named, so another read setting can be tried on it.
+    if (outcome.kind == LoadOutcome::Kind::DecodeFailed) {
         applyLoadedText(LoadedText{});
-        BoolFileReadOnly = loaded.readOnlyAttribute || BoolUnKnownCharCode;
+        BoolFileReadOnly = outcome.readOnly;
         refreshReadOnlyPanel();
         setPanel(4, StrLoadChar);
         setPanel(5, StrLoadReturn);
         refreshLineCountPanel();
         BoolBinaryRead = BoolBinaryShow = false;
-        reportLoadFailure(loaded, path);
+        showMessage(*outcome.message);
         return;
     }
 
     applyLoadedText(loaded);
-    BoolFileReadOnly = loaded.readOnlyAttribute || BoolUnKnownCharCode;
+    BoolFileReadOnly = outcome.readOnly;
     refreshReadOnlyPanel();
     setPanel(4, StrLoadChar);
     setPanel(5, StrLoadReturn);
@@ -551,7 +551,8 @@ void TFormMain::LoadFileSecondTime()
         return;
     const LoadedText loaded = TextLoader::reload(StrLoadFileName, IntReadEncode1, BoolUnKnownCharCode);
     if (!loaded.ok()) {
-        reportLoadFailure(loaded, StrLoadFileName);
+        if (const auto message = LoadOutcome::of(loaded, StrLoadFileName).message)
+            showMessage(*message);
         return;
     }
     applyLoadedText(loaded);
@@ -571,26 +572,6 @@ void TFormMain::applyLoadedText(const LoadedText &loaded)
 void TFormMain::showMessage(const MessageText &text)
 {
     showMessage(text.japanese, text.english);
-}
-
-void TFormMain::reportLoadFailure(const LoadedText &loaded, const QString &path)
-{
-    switch (loaded.status) {
-    case LoadedText::Status::CannotRead:
-        showMessage(cannotReadMessage(path, loaded.reasonJapanese, loaded.reasonEnglish));
-        break;
-    case LoadedText::Status::TooLarge:
-        showMessage(tooLargeMessage(path));
-        break;
-    case LoadedText::Status::DecodeError:
-        showMessage(MainMessages::decodeError(loaded.reasonJapanese, loaded.reasonEnglish));
-        break;
-    case LoadedText::Status::Missing:
-        showMessage(fileNotExistMessage());
-        break;
-    case LoadedText::Status::Ok:
-        break;
-    }
 }
 
 void TFormMain::leaveLineNumberSelection()

@@ -207,7 +207,6 @@ private:
     bool handleExitKey(QKeyEvent *event);
     void closeViewer();
     void onTimer(int index);
-    void reportLoadFailure(const LoadedText &loaded, const QString &path);
     void applyLoadedText(const LoadedText &loaded);
     void writeSettingsAtExit();
 
