@@ -9,6 +9,7 @@
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "MainMenuBuilder.h"
+#include "KeyMapController.h"
 #include "EventWatcher.h"
 #include "StartArguments.h"
 #include "LoadOutcome.h"
@@ -246,12 +247,33 @@ void TFormMain::createMenus()
     registerViewCommands();
     registerNavigationCommands();
     registerSearchCommands();
-    registerKeyMapCommands();
+    m_keys = std::make_unique<KeyMapController>(*this, *m_menus);
+    m_keys->registerCommands();
     registerLanguageCommands();
 
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo1, &QWidget::customContextMenuRequested, &m_receiver,
             [this](const QPoint &pos) { m_menus->popupMenu()->popup(Memo1->mapToGlobal(pos)); });
+}
+
+void TFormMain::InitKeyMap(int ExeType)
+{
+    m_keys->InitKeyMap(ExeType);
+}
+
+void TFormMain::SetShortCutKey()
+{
+    m_keys->SetShortCutKey();
+}
+
+void TFormMain::setEditorCursorMode(bool on)
+{
+    m_keys->setEditorCursorMode(on);
+}
+
+bool TFormMain::editorCursorMode() const
+{
+    return m_keys->editorCursorMode();
 }
 
 QAction *TFormMain::commandAction(CommandCode code) const
@@ -322,7 +344,7 @@ void TFormMain::showEvent(QShowEvent *event)
         setWindowState(windowState() | Qt::WindowMaximized);
     else if (m_settings.placement.state == QLatin1String("MIN"))
         setWindowState(windowState() | Qt::WindowMinimized);
-    reconcileKeyMapAtStart();
+    m_keys->reconcileAtStart();
 
     // The rest runs once the window is on screen, so a message box it shows
     // has a visible owner.

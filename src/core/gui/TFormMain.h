@@ -31,6 +31,7 @@ namespace quillon {
 
 struct LoadedText;
 struct MessageText;
+class KeyMapController;
 class MainMenuBuilder;
 class StatusPanels;
 class TMemoExDark;
@@ -134,7 +135,7 @@ public:
     TSearchOptions SearchOptions;
     [[nodiscard]] TFormFind *findDialog() const { return FormFind; }
 
-    // Key map state (TFormMainKeys.cpp).
+    // Key map state (KeyMapController).
     // The default catalogue (filer-style unless the keyboard dialog rebuilt it).
     QStringList StrListKeyMapOriginal;
     // The key map in force; the find and keyboard dialogs read it.
@@ -142,15 +143,11 @@ public:
     QStringList StrListKeyMapCheck1; // start-up comparison only
     QStringList StrListKeyMapCheck2;
     bool BoolKeyMapSame = true;
-    // Rebuilds StrListKeyMapOriginal with the captions the menu shows now;
-    // ExeType 0 filer-style keys, any other editor-style keys.
     void InitKeyMap(int ExeType);
-    // Reads the key-map file (or writes StrListKeyMap when it is missing) and
-    // gives every command item its key.
     void SetShortCutKey();
     // The temporary editor cursor mode (command 1251); not saved.
     void setEditorCursorMode(bool on);
-    [[nodiscard]] bool editorCursorMode() const { return m_editorCursorMode; }
+    [[nodiscard]] bool editorCursorMode() const;
 
     // Language state (TFormMainLanguage.cpp).
     // Every window applies its language file each time it is shown.
@@ -182,7 +179,6 @@ private:
     void registerViewCommands();       // TFormMainView.cpp: marks, line numbers, wrap, status, fonts
     void registerNavigationCommands(); // TFormMainNavigation.cpp: scrolling, cursor, selection, copy
     void registerSearchCommands();     // TFormMainSearch.cpp: find dialog, search bar
-    void registerKeyMapCommands();     // TFormMainKeys.cpp: key map, editor cursor mode
     void registerLanguageCommands();   // TFormMainLanguage.cpp: Japanese / English
 
     void createTimers();
@@ -272,11 +268,6 @@ private:
     TFormFind *FormFind = nullptr;
     std::unique_ptr<FindHost> m_findHost;
 
-    // Key map helpers (TFormMainKeys.cpp).
-    // The show sequence's key-map step: compare, rewrite if needed, apply.
-    void reconcileKeyMapAtStart();
-    void showKeyMapResetMessage();
-    bool m_editorCursorMode = false;
 
     // Language helpers (TFormMainLanguage.cpp).
     void tagControls();
@@ -308,6 +299,10 @@ private:
     TMemoExDark *MemoLineNumber = nullptr;
     TMemoExDark *Memo1 = nullptr;
     std::unique_ptr<MainMenuBuilder> m_menus;
+
+    // The controllers of the areas, declared after what they use so they go
+    // first; more areas move out of this class into controllers of their own.
+    std::unique_ptr<KeyMapController> m_keys;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.
