@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
         std::printf("line numbers on to next frame: FAILED (the file did not load)\n");
         return 1;
     }
-    QAction *toggle = window.commandAction(QStringLiteral("1403"));
+    QAction *toggle = window.commandAction(u"1403");
     if (numbers->isVisible())
         toggle->trigger();
     QCoreApplication::processEvents();

@@ -75,15 +75,15 @@ int main(int argc, char *argv[])
     stall = 0;
     QElapsedTimer clock;
     clock.start();
-    window.commandAction(QStringLiteral("1402"))->trigger();
+    window.commandAction(u"1402")->trigger();
     view->viewport()->repaint();
     const qint64 wrapOnMs = clock.elapsed();
     const qint64 countMs = wrapOnMs + runUntil([&] { return view->lineCountKnown(); }, &stall);
     const qint64 stallWrap = std::max(stall, wrapOnMs);
 
     // Ctrl+End from the top right after switching (count not yet known).
-    window.commandAction(QStringLiteral("1401"))->trigger();
-    window.commandAction(QStringLiteral("1402"))->trigger();
+    window.commandAction(u"1401")->trigger();
+    window.commandAction(u"1402")->trigger();
     clock.restart();
     QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
     QApplication::sendEvent(view, &press);

@@ -2,6 +2,7 @@
 
 #include "ColorText.h"
 #include "IniFile.h"
+#include "MainSettings.h"
 #include "Placement.h"
 #include "Utf16TextFile.h"
 
@@ -357,4 +358,53 @@ TEST(IniBatch, ReadsOnceWritesOnceAndKeepsOtherWriters)
     EXPECT_EQ(ini.readInteger(QStringLiteral("S"), QStringLiteral("B"), 0), 2);
     EXPECT_EQ(ini.readInteger(QStringLiteral("S"), QStringLiteral("C"), 0), 3);
     EXPECT_EQ(ini.readString(QStringLiteral("T"), QStringLiteral("Color")), QStringLiteral("clBlue"));
+}
+
+TEST(MainSettings, RunTimeKeysKeepTheirSectionAndFallBackToTheMembersDefault)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    ini.createIfMissing();
+
+    // Nothing in the file: every type reads the member's default.
+    MainSettings read;
+    read.closeEsc = false;
+    read.lineZero = 7;
+    read.jump = QStringLiteral("x");
+    read.kigouColor = 1;
+    for (MainKey key : {MainKey::CloseEsc, MainKey::LineZero, MainKey::Jump, MainKey::KigouColor})
+        read.reload(ini, key);
+    const MainSettings defaults;
+    EXPECT_EQ(read.closeEsc, defaults.closeEsc);
+    EXPECT_EQ(read.lineZero, defaults.lineZero);
+    EXPECT_EQ(read.jump, defaults.jump);
+    EXPECT_EQ(read.kigouColor, defaults.kigouColor);
+
+    // Written where the other windows and the filer look for them.
+    MainSettings written;
+    written.closeEsc = false;
+    written.lineZero = 0;
+    written.jump = QStringLiteral("42");
+    written.kigouColor = 0x123456;
+    written.searchBarTop = false;
+    written.statusBarTop = true;
+    for (MainKey key : {MainKey::CloseEsc, MainKey::LineZero, MainKey::Jump, MainKey::KigouColor,
+                        MainKey::SearchBarTop, MainKey::StatusBarTop, MainKey::FindParent})
+        written.save(ini, key);
+    EXPECT_FALSE(ini.readBool(QStringLiteral("Editor"), QStringLiteral("CloseESCkey"), true));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 1), 0);
+    EXPECT_EQ(ini.readString(QStringLiteral("Editor"), QStringLiteral("Jump")), QStringLiteral("42"));
+    EXPECT_EQ(ini.readColor(QStringLiteral("Editor"), QStringLiteral("KigouColor"), 0), 0x123456u);
+    // Two keys of one name in different sections stay apart.
+    EXPECT_FALSE(ini.readBool(QStringLiteral("SearchBar"), QStringLiteral("PositionTop"), true));
+    EXPECT_TRUE(ini.readBool(QStringLiteral("StatusBar"), QStringLiteral("PositionTop"), false));
+    EXPECT_EQ(ini.readString(QStringLiteral("FormFind"), QStringLiteral("Parent")), QStringLiteral("Main"));
+
+    MainSettings again;
+    for (MainKey key : {MainKey::CloseEsc, MainKey::LineZero, MainKey::Jump, MainKey::KigouColor})
+        again.reload(ini, key);
+    EXPECT_FALSE(again.closeEsc);
+    EXPECT_EQ(again.lineZero, 0);
+    EXPECT_EQ(again.jump, QStringLiteral("42"));
+    EXPECT_EQ(again.kigouColor, 0x123456u);
 }

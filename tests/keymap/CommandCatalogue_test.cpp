@@ -151,3 +151,16 @@ TEST(CommandCatalogue, OtherMenuItems)
 }
 
 } // namespace
+
+TEST(CommandCode, EveryCatalogueCodeRoundTripsAndOthersAreRefused)
+{
+    for (const CommandInfo &c : CommandCatalogue::commands()) {
+        const std::optional<CommandCode> code = CommandCode::fromText(c.codeText());
+        ASSERT_TRUE(code.has_value()) << c.codeText().toStdString();
+        EXPECT_EQ(&code->info(), &c);
+        EXPECT_EQ(*code, CommandCode::of(c));
+    }
+    static_assert(CommandCode(u"1102").info().menuItem[4] == 'S'); // MenuSearchNext, checked when compiled
+    for (const char16_t *text : {u"1000", u"1851", u"1981", u"110", u"11022", u""})
+        EXPECT_FALSE(CommandCode::fromText(QStringView(text)).has_value());
+}

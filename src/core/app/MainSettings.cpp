@@ -1,5 +1,8 @@
 #include "MainSettings.h"
 
+#include <iterator>
+#include <variant>
+
 namespace quillon {
 
 namespace {
@@ -8,7 +11,108 @@ QString L(const char *s)
 {
     return QLatin1String(s);
 }
+struct KeyName {
+    const char *section;
+    const char *name;
+};
+
+// Section and name of each MainKey, in the enum's order.
+constexpr KeyName keyNames[] = {
+    {"Language", "Japanese"},
+    {"Load", "FolderFile"},
+    {"Editor", "CloseESCkey"}, {"Editor", "CloseENTERkey"}, {"Editor", "CloseQkey"}, {"Editor", "CloseXkey"},
+    {"Editor", "WrapNone"}, {"Editor", "WrapWindowWidth"},
+    {"Editor", "LineZero"},
+    {"Editor", "Jump"},
+    {"Editor", "ScrollPlusPlusPlusIndex"}, {"Editor", "ScrollPlusPlusIndex"}, {"Editor", "ScrollPlusIndex"},
+    {"Editor", "FontNameReadOnly"}, {"Editor", "FontSizeReadOnly"}, {"Editor", "FontColorReadOnly"},
+    {"Editor", "BackColorReadOnly"}, {"Editor", "KigouColor"},
+    {"StatusBar", "PositionTop"}, {"StatusBar", "PositionBottom"}, {"StatusBar", "FormResize"},
+    {"StatusBar", "ShowFileName"},
+    {"SearchBar", "PositionTop"},
+    {"Options", "SearchWord"}, {"Options", "MatchCase"}, {"FormFind", "Parent"},
+};
+static_assert(std::size(keyNames) == size_t(MainKey::FindParent) + 1);
+
+using Field = std::variant<bool *, int *, QString *, TColor *>;
+
+Field field(MainSettings &s, MainKey key)
+{
+    switch (key) {
+    case MainKey::Japanese: return &s.japanese;
+    case MainKey::LoadFolderFile: return &s.loadFolderFile;
+    case MainKey::CloseEsc: return &s.closeEsc;
+    case MainKey::CloseEnter: return &s.closeEnter;
+    case MainKey::CloseQ: return &s.closeQ;
+    case MainKey::CloseX: return &s.closeX;
+    case MainKey::WrapNone: return &s.wrapNone;
+    case MainKey::WrapWindowWidth: return &s.wrapWindowWidth;
+    case MainKey::LineZero: return &s.lineZero;
+    case MainKey::Jump: return &s.jump;
+    case MainKey::ScrollPlusPlusPlusIndex: return &s.scrollPlusPlusPlusIndex;
+    case MainKey::ScrollPlusPlusIndex: return &s.scrollPlusPlusIndex;
+    case MainKey::ScrollPlusIndex: return &s.scrollPlusIndex;
+    case MainKey::FontNameReadOnly: return &s.textFont.name;
+    case MainKey::FontSizeReadOnly: return &s.textFont.size;
+    case MainKey::FontColorReadOnly: return &s.textFont.color;
+    case MainKey::BackColorReadOnly: return &s.backColorReadOnly;
+    case MainKey::KigouColor: return &s.kigouColor;
+    case MainKey::StatusBarTop: return &s.statusBarTop;
+    case MainKey::StatusBarBottom: return &s.statusBarBottom;
+    case MainKey::StatusBarFormResize: return &s.statusBarFormResize;
+    case MainKey::ShowFileName: return &s.showFileName;
+    case MainKey::SearchBarTop: return &s.searchBarTop;
+    case MainKey::SearchWord: return &s.searchWord;
+    case MainKey::MatchCase: return &s.matchCase;
+    case MainKey::FindParent: return &s.findParent;
+    }
+    return &s.japanese;
+}
+
 } // namespace
+
+void MainSettings::save(IniAccess &ini, MainKey key) const
+{
+    const KeyName &k = keyNames[size_t(key)];
+    const QString section = L(k.section);
+    const QString name = L(k.name);
+    std::visit(
+        [&](auto *value) {
+            using T = std::remove_pointer_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, bool>)
+                ini.writeBool(section, name, *value);
+            else if constexpr (std::is_same_v<T, int>)
+                ini.writeInteger(section, name, *value);
+            else if constexpr (std::is_same_v<T, QString>)
+                ini.writeString(section, name, *value);
+            else
+                ini.writeColor(section, name, *value);
+        },
+        field(const_cast<MainSettings &>(*this), key));
+}
+
+void MainSettings::reload(const IniAccess &ini, MainKey key)
+{
+    const KeyName &k = keyNames[size_t(key)];
+    const QString section = L(k.section);
+    const QString name = L(k.name);
+    MainSettings defaults;
+    const Field def = field(defaults, key);
+    std::visit(
+        [&](auto *value) {
+            using T = std::remove_pointer_t<decltype(value)>;
+            const T &d = *std::get<T *>(def);
+            if constexpr (std::is_same_v<T, bool>)
+                *value = ini.readBool(section, name, d);
+            else if constexpr (std::is_same_v<T, int>)
+                *value = ini.readInteger(section, name, d);
+            else if constexpr (std::is_same_v<T, QString>)
+                *value = ini.readString(section, name, d);
+            else
+                *value = ini.readColor(section, name, d);
+        },
+        field(*this, key));
+}
 
 int FontSetting::pointSize(int fallback) const
 {
@@ -53,7 +157,7 @@ int MainSettings::skinStyleNumber(const QString &text)
 void MainSettings::readAtStart(IniAccess &ini)
 {
     const MainSettings d; // defaults
-    japanese = ini.readBool(L("Language"), L("Japanese"), d.japanese);
+    reload(ini, MainKey::Japanese);
 
     systemFontJpnName = ini.readString(L("SystemFontJpn"), L("Name"), d.systemFontJpnName);
     systemFontJpnSize = ini.readInteger(L("SystemFontJpn"), L("Size"), d.systemFontJpnSize);
@@ -76,11 +180,9 @@ void MainSettings::readAtStart(IniAccess &ini)
     developer = ini.readBool(L("Developer"), L("Enabled"), d.developer);
     ini.writeBool(L("Developer"), L("Enabled"), developer);
 
-    textFont.name = ini.readString(kEditor, L("FontNameReadOnly"), d.textFont.name);
-    textFont.size = ini.readString(kEditor, L("FontSizeReadOnly"), d.textFont.size);
-    textFont.color = ini.readColor(kEditor, L("FontColorReadOnly"), d.textFont.color);
-    backColorReadOnly = ini.readColor(kEditor, L("BackColorReadOnly"), d.backColorReadOnly);
-    kigouColor = ini.readColor(kEditor, L("KigouColor"), d.kigouColor);
+    for (MainKey key : {MainKey::FontNameReadOnly, MainKey::FontSizeReadOnly, MainKey::FontColorReadOnly,
+                        MainKey::BackColorReadOnly, MainKey::KigouColor})
+        reload(ini, key);
     binaryFont.name = ini.readString(kEditor, L("FontNameBinary"), d.binaryFont.name);
     binaryFont.size = ini.readString(kEditor, L("FontSizeBinary"), d.binaryFont.size);
     binaryFont.color = ini.readColor(kEditor, L("FontColorBinary"), d.binaryFont.color);
@@ -95,10 +197,8 @@ void MainSettings::readAtStart(IniAccess &ini)
     if (checked != 1)
         setReadSetting(checked == 0 ? 0 : checkedReadSetting());
 
-    closeEsc = ini.readBool(kEditor, L("CloseESCkey"), d.closeEsc);
-    closeEnter = ini.readBool(kEditor, L("CloseENTERkey"), d.closeEnter);
-    closeQ = ini.readBool(kEditor, L("CloseQkey"), d.closeQ);
-    closeX = ini.readBool(kEditor, L("CloseXkey"), d.closeX);
+    for (MainKey key : {MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX})
+        reload(ini, key);
 
     static const char *tabKeys[] = {"Tab2", "Tab4", "Tab6", "Tab8"};
     for (size_t i = 0; i < 4; ++i)
@@ -107,8 +207,8 @@ void MainSettings::readAtStart(IniAccess &ini)
     markEof = ini.readBool(kEditor, L("EOF"), d.markEof);
     markTab = ini.readBool(kEditor, L("Tab"), d.markTab);
     markDbcs = ini.readBool(kEditor, L("DBCS"), d.markDbcs);
-    wrapNone = ini.readBool(kEditor, L("WrapNone"), d.wrapNone);
-    wrapWindowWidth = ini.readBool(kEditor, L("WrapWindowWidth"), d.wrapWindowWidth);
+    reload(ini, MainKey::WrapNone);
+    reload(ini, MainKey::WrapWindowWidth);
     if (wrapNone == wrapWindowWidth) { // exactly one is on
         wrapNone = true;
         wrapWindowWidth = false;
@@ -116,7 +216,7 @@ void MainSettings::readAtStart(IniAccess &ini)
     showLineNumber = ini.readBool(kEditor, L("ShowLineNumber"), d.showLineNumber);
     selectLine = ini.readBool(kEditor, L("SelectLine"), d.selectLine);
     lineWidth = ini.readInteger(kEditor, L("LineWidth"), d.lineWidth);
-    lineZero = ini.readInteger(kEditor, L("LineZero"), d.lineZero);
+    reload(ini, MainKey::LineZero);
     shiftRet = ini.readInteger(kEditor, L("ShiftRet"), d.shiftRet);
     shiftEof = ini.readInteger(kEditor, L("ShiftEof"), d.shiftEof);
     shiftTab = ini.readInteger(kEditor, L("ShiftTab"), d.shiftTab);
@@ -125,10 +225,9 @@ void MainSettings::readAtStart(IniAccess &ini)
     harbekanShiftEof = ini.readInteger(L("Harbekan"), L("ShiftEof"), d.harbekanShiftEof);
     harbekanShiftTab = ini.readInteger(L("Harbekan"), L("ShiftTab"), d.harbekanShiftTab);
     harbekanShiftDbcs = ini.readInteger(L("Harbekan"), L("ShiftDbcs"), d.harbekanShiftDbcs);
-    scrollPlusPlusPlusIndex = ini.readInteger(kEditor, L("ScrollPlusPlusPlusIndex"), d.scrollPlusPlusPlusIndex);
-    scrollPlusPlusIndex = ini.readInteger(kEditor, L("ScrollPlusPlusIndex"), d.scrollPlusPlusIndex);
-    scrollPlusIndex = ini.readInteger(kEditor, L("ScrollPlusIndex"), d.scrollPlusIndex);
-    jump = ini.readString(kEditor, L("Jump"), d.jump);
+    for (MainKey key : {MainKey::ScrollPlusPlusPlusIndex, MainKey::ScrollPlusPlusIndex, MainKey::ScrollPlusIndex,
+                        MainKey::Jump})
+        reload(ini, key);
     startTopLine = ini.readBool(kEditor, L("StartTopLine"), d.startTopLine);
     topToFiler = ini.readBool(kEditor, L("TopToFiler"), d.topToFiler);
     checkFilerExist = ini.readBool(kEditor, L("CheckFilerExist"), d.checkFilerExist);
@@ -138,17 +237,15 @@ void MainSettings::readAtStart(IniAccess &ini)
     binaryLoadAll = ini.readBool(kEditor, L("BinaryLoadAll"), d.binaryLoadAll);
     binaryLoadRange = ini.readBool(kEditor, L("BinaryLoadRange"), d.binaryLoadRange);
 
-    statusBarTop = ini.readBool(L("StatusBar"), L("PositionTop"), d.statusBarTop);
-    statusBarBottom = ini.readBool(L("StatusBar"), L("PositionBottom"), d.statusBarBottom);
-    statusBarFormResize = ini.readBool(L("StatusBar"), L("FormResize"), d.statusBarFormResize);
-    showFileName = ini.readBool(L("StatusBar"), L("ShowFileName"), d.showFileName);
-    searchBarTop = ini.readBool(L("SearchBar"), L("PositionTop"), d.searchBarTop);
+    for (MainKey key : {MainKey::StatusBarTop, MainKey::StatusBarBottom, MainKey::StatusBarFormResize,
+                        MainKey::ShowFileName, MainKey::SearchBarTop})
+        reload(ini, key);
     quillonCloseOnExecuteHarbekan =
         ini.readBool(L("QuillonCloseOnExecuteHarbekan"), L("Enabled"), d.quillonCloseOnExecuteHarbekan);
     menuHarbekanCloseOnStart = ini.readBool(L("MenuHarbekanCloseOnStart"), L("Enabled"), d.menuHarbekanCloseOnStart);
     for (int i = 0; i < 5; ++i)
         launcherFolderFile[size_t(i)] = ini.readString(QStringLiteral("Launcher%1").arg(i + 1), L("FolderFile"));
-    loadFolderFile = ini.readString(L("Load"), L("FolderFile"));
+    reload(ini, MainKey::LoadFolderFile);
     saveCsvFolderFile = ini.readString(L("SaveCsv"), L("FolderFile"));
     csvSeparater = ini.readString(L("Csv"), L("Separater"), d.csvSeparater);
     placement = PlacementRecord::read(ini, QStringLiteral("FormMain"), QSize(780, 240));
@@ -156,21 +253,17 @@ void MainSettings::readAtStart(IniAccess &ini)
 
 void MainSettings::writeAtExit(IniAccess &ini) const
 {
-    ini.writeString(kEditor, L("FontNameReadOnly"), textFont.name);
-    ini.writeString(kEditor, L("FontSizeReadOnly"), textFont.size);
-    ini.writeColor(kEditor, L("FontColorReadOnly"), textFont.color);
-    ini.writeColor(kEditor, L("BackColorReadOnly"), backColorReadOnly);
-    ini.writeColor(kEditor, L("KigouColor"), kigouColor);
+    for (MainKey key : {MainKey::FontNameReadOnly, MainKey::FontSizeReadOnly, MainKey::FontColorReadOnly,
+                        MainKey::BackColorReadOnly, MainKey::KigouColor})
+        save(ini, key);
     ini.writeString(kEditor, L("FontNameBinary"), binaryFont.name);
     ini.writeString(kEditor, L("FontSizeBinary"), binaryFont.size);
     ini.writeColor(kEditor, L("FontColorBinary"), binaryFont.color);
     ini.writeColor(kEditor, L("BinaryColor"), binaryColor);
     for (int i = 0; i <= 10; ++i)
         ini.writeBool(kEditor, L(readSettingKey(i)), readSetting[size_t(i)]);
-    ini.writeBool(kEditor, L("CloseESCkey"), closeEsc);
-    ini.writeBool(kEditor, L("CloseENTERkey"), closeEnter);
-    ini.writeBool(kEditor, L("CloseQkey"), closeQ);
-    ini.writeBool(kEditor, L("CloseXkey"), closeX);
+    for (MainKey key : {MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX})
+        save(ini, key);
     static const char *tabKeys[] = {"Tab2", "Tab4", "Tab6", "Tab8"};
     for (size_t i = 0; i < 4; ++i)
         ini.writeBool(kEditor, L(tabKeys[i]), tabs[i]);
@@ -188,9 +281,8 @@ void MainSettings::writeAtExit(IniAccess &ini) const
     ini.writeBool(kEditor, L("SearchBarSetFocus"), searchBarSetFocus);
     ini.writeBool(kEditor, L("BinaryLoadAll"), binaryLoadAll);
     ini.writeBool(kEditor, L("BinaryLoadRange"), binaryLoadRange);
-    ini.writeBool(L("StatusBar"), L("PositionTop"), statusBarTop);
-    ini.writeBool(L("StatusBar"), L("PositionBottom"), statusBarBottom);
-    ini.writeBool(L("SearchBar"), L("PositionTop"), searchBarTop);
+    for (MainKey key : {MainKey::StatusBarTop, MainKey::StatusBarBottom, MainKey::SearchBarTop})
+        save(ini, key);
     ini.writeBool(L("QuillonCloseOnExecuteHarbekan"), L("Enabled"), quillonCloseOnExecuteHarbekan);
     ini.writeBool(L("MenuHarbekanCloseOnStart"), L("Enabled"), menuHarbekanCloseOnStart);
     ini.writeString(L("SaveCsv"), L("FolderFile"), saveCsvFolderFile);

@@ -19,6 +19,23 @@ struct FontSetting {
     [[nodiscard]] int pointSize(int fallback = 14) const;
 };
 
+// The keys the window reads or writes while it runs, besides the start and
+// the exit. Each has one entry in the table in MainSettings.cpp (its section
+// and name) and one member below (its default).
+enum class MainKey : quint8 {
+    Japanese,
+    LoadFolderFile,
+    CloseEsc, CloseEnter, CloseQ, CloseX,
+    WrapNone, WrapWindowWidth,
+    LineZero,
+    Jump,
+    ScrollPlusPlusPlusIndex, ScrollPlusPlusIndex, ScrollPlusIndex,
+    FontNameReadOnly, FontSizeReadOnly, FontColorReadOnly, BackColorReadOnly, KigouColor,
+    StatusBarTop, StatusBarBottom, StatusBarFormResize, ShowFileName,
+    SearchBarTop,
+    SearchWord, MatchCase, FindParent,
+};
+
 struct MainSettings {
     // [Language]
     bool japanese = true;
@@ -62,6 +79,10 @@ struct MainSettings {
     QString loadFolderFile, saveCsvFolderFile;
     QString csvSeparater;
     Placement placement;
+    // [Options], shared with the find dialog and the search engine; [FormFind] "Parent".
+    QString searchWord;
+    bool matchCase = false;
+    QString findParent = QStringLiteral("Main");
 
     MainSettings();
 
@@ -70,6 +91,10 @@ struct MainSettings {
     void readAtStart(IniAccess &ini);
     // The keys written when the main window is destroyed (placement excluded).
     void writeAtExit(IniAccess &ini) const;
+
+    // One key: write the member's value, or read it back (missing: the member's default).
+    void save(IniAccess &ini, MainKey key) const;
+    void reload(const IniAccess &ini, MainKey key);
 
     // The read setting checked in the menu: 0 automatic, else the code number.
     [[nodiscard]] int checkedReadSetting() const;

@@ -1,11 +1,9 @@
 #include "TFormJump.h"
 
-#include "AppPaths.h"
-#include "DialogPlacement.h"
+#include "MainSettings.h"
 #include "MessageService.h"
 #include "TDecEdit.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,20 +12,11 @@
 
 namespace quillon {
 
-namespace {
-const QString kSection = QStringLiteral("FormJump");
-}
-
 TFormJump::TFormJump(bool japanese, QWidget *parent, MessageHook message)
-    : QDialog(parent)
-    , BoolJapanese(japanese)
-    , StrLanguageFileName(QDir(AppPaths::programLanguageDir()).filePath(QStringLiteral("Jump.txt")))
-    , m_ini(AppPaths::settingsPath())
+    : PlacedDialog(QStringLiteral("FormJump"), QStringLiteral("Jump.txt"), japanese, parent)
     , m_message(std::move(message))
 {
-    setObjectName(QStringLiteral("FormJump"));
     setWindowTitle(QString::fromUtf16(u"行へ移動"));
-    setProperty("tag", 2999);
 
     LabelNumber = new QLabel(QString::fromUtf16(u"行番号(&N)"), this);
     LabelNumber->setObjectName(QStringLiteral("LabelNumber"));
@@ -58,7 +47,9 @@ TFormJump::TFormJump(bool japanese, QWidget *parent, MessageHook message)
     setFixedHeight(sizeHint().height());
     resize(280, height());
 
-    EditNumber->setText(m_ini.readString(QStringLiteral("Editor"), QStringLiteral("Jump"), QStringLiteral("1")));
+    MainSettings settings;
+    settings.reload(m_ini, MainKey::Jump);
+    EditNumber->setText(settings.jump);
     EditNumber->selectAll();
     EditNumber->setFocus();
     EditNumber->installEventFilter(this);
@@ -69,13 +60,8 @@ TFormJump::TFormJump(bool japanese, QWidget *parent, MessageHook message)
 
 TFormJump::~TFormJump() = default;
 
-void TFormJump::showEvent(QShowEvent *event)
+void TFormJump::shown()
 {
-    if (!m_placed) {
-        m_placed = true;
-        DialogPlacement::restore(m_ini, kSection, this);
-    }
-    QDialog::showEvent(event);
     EditNumber->setFocus();
 }
 
@@ -104,14 +90,10 @@ void TFormJump::onOk()
             MessageService::show(this, BoolJapanese ? japanese : english);
         return;
     }
-    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("Jump"), entry);
+    MainSettings settings;
+    settings.jump = entry;
+    settings.save(m_ini, MainKey::Jump);
     accept();
-}
-
-void TFormJump::done(int result)
-{
-    DialogPlacement::save(m_ini, kSection, this);
-    QDialog::done(result);
 }
 
 } // namespace quillon

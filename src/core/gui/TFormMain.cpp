@@ -3,12 +3,17 @@
 #include "AppPaths.h"
 #include "CharCode.h"
 #include "ColorText.h"
-#include "FileMessages.h"
+#include "MainMessages.h"
 #include "TextLoader.h"
 #include "FontSubstitutes.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "MainMenuBuilder.h"
+#include "KeyMapController.h"
+#include "EventWatcher.h"
+#include "StartArguments.h"
+#include "LoadOutcome.h"
+#include "CommandCatalogue.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -41,8 +46,10 @@ QString J(const char16_t *s)
 }
 
 // Command codes of the read settings, indexed by the read-setting number.
-const char *const readSettingCodes[] = {"1321", "1301", "1302", "1303", "1304", "1305",
-                                        "1306", "1307", "1308", "1309", "1310"};
+constexpr CommandCode readSettingCodes[] = {u"1321", u"1301", u"1302", u"1303", u"1304", u"1305",
+                                            u"1306", u"1307", u"1308", u"1309", u"1310"};
+// The close keys Esc, Enter, Q and X.
+constexpr CommandCode closeKeyCodes[] = {u"1551", u"1552", u"1553", u"1554"};
 
 QColor qcolor(TColor c)
 {
@@ -69,15 +76,13 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
             return;
         m_settingsWriteReported = true;
         QTimer::singleShot(0, this, [this, path, reason] {
-            showMessage(J(u"Error : 設定ファイルに書き込めません。設定は保存されません\r\n") + path + QStringLiteral("\r\n")
-                            + reason,
-                        QStringLiteral("Error : Settings file can not write, so settings are not saved.\r\n") + path
-                            + QStringLiteral("\r\n") + reason + QStringLiteral("\r\n[OK]"));
+            showMessage(MainMessages::settingsNotWritable(path, reason));
         });
     });
 
     // Step 3: the language comes first, so every message below speaks it.
-    BoolJapanese = m_ini.readBool(QStringLiteral("Language"), QStringLiteral("Japanese"), true);
+    m_settings.reload(m_ini, MainKey::Japanese);
+    BoolJapanese = m_settings.japanese;
     for (int i = 1; i <= 100; ++i)
         StrListScrollVale.append(QString::number(i));
     createLanguageFolders();
@@ -135,16 +140,6 @@ TFormMain::~TFormMain()
 {
     writeSettingsAtExit();
     IniFile::setWriteErrorHandler({});
-    // Take down what calls back into this window while it is still whole:
-    // event filters and child widgets reach it while they are destroyed, and
-    // after this body it is no longer a TFormMain.
-    qApp->removeEventFilter(this);
-    delete m_searchWatcher;
-    m_searchWatcher = nullptr;
-    delete m_viewFilter;
-    m_viewFilter = nullptr;
-    m_findHost.reset();
-    delete takeCentralWidget();
 }
 
 void TFormMain::createTimers()
@@ -223,8 +218,8 @@ void TFormMain::createLayout()
     column->addWidget(StatusBarBottom);
 
     setCentralWidget(PanelMain);
-    connect(Memo1, &TMemoExDark::caretMoved, this, &TFormMain::MemoStatus);
-    connect(Memo1, &TMemoExDark::selectionChanged, this, &TFormMain::MemoStatus);
+    connect(Memo1, &TMemoExDark::caretMoved, &m_receiver, [this] { MemoStatus(); });
+    connect(Memo1, &TMemoExDark::selectionChanged, &m_receiver, [this] { MemoStatus(); });
     Memo1->setFocus();
 }
 
@@ -234,38 +229,56 @@ void TFormMain::createMenus()
     setMenuWidget(m_menus->menuBarContainer());
 
     for (int i = 0; i <= 10; ++i) {
-        if (QAction *a = commandAction(QLatin1String(readSettingCodes[i])))
+        if (QAction *a = commandAction(readSettingCodes[i]))
             a->setChecked(m_settings.readSetting[size_t(i)]);
     }
-    const std::pair<const char *, bool> toggles[] = {
-        {"1551", m_settings.closeEsc}, {"1552", m_settings.closeEnter},
-        {"1553", m_settings.closeQ},   {"1554", m_settings.closeX},
-    };
-    for (const auto &[code, on] : toggles) {
-        if (QAction *a = commandAction(QLatin1String(code)))
-            a->setChecked(on);
+    const bool closeKeys[] = {m_settings.closeEsc, m_settings.closeEnter, m_settings.closeQ, m_settings.closeX};
+    for (int i = 0; i < 4; ++i) {
+        if (QAction *a = commandAction(closeKeyCodes[i]))
+            a->setChecked(closeKeys[i]);
     }
-    const auto &actions = m_menus->commandActions();
-    for (auto it = actions.begin(); it != actions.end(); ++it) {
-        const QString code = it.key();
-        connect(it.value(), &QAction::triggered, this, [this, code] { runCommand(code); });
+    for (const CommandInfo &info : CommandCatalogue::commands()) {
+        const CommandCode code = CommandCode::of(info);
+        if (QAction *a = commandAction(code))
+            connect(a, &QAction::triggered, &m_receiver, [this, code] { runCommand(code); });
     }
     // Everything starts greyed; each area enables what it has built.
     registerFileCommands();
     registerViewCommands();
     registerNavigationCommands();
     registerSearchCommands();
-    registerKeyMapCommands();
+    m_keys = std::make_unique<KeyMapController>(*this, *m_menus);
+    m_keys->registerCommands();
     registerLanguageCommands();
 
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(Memo1, &QWidget::customContextMenuRequested, this,
+    connect(Memo1, &QWidget::customContextMenuRequested, &m_receiver,
             [this](const QPoint &pos) { m_menus->popupMenu()->popup(Memo1->mapToGlobal(pos)); });
 }
 
-QAction *TFormMain::commandAction(const QString &code) const
+void TFormMain::InitKeyMap(int ExeType)
 {
-    return m_menus ? m_menus->action(code) : nullptr;
+    m_keys->InitKeyMap(ExeType);
+}
+
+void TFormMain::SetShortCutKey()
+{
+    m_keys->SetShortCutKey();
+}
+
+void TFormMain::setEditorCursorMode(bool on)
+{
+    m_keys->setEditorCursorMode(on);
+}
+
+bool TFormMain::editorCursorMode() const
+{
+    return m_keys->editorCursorMode();
+}
+
+QAction *TFormMain::commandAction(CommandCode code) const
+{
+    return m_menus ? m_menus->action(code.view()) : nullptr;
 }
 
 void TFormMain::applySettingsToViews()
@@ -295,8 +308,7 @@ void TFormMain::createLanguageFolders()
             continue;
         const QString shown = QDir::toNativeSeparators(dir) + QDir::separator();
         QTimer::singleShot(0, this, [this, shown] {
-            showMessage(J(u"Error : フォルダが作成できませんでした\r\n") + shown,
-                        QStringLiteral("Error : Folder can not make.\r\n[OK]\r\n") + shown);
+            showMessage(MainMessages::folderNotMade(shown));
         });
     }
 }
@@ -315,7 +327,12 @@ void TFormMain::showEvent(QShowEvent *event)
     m_shownOnce = true;
 
     // Key preview: exit keys are seen before the focused control.
-    qApp->installEventFilter(this);
+    EventWatcher::watch(qApp, &m_receiver, [this](QObject *watched, QEvent *event) {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *w = qobject_cast<QWidget *>(watched);
+        return w && w->window() == this && handleExitKey(static_cast<QKeyEvent *>(event));
+    });
 
     // Placement by the virtual-screen check, then the saved state.
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -327,7 +344,7 @@ void TFormMain::showEvent(QShowEvent *event)
         setWindowState(windowState() | Qt::WindowMaximized);
     else if (m_settings.placement.state == QLatin1String("MIN"))
         setWindowState(windowState() | Qt::WindowMinimized);
-    reconcileKeyMapAtStart();
+    m_keys->reconcileAtStart();
 
     // The rest runs once the window is on screen, so a message box it shows
     // has a visible owner.
@@ -345,43 +362,29 @@ void TFormMain::showEvent(QShowEvent *event)
 
 void TFormMain::handleCommandLine()
 {
-    const qsizetype count = m_args.size();
-    auto disable = [this](const char *code) {
-        if (QAction *a = commandAction(QLatin1String(code)))
+    const StartArguments start = StartArguments::parse(m_args);
+    auto disable = [this](CommandCode code) {
+        if (QAction *a = commandAction(code))
             a->setEnabled(false);
     };
-    if (count <= 1) {
-        disable("1821");
-        disable("1021");
-        if (count == 1 && QFileInfo(m_args[0]).isFile()) {
-            StrLoadFileName = QFileInfo(m_args[0]).absoluteFilePath();
-            SetLoadIndexFromMenu();
-            LoadFile();
-        }
-        return;
-    }
-    if (count != 2)
-        return; // three or more: an empty viewer
-    disable("1001");
-    const QString first = m_args[0];
-    if (first.left(5).compare(QLatin1String("hwnd="), Qt::CaseInsensitive) == 0) {
-        const QString handle = first.mid(5);
-        bool ok = false;
-        handle.toULongLong(&ok, 10);
-        if (handle == QLatin1String("%h")) {
-            HarboHandle.clear();
-        } else if (ok) {
-            HarboHandle = handle;
-        } else {
+    switch (start.form) {
+    case StartArguments::Form::TooMany:
+        return; // an empty viewer
+    case StartArguments::Form::Plain:
+        disable(u"1821");
+        disable(u"1021");
+        break;
+    case StartArguments::Form::Filer:
+        disable(u"1001");
+        HarboHandle = start.harboHandle;
+        if (start.badHandle) {
             // Not a handle: say so, and still open the file.
-            HarboHandle.clear();
-            showMessage(J(u"Error : hwnd= の後ろがウィンドウハンドルの数値ではありません\r\n") + first,
-                        QStringLiteral("Error : The value after hwnd= is not a window handle number.\r\n") + first
-                            + QStringLiteral("\r\n[OK]"));
+            showMessage(MainMessages::notAWindowHandle(m_args[0]));
         }
+        break;
     }
-    if (QFileInfo(m_args[1]).isFile()) {
-        StrLoadFileName = QFileInfo(m_args[1]).absoluteFilePath();
+    if (!start.path.isEmpty() && QFileInfo(start.path).isFile()) {
+        StrLoadFileName = QFileInfo(start.path).absoluteFilePath();
         SetLoadIndexFromMenu();
         LoadFile();
     }
@@ -440,18 +443,15 @@ void TFormMain::handleDrop(const QStringList &names)
 {
     StrListDropName = names;
     if (isFilerStart()) {
-        showMessage(J(u"Information : ファイラーとの連携では、ドロップの操作はできません"),
-                    QStringLiteral("Information : Drop operation can not accept, because of filer connection method.[OK]"));
+        showMessage(MainMessages::dropWithFiler());
         return;
     }
     if (names.isEmpty()) {
-        showMessage(J(u"Information : ドロップするファイルの個数が０です"),
-                    QStringLiteral("Information : Drop file count is empty.\r\n[OK]"));
+        showMessage(MainMessages::dropNothing());
         return;
     }
     if (names.size() > 1) {
-        showMessage(J(u"Information : ドロップするファイルは１個にしてください"),
-                    QStringLiteral("Information : Drop file accept only one file.\r\n[OK]"));
+        showMessage(MainMessages::dropMoreThanOne());
         return;
     }
     const QFileInfo info(names.first());
@@ -466,20 +466,18 @@ void TFormMain::handleDrop(const QStringList &names)
 
 void TFormMain::openFileDialog()
 {
-    if (BoolBinaryView)
-        return;
     OpenFileRequest request;
     request.filter = QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|*.txt;*.ini;*js;*.his;*.csv|"
                                     "Java(*.java;*.xml)|*.java;*.xml|All(*.*)|*.*");
-    request.initialPath = m_ini.readString(QStringLiteral("Load"), QStringLiteral("FolderFile"));
+    m_settings.reload(m_ini, MainKey::LoadFolderFile);
+    request.initialPath = m_settings.loadFolderFile;
     QString name;
     if (MessageService::dialogs().openFile(this, request, &name)) {
         if (name.isEmpty()) {
-            showMessage(J(u"Information : ファイル名が設定されていません"),
-                        QStringLiteral("Information : Filename is empty.\r\n[OK]"));
+            showMessage(MainMessages::noFileName());
         } else {
-            m_ini.writeString(QStringLiteral("Load"), QStringLiteral("FolderFile"), name);
             m_settings.loadFolderFile = name;
+            m_settings.save(m_ini, MainKey::LoadFolderFile);
             StrLoadFileName = QFileInfo(name).absoluteFilePath();
             SetLoadIndexFromMenu();
             LoadFile();
@@ -508,14 +506,14 @@ void TFormMain::LoadFile()
     }
     const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
     const LoadedText loaded = TextLoader::load(path, IntLoadCharIndex, copyPath);
-    if (loaded.status == LoadedText::Status::Missing) {
-        showMessage(fileNotExistMessage());
+    const LoadOutcome outcome = LoadOutcome::of(loaded, path);
+    if (outcome.kind == LoadOutcome::Kind::Missing) {
+        showMessage(*outcome.message);
         return;
     }
-    if (loaded.status == LoadedText::Status::CannotRead || loaded.status == LoadedText::Status::TooLarge) {
-        // Nothing of the file could be shown: the file shown before stays.
+    if (outcome.kind == LoadOutcome::Kind::Refused) {
         StrLoadFileName = m_shownFileName;
-        reportLoadFailure(loaded, path);
+        showMessage(*outcome.message);
         return;
     }
 
@@ -530,8 +528,8 @@ void TFormMain::LoadFile()
 
     IntReadEncode1 = loaded.codeInEffect;
     IntReadReturn1 = loaded.lineEnd;
-    BoolUnKnownCharCode = loaded.unknownChar;
-    BoolLfInLine = loaded.lfInCrLf;
+    BoolUnKnownCharCode = outcome.noteUnknownChar;
+    BoolLfInLine = outcome.noteLfInCrLf;
     IntLoadCharIndex = IntReadEncode1;
     IntLoadCrLfIndex = IntReadReturn1;
     if (BoolLfInLine)
@@ -543,21 +541,20 @@ void TFormMain::LoadFile()
         StrLoadChar = charCodeName(IntReadEncode1, BoolJapanese);
     StrLoadReturn = lineEndName(IntReadReturn1, BoolJapanese);
 
-    if (loaded.status == LoadedText::Status::DecodeError) {
-        // The file stays named, so another read setting can be tried on it.
+    if (outcome.kind == LoadOutcome::Kind::DecodeFailed) {
         applyLoadedText(LoadedText{});
-        BoolFileReadOnly = loaded.readOnlyAttribute || BoolUnKnownCharCode;
+        BoolFileReadOnly = outcome.readOnly;
         refreshReadOnlyPanel();
         setPanel(4, StrLoadChar);
         setPanel(5, StrLoadReturn);
         refreshLineCountPanel();
         BoolBinaryRead = BoolBinaryShow = false;
-        reportLoadFailure(loaded, path);
+        showMessage(*outcome.message);
         return;
     }
 
     applyLoadedText(loaded);
-    BoolFileReadOnly = loaded.readOnlyAttribute || BoolUnKnownCharCode;
+    BoolFileReadOnly = outcome.readOnly;
     refreshReadOnlyPanel();
     setPanel(4, StrLoadChar);
     setPanel(5, StrLoadReturn);
@@ -576,7 +573,8 @@ void TFormMain::LoadFileSecondTime()
         return;
     const LoadedText loaded = TextLoader::reload(StrLoadFileName, IntReadEncode1, BoolUnKnownCharCode);
     if (!loaded.ok()) {
-        reportLoadFailure(loaded, StrLoadFileName);
+        if (const auto message = LoadOutcome::of(loaded, StrLoadFileName).message)
+            showMessage(*message);
         return;
     }
     applyLoadedText(loaded);
@@ -596,27 +594,6 @@ void TFormMain::applyLoadedText(const LoadedText &loaded)
 void TFormMain::showMessage(const MessageText &text)
 {
     showMessage(text.japanese, text.english);
-}
-
-void TFormMain::reportLoadFailure(const LoadedText &loaded, const QString &path)
-{
-    switch (loaded.status) {
-    case LoadedText::Status::CannotRead:
-        showMessage(cannotReadMessage(path, loaded.reasonJapanese, loaded.reasonEnglish));
-        break;
-    case LoadedText::Status::TooLarge:
-        showMessage(tooLargeMessage(path));
-        break;
-    case LoadedText::Status::DecodeError:
-        showMessage(QStringLiteral("Error : ") + loaded.reasonJapanese,
-                    QStringLiteral("Error : ") + loaded.reasonEnglish + QStringLiteral("\r\n[OK]"));
-        break;
-    case LoadedText::Status::Missing:
-        showMessage(fileNotExistMessage());
-        break;
-    case LoadedText::Status::Ok:
-        break;
-    }
 }
 
 void TFormMain::leaveLineNumberSelection()
@@ -655,88 +632,90 @@ void TFormMain::setPanel(int panel, const QString &text)
     StatusBarBottom->setPanelText(panel, text);
 }
 
-void TFormMain::registerCommand(const QString &code, std::function<void()> handler)
+void TFormMain::registerCommand(CommandCode code, std::function<void()> handler, WhileDump rule)
 {
-    m_commands.insert(code, std::move(handler));
+    m_commands[size_t(code.index())] = {std::move(handler), rule};
     if (QAction *a = commandAction(code))
         a->setEnabled(true);
 }
 
-void TFormMain::runCommand(const QString &code)
+void TFormMain::runCommand(CommandCode code)
 {
-    const auto it = m_commands.constFind(code);
-    if (it != m_commands.constEnd())
-        (*it)();
+    const Command &command = m_commands[size_t(code.index())];
+    if (!command.run)
+        return;
+    if (command.rule == WhileDump::StandsStill)
+        onlyWhileTextShown(command.run)();
+    else
+        command.run();
+}
+
+std::function<void()> TFormMain::onlyWhileTextShown(std::function<void()> handler)
+{
+    return [this, handler = std::move(handler)] {
+        if (!BoolBinaryView) {
+            handler();
+            return;
+        }
+        // The menu may have moved a check mark itself: put every mark back.
+        syncCheckMarks();
+    };
+}
+
+void TFormMain::syncCheckMarks()
+{
+    const int current = m_settings.checkedReadSetting();
+    if (QAction *a = commandAction(readSettingCodes[current]))
+        a->setChecked(true);
+    const bool closeKeys[] = {m_settings.closeEsc, m_settings.closeEnter, m_settings.closeQ, m_settings.closeX};
+    for (int i = 0; i < 4; ++i) {
+        if (QAction *a = commandAction(closeKeyCodes[i]))
+            a->setChecked(closeKeys[i]);
+    }
+    syncViewCheckMarks();
 }
 
 void TFormMain::registerFileCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
-    reg("1001", [this] { openFileDialog(); });
-    reg("1031", [this] { close(); });
+    constexpr auto textOnly = WhileDump::StandsStill;
+    registerCommand(u"1001", [this] { openFileDialog(); }, textOnly);
+    registerCommand(u"1031", [this] { close(); });
     for (int i = 0; i <= 10; ++i)
-        reg(readSettingCodes[i], [this, i] { setReadSetting(i); });
-    for (const char *code : {"1551", "1552", "1553", "1554"})
-        reg(code, [this, code] { toggleCloseKey(QLatin1String(code)); });
-    reg("1902", [this] { showMinimized(); });
-    reg("1903", [this] { showNormal(); });
-    reg("1904", [this] { showMaximized(); });
+        registerCommand(readSettingCodes[i], [this, i] { setReadSetting(i); }, textOnly);
+    for (int i = 0; i < 4; ++i)
+        registerCommand(closeKeyCodes[i], [this, i] { toggleCloseKey(i); }, textOnly);
+    registerCommand(u"1902", [this] { showMinimized(); });
+    registerCommand(u"1903", [this] { showNormal(); });
+    registerCommand(u"1904", [this] { showMaximized(); });
 }
 
 void TFormMain::setReadSetting(int number)
 {
     const int current = m_settings.checkedReadSetting();
-    if (BoolBinaryView || number == current) {
+    if (number == current) {
         // The menu checked the item itself: put the check back where it was.
-        if (QAction *a = commandAction(QLatin1String(readSettingCodes[current])))
+        if (QAction *a = commandAction(readSettingCodes[current]))
             a->setChecked(true);
         return;
     }
     m_settings.setReadSetting(number);
-    if (QAction *a = commandAction(QLatin1String(readSettingCodes[number])))
+    if (QAction *a = commandAction(readSettingCodes[number]))
         a->setChecked(true);
     SetLoadIndexFromMenu();
     if (!StrLoadFileName.isEmpty())
         LoadFile();
 }
 
-void TFormMain::toggleCloseKey(const QString &code)
+void TFormMain::toggleCloseKey(int index)
 {
-    QAction *a = commandAction(code);
-    bool *flag = nullptr;
-    const char *key = nullptr;
-    if (code == QLatin1String("1551")) {
-        flag = &m_settings.closeEsc;
-        key = "CloseESCkey";
-    } else if (code == QLatin1String("1552")) {
-        flag = &m_settings.closeEnter;
-        key = "CloseENTERkey";
-    } else if (code == QLatin1String("1553")) {
-        flag = &m_settings.closeQ;
-        key = "CloseQkey";
-    } else {
-        flag = &m_settings.closeX;
-        key = "CloseXkey";
-    }
-    if (BoolBinaryView) {
-        if (a)
-            a->setChecked(*flag);
-        return;
-    }
+    QAction *a = commandAction(closeKeyCodes[index]);
+    bool *const flags[] = {&m_settings.closeEsc, &m_settings.closeEnter, &m_settings.closeQ, &m_settings.closeX};
+    const MainKey keys[] = {MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX};
+    bool *flag = flags[index];
     *flag = !*flag;
     if (a)
         a->setChecked(*flag);
-    m_ini.writeBool(QStringLiteral("Editor"), QLatin1String(key), *flag);
-}
-
-bool TFormMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        auto *w = qobject_cast<QWidget *>(watched);
-        if (w && w->window() == this && handleExitKey(static_cast<QKeyEvent *>(event)))
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
+    m_settings.save(m_ini, keys[index]);
 }
 
 bool TFormMain::handleExitKey(QKeyEvent *event)
@@ -786,23 +765,17 @@ void TFormMain::onTimer(int index)
     case 1:
         // The reading position is restored here once history is kept.
         if (IntLoadFileSize > 0 && (!StrListLoadFileTmp || StrListLoadFileTmp->isEmpty())) {
-            showMessage(J(u"Information : ファイルサイズが 0 以上ですが、テキストが取得できませんでした\r\n"
-                          u"文字コードが自動検出の場合は、文字コードを直接設定してみてください"),
-                        QStringLiteral("Information : File size is over 0, but text can not read.\r\nIf character "
-                                       "code setting is auto detect, set character code setting directly\r\n[OK]"));
+            showMessage(MainMessages::noTextFromFile());
         }
         break;
     case 2:
         showMessage(fileNotExistMessage());
         break;
     case 4:
-        showMessage(J(u"Information : 改行(CrLf)までに、さらに改行(Lf)があります"),
-                    QStringLiteral("Information : LineFeed [Lf] is exist, before CarrigeRetun and LineFeed [CrLf].\r\n[OK]"));
+        showMessage(MainMessages::lfBeforeCrLf());
         break;
     case 5:
-        showMessage(J(u"Information : 不正な文字を含んでいますので書き換え禁止ファイルとして扱います"),
-                    QStringLiteral("Information : Some letters can not acccept, so file type lokks like Read Only "
-                                   "File.\r\n[OK]"));
+        showMessage(MainMessages::treatedAsReadOnly());
         break;
     default:
         break;

@@ -2,8 +2,10 @@
 // The main window: owns the loaded file, its decoded text, the read setting,
 // the status texts and the message buffer; every way of opening a file ends
 // in LoadFile. Logic lives in the core library; this class wires it to widgets.
+#include "CommandCode.h"
 #include "IniFile.h"
 #include "MainSettings.h"
+#include "SearchOutcome.h"
 #include "TextBuffer.h"
 #include "MessageService.h"
 #include "TSearchOption.h"
@@ -29,6 +31,7 @@ namespace quillon {
 
 struct LoadedText;
 struct MessageText;
+class KeyMapController;
 class MainMenuBuilder;
 class StatusPanels;
 class TMemoExDark;
@@ -53,10 +56,14 @@ public:
     void leaveLineNumberSelection();
     void handleDrop(const QStringList &names);
     void openFileDialog();
+    // Whether a command acts while the hex dump is shown. Commands of the text
+    // view stand still then; a check item they refuse keeps its check mark.
+    enum class WhileDump : bool { Acts, StandsStill };
     // Runs the command of a catalogue code, as its menu item and key do.
-    void runCommand(const QString &code);
+    void runCommand(CommandCode code);
     // Connects a code to its behaviour and enables its menu item.
-    void registerCommand(const QString &code, std::function<void()> handler);
+    void registerCommand(CommandCode code, std::function<void()> handler, WhileDump rule = WhileDump::Acts);
+    [[nodiscard]] bool isRegistered(CommandCode code) const { return bool(m_commands[size_t(code.index())].run); }
 
     // Shows StrMsg-built text in the current language.
     MessageAnswer showMessage(const QString &japanese, const QString &english,
@@ -66,7 +73,7 @@ public:
     [[nodiscard]] TMemoExDark *textView() const { return Memo1; }
     [[nodiscard]] StatusPanels *upperStatus() const { return StatusBarTop; }
     [[nodiscard]] StatusPanels *lowerStatus() const { return StatusBarBottom; }
-    [[nodiscard]] QAction *commandAction(const QString &code) const;
+    [[nodiscard]] QAction *commandAction(CommandCode code) const;
     [[nodiscard]] QComboBox *searchCombo() const { return ComboBoxSearch; }
     [[nodiscard]] const MainSettings &settings() const { return m_settings; }
     [[nodiscard]] bool isFilerStart() const { return m_args.size() == 2; }
@@ -128,7 +135,7 @@ public:
     TSearchOptions SearchOptions;
     [[nodiscard]] TFormFind *findDialog() const { return FormFind; }
 
-    // Key map state (TFormMainKeys.cpp).
+    // Key map state (KeyMapController).
     // The default catalogue (filer-style unless the keyboard dialog rebuilt it).
     QStringList StrListKeyMapOriginal;
     // The key map in force; the find and keyboard dialogs read it.
@@ -136,17 +143,11 @@ public:
     QStringList StrListKeyMapCheck1; // start-up comparison only
     QStringList StrListKeyMapCheck2;
     bool BoolKeyMapSame = true;
-    bool m_keyMapWriteFailed = false; // the start-up write of the key-map file
-    QString m_keyMapWriteError;       // and the system's reason
-    // Rebuilds StrListKeyMapOriginal with the captions the menu shows now;
-    // ExeType 0 filer-style keys, any other editor-style keys.
     void InitKeyMap(int ExeType);
-    // Reads the key-map file (or writes StrListKeyMap when it is missing) and
-    // gives every command item its key.
     void SetShortCutKey();
     // The temporary editor cursor mode (command 1251); not saved.
     void setEditorCursorMode(bool on);
-    [[nodiscard]] bool editorCursorMode() const { return m_editorCursorMode; }
+    [[nodiscard]] bool editorCursorMode() const;
 
     // Language state (TFormMainLanguage.cpp).
     // Every window applies its language file each time it is shown.
@@ -171,7 +172,6 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Each area of the window registers its commands from its own file.
@@ -179,7 +179,6 @@ private:
     void registerViewCommands();       // TFormMainView.cpp: marks, line numbers, wrap, status, fonts
     void registerNavigationCommands(); // TFormMainNavigation.cpp: scrolling, cursor, selection, copy
     void registerSearchCommands();     // TFormMainSearch.cpp: find dialog, search bar
-    void registerKeyMapCommands();     // TFormMainKeys.cpp: key map, editor cursor mode
     void registerLanguageCommands();   // TFormMainLanguage.cpp: Japanese / English
 
     void createTimers();
@@ -196,25 +195,29 @@ private:
     void refreshPanel0();
     [[nodiscard]] QString readOnlyText() const;
     void setReadSetting(int number);
-    void toggleCloseKey(const QString &code);
+    void toggleCloseKey(int index);
+    // Every check mark of the window as its state says (after a refused command).
+    void syncCheckMarks();
+    // The one place the hex dump holds the text view's commands.
+    [[nodiscard]] std::function<void()> onlyWhileTextShown(std::function<void()> handler);
     bool handleExitKey(QKeyEvent *event);
     void closeViewer();
     void onTimer(int index);
-    void reportLoadFailure(const LoadedText &loaded, const QString &path);
     void applyLoadedText(const LoadedText &loaded);
     void writeSettingsAtExit();
 
     // View helpers (TFormMainView.cpp).
-    QObject *m_viewFilter = nullptr; // text-view and line-number events
-    friend class ViewEventFilter;
+    // Events of the text view, the line-number view and the window.
+    bool viewEvent(QObject *watched, QEvent *event);
+    bool m_pressedInText = false;
     void numberLines();
     void showLineNumberView();
     void syncLineNumbers();
     void afterTextLoaded();
     void setWrap(bool wrapAtWidth);
-    void toggleMark(const QString &code);
+    void toggleMark(int index);
     void setTabWidthItem(int index);
-    void toggleStatusBarItem(const QString &code);
+    void toggleStatusBarItem(int index);
     void chooseTextFont();
     void chooseTextBackColor();
     void chooseMarkColor();
@@ -224,8 +227,9 @@ private:
     void textViewDoubleClicked();
     void selectionToSearchBar();
     void statusBarClicked();
-    void setViewItemEnabled(const char *code, bool on);
-    void setViewItemChecked(const char *code, bool on);
+    void setViewItemEnabled(CommandCode code, bool on);
+    void setViewItemChecked(CommandCode code, bool on);
+    void syncViewCheckMarks();
     bool m_resizeLocked = false;
     QSize m_lockedSize;
     int m_statusPressX = 0;
@@ -240,7 +244,6 @@ private:
     void copyOneLine();
     void selectAllCommand();
     void selectWordCommand();
-    void lineAsSearchWord();
     void openJumpDialog();
     void applyJump();
     void openPageSettingDialog();
@@ -252,9 +255,8 @@ private:
     friend class MainFindHost;
     void openFindDialog(bool oneLine);
     // Steps of 1102/1103 after the empty-word check: panel 0, options,
-    // search from the selection, the hit or the not-found message. 0 hit,
-    // 1 not found, 2 the search ended with an error box.
-    int searchMainText(bool next);
+    // search from the selection, the hit or the not-found message.
+    SearchOutcome searchMainText(bool next);
     void showSearchHit(int start, int length);
     void searchNextPrevious(bool next);
     void searchBarSearch(bool next);
@@ -262,15 +264,10 @@ private:
     void focusSearchBar();
     void setSearchBarFocusReturn(bool on);
     bool searchEvent(QObject *watched, QEvent *event);
+    bool matchCaseInFile();
     TFormFind *FormFind = nullptr;
     std::unique_ptr<FindHost> m_findHost;
-    QObject *m_searchWatcher = nullptr;
 
-    // Key map helpers (TFormMainKeys.cpp).
-    // The show sequence's key-map step: compare, rewrite if needed, apply.
-    void reconcileKeyMapAtStart();
-    void showKeyMapResetMessage();
-    bool m_editorCursorMode = false;
 
     // Language helpers (TFormMainLanguage.cpp).
     void tagControls();
@@ -278,7 +275,11 @@ private:
     bool applyMainLanguageFile();
     void switchLanguage(bool japanese);
 
-    QHash<QString, std::function<void()>> m_commands;
+    struct Command {
+        std::function<void()> run;
+        WhileDump rule = WhileDump::Acts;
+    };
+    std::array<Command, size_t(CommandCode::count())> m_commands;
     QStringList m_args;
     QString m_shownFileName; // the file whose text is on screen
     IniFile m_ini;
@@ -298,6 +299,14 @@ private:
     TMemoExDark *MemoLineNumber = nullptr;
     TMemoExDark *Memo1 = nullptr;
     std::unique_ptr<MainMenuBuilder> m_menus;
+
+    // The controllers of the areas, declared after what they use so they go
+    // first; more areas move out of this class into controllers of their own.
+    std::unique_ptr<KeyMapController> m_keys;
+
+    // The receiver of every signal and event the window's children send it.
+    // Declared last, it goes first: children taken down after it reach nothing.
+    QObject m_receiver;
 };
 
 } // namespace quillon

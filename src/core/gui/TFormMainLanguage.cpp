@@ -39,12 +39,12 @@ void TFormMain::registerLanguageCommands()
     tagControls();
     StrLanguageFileName = LanguageFile::path(QStringLiteral("Main.txt"));
     StrLauncherMenu = LanguageFile::builtInLauncherBases(BoolJapanese);
-    if (QAction *a = commandAction(QStringLiteral(u"1951")))
+    if (QAction *a = commandAction(u"1951"))
         a->setChecked(BoolJapanese);
-    if (QAction *a = commandAction(QStringLiteral(u"1952")))
+    if (QAction *a = commandAction(u"1952"))
         a->setChecked(!BoolJapanese);
-    registerCommand(QStringLiteral("1951"), [this] { MenuJapaneseClick(); });
-    registerCommand(QStringLiteral("1952"), [this] { MenuEnglishClick(); });
+    registerCommand(u"1951", [this] { MenuJapaneseClick(); });
+    registerCommand(u"1952", [this] { MenuEnglishClick(); });
 }
 
 void TFormMain::tagControls()
@@ -132,11 +132,11 @@ void TFormMain::MenuEnglishClick()
 
 void TFormMain::switchLanguage(bool japanese)
 {
-    m_ini.writeBool(QStringLiteral("Language"), QStringLiteral("Japanese"), japanese);
     m_settings.japanese = japanese;
-    if (QAction *a = commandAction(QStringLiteral("1951")))
+    m_settings.save(m_ini, MainKey::Japanese);
+    if (QAction *a = commandAction(u"1951"))
         a->setChecked(japanese);
-    if (QAction *a = commandAction(QStringLiteral("1952")))
+    if (QAction *a = commandAction(u"1952"))
         a->setChecked(!japanese);
     BoolJapanese = japanese;
 

@@ -5,6 +5,7 @@
 #include "TFormJump.h"
 #include "TFormPageSetting.h"
 #include "TMemoExDark.h"
+#include "ViewText.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -26,55 +27,58 @@ Navigator::Lines viewLines(const TMemoExDark *view)
 
 bool viewIsEmpty(const TMemoExDark *view)
 {
-    return view->length() == 0;
+    return viewTextLength(view) == 0;
 }
 
 } // namespace
 
 void TFormMain::registerNavigationCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
-    reg("1231", [this] { documentEdgeCommand(false); });
-    reg("1261", [this] { documentEdgeCommand(false); });
-    reg("1232", [this] { pageCommand(IntScroll3, false); });
-    reg("1233", [this] { pageCommand(IntScroll2, false); });
-    reg("1262", [this] { pageCommand(IntScroll2, false); });
-    reg("1234", [this] { pageCommand(IntScroll1, false); });
-    reg("1263", [this] { pageCommand(IntScroll1, false); });
-    reg("1235", [this] { pageCommand(IntScroll1, true); });
-    reg("1264", [this] { pageCommand(IntScroll1, true); });
-    reg("1236", [this] { pageCommand(IntScroll2, true); });
-    reg("1265", [this] { pageCommand(IntScroll2, true); });
-    reg("1237", [this] { pageCommand(IntScroll3, true); });
-    reg("1238", [this] { documentEdgeCommand(true); });
-    reg("1266", [this] { documentEdgeCommand(true); });
-    reg("1241", [this] { lineEdgeCommand(false); });
-    reg("1242", [this] { lineEdgeCommand(true); });
-    reg("1271", [this] { cursorKeyCommand(Qt::Key_Right); });
-    reg("1272", [this] { cursorKeyCommand(Qt::Key_Left); });
-    reg("1273", [this] { cursorKeyCommand(Qt::Key_PageUp); });
-    reg("1274", [this] { cursorKeyCommand(Qt::Key_Up); });
-    reg("1275", [this] { cursorKeyCommand(Qt::Key_Down); });
-    reg("1276", [this] { cursorKeyCommand(Qt::Key_PageDown); });
-    reg("1201", [this] { copySelection(false); });
-    reg("1202", [this] { copySelection(true); });
-    reg("1203", [this] { selectAllCommand(); });
-    reg("1211", [this] { copyOneLine(); });
-    reg("1212", [this] { selectWordCommand(); });
-    reg("1104", [this] { lineAsSearchWord(); });
-    reg("1221", [this] { openJumpDialog(); });
-    reg("1711", [this] { openPageSettingDialog(); });
+    constexpr auto textOnly = WhileDump::StandsStill; // the hex dump pages through its own rows
+    auto reg = [this](CommandCode code, std::function<void()> fn) { registerCommand(code, std::move(fn), textOnly); };
+    reg(u"1231", [this] { documentEdgeCommand(false); });
+    reg(u"1261", [this] { documentEdgeCommand(false); });
+    reg(u"1232", [this] { pageCommand(IntScroll3, false); });
+    reg(u"1233", [this] { pageCommand(IntScroll2, false); });
+    reg(u"1262", [this] { pageCommand(IntScroll2, false); });
+    reg(u"1234", [this] { pageCommand(IntScroll1, false); });
+    reg(u"1263", [this] { pageCommand(IntScroll1, false); });
+    reg(u"1235", [this] { pageCommand(IntScroll1, true); });
+    reg(u"1264", [this] { pageCommand(IntScroll1, true); });
+    reg(u"1236", [this] { pageCommand(IntScroll2, true); });
+    reg(u"1265", [this] { pageCommand(IntScroll2, true); });
+    reg(u"1237", [this] { pageCommand(IntScroll3, true); });
+    reg(u"1238", [this] { documentEdgeCommand(true); });
+    reg(u"1266", [this] { documentEdgeCommand(true); });
+    reg(u"1241", [this] { lineEdgeCommand(false); });
+    reg(u"1242", [this] { lineEdgeCommand(true); });
+    reg(u"1201", [this] { copySelection(false); });
+    reg(u"1202", [this] { copySelection(true); });
+    reg(u"1203", [this] { selectAllCommand(); });
+    reg(u"1211", [this] { copyOneLine(); });
+    reg(u"1212", [this] { selectWordCommand(); });
+    reg(u"1221", [this] { openJumpDialog(); });
+    // The cursor commands move the caret in the text view even over the dump.
+    registerCommand(u"1271", [this] { cursorKeyCommand(Qt::Key_Right); });
+    registerCommand(u"1272", [this] { cursorKeyCommand(Qt::Key_Left); });
+    registerCommand(u"1273", [this] { cursorKeyCommand(Qt::Key_PageUp); });
+    registerCommand(u"1274", [this] { cursorKeyCommand(Qt::Key_Up); });
+    registerCommand(u"1275", [this] { cursorKeyCommand(Qt::Key_Down); });
+    registerCommand(u"1276", [this] { cursorKeyCommand(Qt::Key_PageDown); });
+    registerCommand(u"1711", [this] { openPageSettingDialog(); });
 
     // The text view's popup runs the same commands as the Edit menu.
-    const std::pair<const char *, const char *> popupItems[] = {
-        {"PopupCopy", "1201"}, {"PopupAddCopy", "1202"}, {"PopupSelectAll", "1203"}, {"PopupCopyOneLine", "1211"}};
+    struct PopupItem {
+        const char *name;
+        CommandCode code;
+    };
+    const PopupItem popupItems[] = {
+        {"PopupCopy", u"1201"}, {"PopupAddCopy", u"1202"}, {"PopupSelectAll", u"1203"}, {"PopupCopyOneLine", u"1211"}};
     for (const auto &[name, code] : popupItems) {
-        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name))) {
-            const QString command = QLatin1String(code);
-            connect(a, &QAction::triggered, this, [this, command] { runCommand(command); });
-        }
+        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
+            connect(a, &QAction::triggered, &m_receiver, [this, code] { runCommand(code); });
     }
-    connect(m_menus->popupMenu(), &QMenu::aboutToShow, this, &TFormMain::updatePopupMenu);
+    connect(m_menus->popupMenu(), &QMenu::aboutToShow, &m_receiver, [this] { updatePopupMenu(); });
     updatePopupMenu();
 }
 
@@ -97,8 +101,6 @@ void TFormMain::scrollAndPlaceCaret(int scrollBy, int targetLine)
 
 void TFormMain::pageCommand(int amount, bool down)
 {
-    if (BoolBinaryView)
-        return; // the hex dump pages through its own rows
     const int a = caretLine();
     const Navigator::Move m = down ? Navigator::pageDown(a, amount, viewLines(Memo1)) : Navigator::pageUp(a, amount);
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
@@ -106,8 +108,6 @@ void TFormMain::pageCommand(int amount, bool down)
 
 void TFormMain::documentEdgeCommand(bool end)
 {
-    if (BoolBinaryView)
-        return;
     const int a = caretLine();
     const Navigator::Move m = end ? Navigator::documentEnd(a, viewLines(Memo1)) : Navigator::documentTop(a);
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
@@ -115,8 +115,6 @@ void TFormMain::documentEdgeCommand(bool end)
 
 void TFormMain::lineEdgeCommand(bool end)
 {
-    if (BoolBinaryView)
-        return;
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
     Memo1->setCaretPosition(end ? start + Memo1->lineLength(line) : start);
@@ -153,7 +151,7 @@ void TFormMain::cursorKeyCommand(int key)
 
 void TFormMain::copySelection(bool append)
 {
-    if (BoolBinaryView || !Memo1->hasSelection())
+    if (!Memo1->hasSelection())
         return;
     QString text = BoolLineNumberSelect ? Navigator::joinedLines(StrListSelectNumber) : Memo1->selectedText();
     QClipboard *clipboard = QGuiApplication::clipboard();
@@ -164,14 +162,14 @@ void TFormMain::copySelection(bool append)
 
 void TFormMain::copyOneLine()
 {
-    if (BoolBinaryView || viewIsEmpty(Memo1))
+    if (viewIsEmpty(Memo1))
         return;
     QString text;
     if (BoolLineNumberSelect) {
         text = Navigator::joinedLines(StrListSelectNumber);
     } else {
         const int line = caretLine();
-        text = Memo1->lineText(line);
+        text = viewLineText(Memo1, line);
     }
     // An empty line leaves the clipboard as it was rather than wiping it.
     if (!text.isEmpty())
@@ -180,7 +178,7 @@ void TFormMain::copyOneLine()
 
 void TFormMain::selectAllCommand()
 {
-    if (BoolBinaryView || viewIsEmpty(Memo1))
+    if (viewIsEmpty(Memo1))
         return;
     Memo1->selectAll();
     leaveLineNumberSelection();
@@ -189,41 +187,26 @@ void TFormMain::selectAllCommand()
 
 void TFormMain::selectWordCommand()
 {
-    if (BoolBinaryView || viewIsEmpty(Memo1))
+    if (viewIsEmpty(Memo1))
         return;
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
-    const QString text = Memo1->lineText(line);
+    const QString text = viewLineText(Memo1, line);
     const Navigator::Span span = Navigator::wordAround(text, Memo1->selectionStart() - start);
     Memo1->setSelection(start + span.start, span.length);
     leaveLineNumberSelection();
     MemoStatus();
 }
 
-void TFormMain::lineAsSearchWord()
-{
-    if (BoolBinaryView || viewIsEmpty(Memo1))
-        return;
-    const int line = caretLine();
-    StrSearchValue = Memo1->lineText(line);
-    m_ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), StrSearchValue);
-    m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
-    refreshPanel0();
-    // The find dialog takes it from here.
-    runCommand(QStringLiteral("1101"));
-}
-
 void TFormMain::openJumpDialog()
 {
-    if (BoolBinaryView)
-        return;
     // Opened window-modal without a nested loop; the answer comes back through finished().
     auto *dialog = new TFormJump(BoolJapanese, this, [this](const QString &japanese, const QString &english) {
         showMessage(japanese, english);
     });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     applyWindowLanguage(dialog, QStringLiteral("Jump.txt"));
-    connect(dialog, &QDialog::finished, this, [this](int result) {
+    connect(dialog, &QDialog::finished, &m_receiver, [this](int result) {
         if (result == QDialog::Accepted)
             applyJump();
         Memo1->setFocus();
@@ -233,7 +216,7 @@ void TFormMain::openJumpDialog()
 
 void TFormMain::applyJump()
 {
-    m_settings.jump = m_ini.readString(QStringLiteral("Editor"), QStringLiteral("Jump"), QStringLiteral("1"));
+    m_settings.reload(m_ini, MainKey::Jump);
     const Navigator::Move m = Navigator::jump(caretLine(), m_settings.jump, viewLines(Memo1));
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
 }
@@ -243,7 +226,7 @@ void TFormMain::openPageSettingDialog()
     auto *dialog = new TFormPageSetting(BoolJapanese, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     applyWindowLanguage(dialog, QStringLiteral("PageSetting.txt"));
-    connect(dialog, &QDialog::finished, this, [this](int result) {
+    connect(dialog, &QDialog::finished, &m_receiver, [this](int result) {
         if (result == QDialog::Accepted)
             applyPageSetting();
         Memo1->setFocus();
@@ -253,10 +236,8 @@ void TFormMain::openPageSettingDialog()
 
 void TFormMain::applyPageSetting()
 {
-    const QString editor = QStringLiteral("Editor");
-    m_settings.scrollPlusPlusPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusPlusPlusIndex"), 16);
-    m_settings.scrollPlusPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusPlusIndex"), 16);
-    m_settings.scrollPlusIndex = m_ini.readInteger(editor, QStringLiteral("ScrollPlusIndex"), 2);
+    for (MainKey key : {MainKey::ScrollPlusPlusPlusIndex, MainKey::ScrollPlusPlusIndex, MainKey::ScrollPlusIndex})
+        m_settings.reload(m_ini, key);
     auto scrollValue = [this](int index) { return StrListScrollVale.value(index, QStringLiteral("1")).toInt(); };
     IntScroll3 = scrollValue(m_settings.scrollPlusPlusPlusIndex);
     IntScroll2 = scrollValue(m_settings.scrollPlusPlusIndex);
@@ -267,7 +248,7 @@ void TFormMain::updatePopupMenu()
 {
     const bool selection = Memo1->hasSelection();
     const bool empty = viewIsEmpty(Memo1);
-    const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == Memo1->length();
+    const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == viewTextLength(Memo1);
     auto enable = [this](const char *name, bool on) {
         if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
             a->setEnabled(on);

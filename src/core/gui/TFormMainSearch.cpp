@@ -3,6 +3,9 @@
 
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "MainMessages.h"
+#include "EventWatcher.h"
+#include "ViewText.h"
 #include "CommandCatalogue.h"
 #include "MainMenuBuilder.h"
 #include "SearchEngine.h"
@@ -19,33 +22,6 @@
 #include <QPushButton>
 
 namespace quillon {
-
-namespace {
-
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
-
-const QString kOptions = QStringLiteral("Options");
-
-// Routes the events of the search bar, the text view and the window itself
-// to the main window's search code.
-class SearchEventWatcher : public QObject {
-public:
-    SearchEventWatcher(QObject *parent, std::function<bool(QObject *, QEvent *)> handler)
-        : QObject(parent), m_handler(std::move(handler))
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override { return m_handler(watched, event); }
-
-private:
-    std::function<bool(QObject *, QEvent *)> m_handler;
-};
-
-} // namespace
 
 // What the find dialog asks of the main window.
 class MainFindHost : public FindHost {
@@ -67,10 +43,11 @@ public:
     Outcome searchText(bool next) override
     {
         switch (m_main->searchMainText(next)) {
-        case 0: return Outcome::Hit;
-        case 1: return Outcome::NotFound;
-        default: return Outcome::Failed;
+        case SearchOutcome::Hit: return Outcome::Hit;
+        case SearchOutcome::NotFound: return Outcome::NotFound;
+        case SearchOutcome::Failed: break;
         }
+        return Outcome::Failed;
     }
     void setPlaceholderMenu(bool on) override
     {
@@ -86,57 +63,59 @@ private:
 
 void TFormMain::registerSearchCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
-    StrSearchValue = m_ini.readString(kOptions, QStringLiteral("SearchWord"));
+    m_settings.reload(m_ini, MainKey::SearchWord);
+    StrSearchValue = m_settings.searchWord;
 
-    reg("1101", [this] { openFindDialog(false); });
-    reg("1102", [this] { searchNextPrevious(true); });
-    reg("1103", [this] { searchNextPrevious(false); });
-    reg("1104", [this] { openFindDialog(true); });
-    reg("1107", [this] { focusSearchBar(); });
-    reg("1108", [this] {
+    constexpr auto textOnly = WhileDump::StandsStill;
+    registerCommand(u"1101", [this] { openFindDialog(false); }, textOnly);
+    registerCommand(u"1102", [this] { searchNextPrevious(true); }, textOnly);
+    registerCommand(u"1103", [this] { searchNextPrevious(false); }, textOnly);
+    registerCommand(u"1104", [this] { openFindDialog(true); }, textOnly);
+    registerCommand(u"1107", [this] { focusSearchBar(); }, textOnly);
+    registerCommand(u"1108", [this] {
         m_settings.searchWordAutoGet = !m_settings.searchWordAutoGet;
-        commandAction(QStringLiteral("1108"))->setChecked(m_settings.searchWordAutoGet);
+        commandAction(u"1108")->setChecked(m_settings.searchWordAutoGet);
     });
-    reg("1111", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
-    reg("1435", [this] {
+    registerCommand(u"1111", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
+    registerCommand(u"1435", [this] {
         m_settings.searchBarTop = !m_settings.searchBarTop;
         PanelSearch->setVisible(m_settings.searchBarTop);
-        commandAction(QStringLiteral("1435"))->setChecked(m_settings.searchBarTop);
-        m_ini.writeBool(QStringLiteral("SearchBar"), QStringLiteral("PositionTop"), m_settings.searchBarTop);
+        commandAction(u"1435")->setChecked(m_settings.searchBarTop);
+        m_settings.save(m_ini, MainKey::SearchBarTop);
     });
-    commandAction(QStringLiteral("1108"))->setChecked(m_settings.searchWordAutoGet);
-    commandAction(QStringLiteral("1435"))->setChecked(m_settings.searchBarTop);
+    commandAction(u"1108")->setChecked(m_settings.searchWordAutoGet);
+    commandAction(u"1435")->setChecked(m_settings.searchBarTop);
     setSearchBarFocusReturn(m_settings.searchBarSetFocus);
 
     // The search-bar menu: the same commands, shown while the box has the focus.
     auto item = [this](const char *name, std::function<void()> fn) {
         QAction *a = m_menus->actionByName(QString::fromLatin1(name));
         a->setEnabled(true);
-        connect(a, &QAction::triggered, this, std::move(fn));
+        connect(a, &QAction::triggered, &m_receiver, std::move(fn));
         return a;
     };
-    item("MenuSearchBar4", [this] { focusSearchBar(); });
+    item("MenuSearchBar4", onlyWhileTextShown([this] { focusSearchBar(); }));
     item("MenuSearchBarSetFocus4", [this] { setSearchBarFocusReturn(!m_settings.searchBarSetFocus); });
-    item("MenuSearchNext4", [this] { searchBarSearch(true); });
-    item("MenuSearchPrev4", [this] { searchBarSearch(false); });
+    item("MenuSearchNext4", onlyWhileTextShown([this] { searchBarSearch(true); }));
+    item("MenuSearchPrev4", onlyWhileTextShown([this] { searchBarSearch(false); }));
     QAction *matchCase = item("MenuMatchCase4", [this] {
         QAction *a = m_menus->actionByName(u"MenuMatchCase4");
-        m_ini.writeBool(kOptions, QStringLiteral("MatchCase"), a->isChecked());
+        m_settings.matchCase = a->isChecked();
+        m_settings.save(m_ini, MainKey::MatchCase);
     });
-    matchCase->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+    matchCase->setChecked(matchCaseInFile());
 
     for (QPushButton *b : {ButtonSearchNext, ButtonSearchPrev})
         b->setEnabled(true);
-    connect(ButtonSearchNext, &QPushButton::clicked, this, [this] { searchBarSearch(true); });
-    connect(ButtonSearchPrev, &QPushButton::clicked, this, [this] { searchBarSearch(false); });
+    connect(ButtonSearchNext, &QPushButton::clicked, &m_receiver, onlyWhileTextShown([this] { searchBarSearch(true); }));
+    connect(ButtonSearchPrev, &QPushButton::clicked, &m_receiver, onlyWhileTextShown([this] { searchBarSearch(false); }));
     ComboBoxSearch->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxSearch->setMaxVisibleItems(16);
 
-    m_searchWatcher = new SearchEventWatcher(this, [this](QObject *w, QEvent *e) { return searchEvent(w, e); });
+    // The search bar, the text view and the window itself.
     for (QObject *o : std::initializer_list<QObject *>{ComboBoxSearch, ComboBoxSearch->lineEdit(), Memo1, Memo1->viewport(),
                                                        LabelSearch, this})
-        o->installEventFilter(m_searchWatcher);
+        EventWatcher::watch(o, &m_receiver, [this](QObject *w, QEvent *e) { return searchEvent(w, e); });
 
     // The find dialog lives as long as the window, hidden until asked for.
     m_findHost = std::make_unique<MainFindHost>(this);
@@ -146,15 +125,13 @@ void TFormMain::registerSearchCommands()
 
 bool TFormMain::searchEvent(QObject *watched, QEvent *event)
 {
-    if (!m_menus || !FormFind)
-        return false; // the window is being taken down
     const QEvent::Type type = event->type();
     if (watched == ComboBoxSearch || watched == ComboBoxSearch->lineEdit()) {
         // The box forwards its focus events to its line edit directly, so
         // they are watched on the box itself.
         if (type == QEvent::FocusIn && watched == ComboBoxSearch) {
             m_menus->actionByName(u"MenuMatchCase4")
-                ->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+                ->setChecked(matchCaseInFile());
             m_menus->setMenuBarState(MenuBarState::SearchBar);
             const QString text = ComboBoxSearch->currentText();
             ComboBoxSearch->clear();
@@ -172,7 +149,8 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
         } else if (type == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                searchBarEnter(key->modifiers() & ~Qt::KeypadModifier);
+                const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+                onlyWhileTextShown([this, modifiers] { searchBarEnter(modifiers); })();
                 return true;
             }
             if (key->key() == Qt::Key_Escape)
@@ -186,8 +164,7 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
         return false;
     }
     if (watched == LabelSearch && type == QEvent::MouseButtonPress) {
-        if (!BoolBinaryView)
-            ComboBoxSearch->setFocus(Qt::MouseFocusReason);
+        onlyWhileTextShown([this] { ComboBoxSearch->setFocus(Qt::MouseFocusReason); })();
         return false;
     }
     if (watched == this && type == QEvent::WindowActivate) {
@@ -198,10 +175,15 @@ bool TFormMain::searchEvent(QObject *watched, QEvent *event)
     return false;
 }
 
+bool TFormMain::matchCaseInFile()
+{
+    // The find dialog writes it too: always the file's value.
+    m_settings.reload(m_ini, MainKey::MatchCase);
+    return m_settings.matchCase;
+}
+
 void TFormMain::openFindDialog(bool oneLine)
 {
-    if (BoolBinaryView)
-        return;
     const bool hasLines = StrListLoadFileTmp && !StrListLoadFileTmp->isEmpty();
     QString word;
     if (oneLine) {
@@ -221,8 +203,9 @@ void TFormMain::openFindDialog(bool oneLine)
         Memo1->setSelection(lineStart + span.begin, span.length);
     }
     StrSearchValue = word;
-    m_ini.writeString(kOptions, QStringLiteral("SearchWord"), word);
-    m_ini.writeString(QStringLiteral("FormFind"), QStringLiteral("Parent"), QStringLiteral("Main"));
+    m_settings.searchWord = word;
+    m_settings.save(m_ini, MainKey::SearchWord);
+    m_settings.save(m_ini, MainKey::FindParent);
     if (FormFind->isVisible())
         FormFind->closeFind();
     applyWindowLanguage(FormFind, QStringLiteral("Find.txt"));
@@ -231,11 +214,8 @@ void TFormMain::openFindDialog(bool oneLine)
 
 void TFormMain::searchNextPrevious(bool next)
 {
-    if (BoolBinaryView)
-        return;
     if (StrSearchValue.isEmpty()) {
-        showMessage(J(u"Information : 検索語が設定されていません"),
-                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        showMessage(MainMessages::noSearchWord());
         return;
     }
     searchMainText(next);
@@ -245,12 +225,12 @@ void TFormMain::searchNextPrevious(bool next)
     }
 }
 
-int TFormMain::searchMainText(bool next)
+SearchOutcome TFormMain::searchMainText(bool next)
 {
     const QString word = StrSearchValue;
     setPanel(0, m_settings.showFileName ? QFileInfo(StrLoadFileName).fileName() : word);
     SearchOptions = SetOptions(m_ini, next ? 1 : 0);
-    const QString text = Memo1->textRange(0, Memo1->length());
+    const QString text = viewWholeText(Memo1);
     TSearchInfo info;
     SearchResult result;
     if (next) {
@@ -263,18 +243,14 @@ int TFormMain::searchMainText(bool next)
     if (result.failed()) {
         // The error ends the command: the selection stays where it was.
         showMessage(result.error.japanese(), result.error.english());
-        return 2;
+        return SearchOutcome::Failed;
     }
     if (!result) {
-        // A single "&" in the box would underline the next letter.
-        QString shown = word;
-        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        showMessage(J(u"Information : 検索しましたが見つかりませんでした\r\n") + shown,
-                    QStringLiteral("Information : Search word can not find.\r\n[OK]\r\n") + shown);
-        return 1;
+        showMessage(MainMessages::searchNotFound(word));
+        return SearchOutcome::NotFound;
     }
     showSearchHit(info.Start, info.Length);
-    return 0;
+    return SearchOutcome::Hit;
 }
 
 void TFormMain::showSearchHit(int start, int length)
@@ -288,14 +264,11 @@ void TFormMain::showSearchHit(int start, int length)
 
 void TFormMain::searchBarSearch(bool next)
 {
-    if (BoolBinaryView)
-        return;
-    m_menus->actionByName(u"MenuMatchCase4")->setChecked(m_ini.readBool(kOptions, QStringLiteral("MatchCase"), false));
+    m_menus->actionByName(u"MenuMatchCase4")->setChecked(matchCaseInFile());
     m_menus->setMenuBarState(MenuBarState::SearchBar);
     StrSearchValue = ComboBoxSearch->currentText();
     if (StrSearchValue.isEmpty()) {
-        showMessage(J(u"Information : 検索語が設定されていません"),
-                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        showMessage(MainMessages::noSearchWord());
     } else {
         searchMainText(next);
     }
@@ -305,12 +278,9 @@ void TFormMain::searchBarSearch(bool next)
 
 void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
 {
-    if (BoolBinaryView)
-        return;
     const QString word = ComboBoxSearch->currentText();
     if (word.isEmpty()) {
-        showMessage(J(u"Information : 検索語が設定されていません"),
-                    QStringLiteral("Information : Search word is empty.\r\n[OK]"));
+        showMessage(MainMessages::noSearchWord());
         return;
     }
     StrSearchValue = word;
@@ -321,7 +291,8 @@ void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
     ComboBoxSearch->clear();
     ComboBoxSearch->addItems(entries);
     ComboBoxSearch->setEditText(word);
-    m_ini.writeString(kOptions, QStringLiteral("SearchWord"), word);
+    m_settings.searchWord = word;
+    m_settings.save(m_ini, MainKey::SearchWord);
     bool next = true;
     if (modifiers == Qt::NoModifier || modifiers == Qt::ControlModifier)
         next = true;
@@ -335,7 +306,7 @@ void TFormMain::searchBarEnter(Qt::KeyboardModifiers modifiers)
 
 void TFormMain::focusSearchBar()
 {
-    if (BoolBinaryView || !PanelSearch->isVisible())
+    if (!PanelSearch->isVisible())
         return; // a hidden bar is not shown behind the user's back
     ComboBoxSearch->setFocus(Qt::ShortcutFocusReason);
     ComboBoxSearch->lineEdit()->deselect();
@@ -344,7 +315,7 @@ void TFormMain::focusSearchBar()
 void TFormMain::setSearchBarFocusReturn(bool on)
 {
     m_settings.searchBarSetFocus = on;
-    commandAction(QStringLiteral("1111"))->setChecked(on);
+    commandAction(u"1111")->setChecked(on);
     m_menus->actionByName(u"MenuSearchBarSetFocus4")->setChecked(on);
 }
 

@@ -4,9 +4,13 @@
 
 #include "ColorText.h"
 #include "LineNumberSource.h"
+#include "LineNumberSelection.h"
+#include "MainMessages.h"
 #include "LineNumberText.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "EventWatcher.h"
+#include "ViewText.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -36,37 +40,23 @@ QColor qcolor(TColor c)
 // every resize would break the whole text again.
 constexpr int ResizeLineLimit = 50000;
 
-const char *const markCodes[] = {"1411", "1412", "1413", "1414"};
-const char *const tabCodes[] = {"1421", "1422", "1423", "1424"};
+constexpr CommandCode markCodes[] = {u"1411", u"1412", u"1413", u"1414"};
+constexpr CommandCode tabCodes[] = {u"1421", u"1422", u"1423", u"1424"};
+// Top bar, bottom bar, resize by clicking the bar, file name in panel 0.
+constexpr CommandCode statusBarCodes[] = {u"1431", u"1432", u"1433", u"1434"};
 
 } // namespace
 
-// Watches the text view, the line-number view, the status bars and the
-// window itself for the events this area reacts to, without taking them.
-class ViewEventFilter : public QObject {
-public:
-    explicit ViewEventFilter(TFormMain *w)
-        : QObject(w)
-        , m_w(w)
-    {
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
-private:
-    TFormMain *m_w;
-    bool m_pressedInText = false;
-};
-
-bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
+// The events of the text view, the line-number view and the window itself;
+// only a double click in either view is taken.
+bool TFormMain::viewEvent(QObject *watched, QEvent *e)
 {
-    TFormMain *w = m_w;
+    TFormMain *w = this;
     const QEvent::Type type = e->type();
     if (watched == w->Memo1->viewport()) {
         switch (type) {
         case QEvent::MouseButtonPress:
-            m_pressedInText = true;
+            w->m_pressedInText = true;
             // The view moves its caret first; the position is taken after.
             QTimer::singleShot(0, w, [w] {
                 w->IntLastMousePos = w->Memo1->caretPosition();
@@ -74,8 +64,8 @@ bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
             });
             break;
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && m_pressedInText) {
-                m_pressedInText = false;
+            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && w->m_pressedInText) {
+                w->m_pressedInText = false;
                 QTimer::singleShot(0, w, [w] {
                     w->IntLastMousePos = w->Memo1->caretPosition();
                     w->textViewClicked();
@@ -84,13 +74,13 @@ bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
             break;
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-                m_pressedInText = false;
+                w->m_pressedInText = false;
                 w->textViewDoubleClicked();
                 return true;
             }
             break;
         case QEvent::MouseMove:
-            if (m_pressedInText && (static_cast<QMouseEvent *>(e)->buttons() & Qt::LeftButton))
+            if (w->m_pressedInText && (static_cast<QMouseEvent *>(e)->buttons() & Qt::LeftButton))
                 QTimer::singleShot(0, w, [w] { w->selectionToSearchBar(); });
             break;
         default:
@@ -160,64 +150,52 @@ bool ViewEventFilter::eventFilter(QObject *watched, QEvent *e)
 
 void TFormMain::registerViewCommands()
 {
-    auto reg = [this](const char *code, std::function<void()> fn) { registerCommand(QLatin1String(code), std::move(fn)); };
-    reg("1401", [this] { setWrap(false); });
-    reg("1402", [this] { setWrap(true); });
-    reg("1403", [this] {
-        // Also while the hex dump is shown.
+    constexpr auto textOnly = WhileDump::StandsStill;
+    registerCommand(u"1401", [this] { setWrap(false); }, textOnly);
+    registerCommand(u"1402", [this] { setWrap(true); }, textOnly);
+    registerCommand(u"1403", [this] {
         m_settings.showLineNumber = !m_settings.showLineNumber;
-        setViewItemChecked("1403", m_settings.showLineNumber);
+        setViewItemChecked(u"1403", m_settings.showLineNumber);
         showLineNumberView();
     });
-    reg("1405", [this] {
+    registerCommand(u"1405", [this] {
         m_settings.selectLine = !m_settings.selectLine;
-        setViewItemChecked("1405", m_settings.selectLine);
+        setViewItemChecked(u"1405", m_settings.selectLine);
         if (!m_settings.selectLine)
             Memo1->setCaretPosition(Memo1->caretPosition());
     });
-    for (const char *code : markCodes)
-        reg(code, [this, code] { toggleMark(QLatin1String(code)); });
-    for (int i = 0; i < 4; ++i)
-        reg(tabCodes[i], [this, i] { setTabWidthItem(i); });
-    for (const char *code : {"1431", "1432", "1433", "1434"})
-        reg(code, [this, code] { toggleStatusBarItem(QLatin1String(code)); });
-    reg("1501", [this] { chooseTextFont(); });
-    reg("1502", [this] { chooseTextBackColor(); });
-    reg("1503", [this] { chooseMarkColor(); });
+    for (int i = 0; i < 4; ++i) {
+        registerCommand(markCodes[i], [this, i] { toggleMark(i); }, textOnly);
+        registerCommand(tabCodes[i], [this, i] { setTabWidthItem(i); }, textOnly);
+        registerCommand(statusBarCodes[i], [this, i] { toggleStatusBarItem(i); }, textOnly);
+    }
+    registerCommand(u"1501", [this] { chooseTextFont(); }, textOnly);
+    registerCommand(u"1502", [this] { chooseTextBackColor(); }, textOnly);
+    registerCommand(u"1503", [this] { chooseMarkColor(); }, textOnly);
 
     // The filer's appearance decides the colours while it is followed.
-    for (const char *code : {"1501", "1502", "1503"})
+    for (CommandCode code : {CommandCode(u"1501"), CommandCode(u"1502"), CommandCode(u"1503")})
         setViewItemEnabled(code, !m_settings.sameAsHarbekan);
 
     // Check marks and view state as the settings left them.
-    const bool marks[] = {m_settings.markCrLf, m_settings.markEof, m_settings.markTab, m_settings.markDbcs};
-    for (int i = 0; i < 4; ++i)
-        setViewItemChecked(markCodes[i], marks[i]);
+    if (std::none_of(m_settings.tabs.begin(), m_settings.tabs.end(), [](bool b) { return b; }))
+        m_settings.tabs[1] = true;
+    syncViewCheckMarks();
     TEditMarks *em = Memo1->EditMarks();
     em->CrlfMark()->setEnabled(m_settings.markCrLf);
     em->EofMark()->setEnabled(m_settings.markEof);
     em->TabMark()->setEnabled(m_settings.markTab);
     em->SpaceMark()->setEnabled(m_settings.markDbcs);
     em->setColor(qcolor(m_settings.kigouColor));
-    if (std::none_of(m_settings.tabs.begin(), m_settings.tabs.end(), [](bool b) { return b; }))
-        m_settings.tabs[1] = true;
-    for (int i = 0; i < 4; ++i)
-        setViewItemChecked(tabCodes[i], m_settings.tabs[size_t(i)]);
-    setViewItemChecked("1403", m_settings.showLineNumber);
-    setViewItemChecked("1405", m_settings.selectLine);
-    setViewItemChecked("1431", m_settings.statusBarTop);
-    setViewItemChecked("1432", m_settings.statusBarBottom);
-    setViewItemChecked("1433", m_settings.statusBarFormResize);
-    setViewItemChecked("1434", m_settings.showFileName);
+    setViewItemChecked(u"1403", m_settings.showLineNumber);
+    setViewItemChecked(u"1405", m_settings.selectLine);
 
     const bool wrap = m_settings.wrapWindowWidth;
-    m_settings.wrapWindowWidth = wrap;
     m_settings.wrapNone = !wrap;
     Memo1->setWrapMode(wrap ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
-    setViewItemChecked(wrap ? "1402" : "1401", true);
-    setViewItemEnabled("1401", wrap);
-    setViewItemEnabled("1402", !wrap);
-    setViewItemEnabled("1403", !wrap);
+    setViewItemEnabled(u"1401", wrap);
+    setViewItemEnabled(u"1402", !wrap);
+    setViewItemEnabled(u"1403", !wrap);
 
     // The line-number view: no scroll bars of its own, no focus, no marks.
     MemoLineNumber->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -226,43 +204,47 @@ void TFormMain::registerViewCommands()
     MemoLineNumber->viewport()->setCursor(Qt::ArrowCursor);
     MemoLineNumber->setFixedWidth(std::max(8, m_settings.lineWidth));
 
-    auto *filter = new ViewEventFilter(this);
-    m_viewFilter = filter;
-    Memo1->installEventFilter(filter);
-    Memo1->viewport()->installEventFilter(filter);
-    MemoLineNumber->viewport()->installEventFilter(filter);
-    installEventFilter(filter);
+    for (QObject *o : std::initializer_list<QObject *>{Memo1, Memo1->viewport(), MemoLineNumber->viewport(), this})
+        EventWatcher::watch(o, &m_receiver, [this](QObject *w, QEvent *e) { return viewEvent(w, e); });
 
-    connect(Memo1, &TMemoExDark::vScrolled, this, &TFormMain::syncLineNumbers);
-    connect(Memo1, &TMemoExDark::lineCountChanged, this, &TFormMain::refreshLineCountPanel);
+    connect(Memo1, &TMemoExDark::vScrolled, &m_receiver, [this] { syncLineNumbers(); });
+    connect(Memo1, &TMemoExDark::lineCountChanged, &m_receiver, [this] { refreshLineCountPanel(); });
     connect(Timers[6], &QTimer::timeout, this, &TFormMain::syncLineNumbers);
     connect(Timers[7], &QTimer::timeout, this, [this] {
-        showMessage(J(u"Information : 表示行数が ") + QStringLiteral("50000")
-                        + J(u" 行以上では、サイズ変更が無効です") + QStringLiteral("\r\n")
-                        + J(u"有効にするには「表示」の「折り返さない」に設定してください"),
-                    QStringLiteral("Information : Line number is more than ") + QStringLiteral("50000")
-                        + QStringLiteral(" , change form size can not accept.") + QStringLiteral("\r\n")
-                        + QStringLiteral("If change form size, set word wrap to unchecked.") + QStringLiteral("\r\n")
-                        + QStringLiteral("[OK]"));
+        showMessage(MainMessages::resizeLocked(ResizeLineLimit));
     });
     connect(Timers[11], &QTimer::timeout, this, [this] { BoolLineNumberDoubleClick = false; });
     for (StatusPanels *bar : {StatusBarTop, StatusBarBottom}) {
-        connect(bar, &StatusPanels::pressed, this, [this](int x) { m_statusPressX = x; });
-        connect(bar, &StatusPanels::clicked, this, &TFormMain::statusBarClicked);
+        connect(bar, &StatusPanels::pressed, &m_receiver, [this](int x) { m_statusPressX = x; });
+        connect(bar, &StatusPanels::clicked, &m_receiver, [this] { statusBarClicked(); });
     }
     showLineNumberView();
 }
 
-void TFormMain::setViewItemEnabled(const char *code, bool on)
+void TFormMain::setViewItemEnabled(CommandCode code, bool on)
 {
-    if (QAction *a = commandAction(QLatin1String(code)))
+    if (QAction *a = commandAction(code))
         a->setEnabled(on);
 }
 
-void TFormMain::setViewItemChecked(const char *code, bool on)
+void TFormMain::setViewItemChecked(CommandCode code, bool on)
 {
-    if (QAction *a = commandAction(QLatin1String(code)))
+    if (QAction *a = commandAction(code))
         a->setChecked(on);
+}
+
+void TFormMain::syncViewCheckMarks()
+{
+    const bool marks[] = {m_settings.markCrLf, m_settings.markEof, m_settings.markTab, m_settings.markDbcs};
+    const bool bars[] = {m_settings.statusBarTop, m_settings.statusBarBottom, m_settings.statusBarFormResize,
+                         m_settings.showFileName};
+    for (int i = 0; i < 4; ++i) {
+        setViewItemChecked(markCodes[i], marks[i]);
+        setViewItemChecked(statusBarCodes[i], bars[i]);
+        if (m_settings.tabs[size_t(i)])
+            setViewItemChecked(tabCodes[i], true);
+    }
+    setViewItemChecked(m_settings.wrapWindowWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
 }
 
 // ---- status ------------------------------------------------------------------
@@ -288,9 +270,9 @@ void TFormMain::refreshLineCountPanel()
     if (Memo1 && Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth) {
         // Display lines; while the text is still being broken in the
         // background this is the count so far, refreshed when it is done.
-        const int length = Memo1->length();
-        count = Memo1->lineCountSoFar()
-                - ((length == 0 || Memo1->textRange(length - 1, 1) == QLatin1String("\n")) ? 1 : 0);
+        const int length = viewTextLength(Memo1);
+        const bool endsWithLineEnd = length == 0 || viewTextRange(Memo1, length - 1, 1) == QLatin1String("\n");
+        count = Memo1->lineCountSoFar() - (endsWithLineEnd ? 1 : 0);
     } else {
         count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
     }
@@ -312,38 +294,22 @@ void TFormMain::statusBarClicked()
         showMaximized();
 }
 
-void TFormMain::toggleStatusBarItem(const QString &code)
+void TFormMain::toggleStatusBarItem(int index)
 {
-    bool *flag = nullptr;
-    QString key;
-    if (code == QLatin1String("1431")) {
-        flag = &m_settings.statusBarTop;
-        key = QStringLiteral("PositionTop");
-    } else if (code == QLatin1String("1432")) {
-        flag = &m_settings.statusBarBottom;
-        key = QStringLiteral("PositionBottom");
-    } else if (code == QLatin1String("1433")) {
-        flag = &m_settings.statusBarFormResize;
-        key = QStringLiteral("FormResize");
-    } else {
-        flag = &m_settings.showFileName;
-        key = QStringLiteral("ShowFileName");
-    }
-    if (BoolBinaryView) {
-        if (QAction *a = commandAction(code))
-            a->setChecked(*flag);
-        return;
-    }
+    bool *const flags[] = {&m_settings.statusBarTop, &m_settings.statusBarBottom, &m_settings.statusBarFormResize,
+                           &m_settings.showFileName};
+    const MainKey keys[] = {MainKey::StatusBarTop, MainKey::StatusBarBottom, MainKey::StatusBarFormResize,
+                            MainKey::ShowFileName};
+    bool *flag = flags[index];
     *flag = !*flag;
-    if (QAction *a = commandAction(code))
-        a->setChecked(*flag);
-    if (code == QLatin1String("1431"))
+    setViewItemChecked(statusBarCodes[index], *flag);
+    if (index == 0)
         StatusBarTop->setVisible(*flag);
-    else if (code == QLatin1String("1432"))
+    else if (index == 1)
         StatusBarBottom->setVisible(*flag);
-    else if (code == QLatin1String("1434"))
+    else if (index == 3)
         refreshPanel0();
-    m_ini.writeBool(QStringLiteral("StatusBar"), key, *flag);
+    m_settings.save(m_ini, keys[index]);
 }
 
 // ---- text-view events --------------------------------------------------------
@@ -360,12 +326,12 @@ void TFormMain::textViewDoubleClicked()
 {
     // Back to where the button went down, then the word there.
     Memo1->setCaretPosition(IntLastMousePos);
-    if (m_commands.contains(QStringLiteral("1212"))) {
-        runCommand(QStringLiteral("1212"));
+    if (isRegistered(u"1212")) {
+        runCommand(u"1212");
     } else {
         const int line = Memo1->lineFromPosition(IntLastMousePos);
         const int start = Memo1->lineStart(line);
-        const QString text = Memo1->lineText(line);
+        const QString text = viewLineText(Memo1, line);
         const auto span = TextViewGeometry::wordAt(text, IntLastMousePos - start);
         Memo1->select(start + span.start, start + span.start + span.length);
     }
@@ -388,19 +354,10 @@ void TFormMain::selectionToSearchBar()
 
 // ---- marks and tabs ----------------------------------------------------------
 
-void TFormMain::toggleMark(const QString &code)
+void TFormMain::toggleMark(int i)
 {
     bool *flags[] = {&m_settings.markCrLf, &m_settings.markEof, &m_settings.markTab, &m_settings.markDbcs};
-    int i = 0;
-    while (i < 4 && code != QLatin1String(markCodes[i]))
-        ++i;
-    if (i == 4)
-        return;
     bool &flag = *flags[i];
-    if (BoolBinaryView) {
-        setViewItemChecked(markCodes[i], flag);
-        return;
-    }
     flag = !flag;
     setViewItemChecked(markCodes[i], flag);
     TEditMarks *em = Memo1->EditMarks();
@@ -411,7 +368,7 @@ void TFormMain::toggleMark(const QString &code)
 void TFormMain::setTabWidthItem(int index)
 {
     const int current = int(std::find(m_settings.tabs.begin(), m_settings.tabs.end(), true) - m_settings.tabs.begin());
-    if (BoolBinaryView || index == current) {
+    if (index == current) {
         if (current < 4)
             setViewItemChecked(tabCodes[current], true);
         return;
@@ -427,20 +384,20 @@ void TFormMain::setTabWidthItem(int index)
 
 void TFormMain::setWrap(bool wrapAtWidth)
 {
-    if (BoolBinaryView || m_settings.wrapWindowWidth == wrapAtWidth) {
-        setViewItemChecked(m_settings.wrapWindowWidth ? "1402" : "1401", true);
+    if (m_settings.wrapWindowWidth == wrapAtWidth) {
+        setViewItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
         return;
     }
     m_settings.wrapWindowWidth = wrapAtWidth;
     m_settings.wrapNone = !wrapAtWidth;
-    setViewItemChecked(wrapAtWidth ? "1402" : "1401", true);
-    setViewItemEnabled("1401", wrapAtWidth);
-    setViewItemEnabled("1402", !wrapAtWidth);
-    setViewItemEnabled("1403", !wrapAtWidth);
-    if (m_commands.contains(QStringLiteral("1404")))
-        setViewItemEnabled("1404", !wrapAtWidth && m_settings.showLineNumber);
-    m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), m_settings.wrapNone);
-    m_ini.writeBool(QStringLiteral("Editor"), QStringLiteral("WrapWindowWidth"), m_settings.wrapWindowWidth);
+    setViewItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
+    setViewItemEnabled(u"1401", wrapAtWidth);
+    setViewItemEnabled(u"1402", !wrapAtWidth);
+    setViewItemEnabled(u"1403", !wrapAtWidth);
+    if (isRegistered(u"1404"))
+        setViewItemEnabled(u"1404", !wrapAtWidth && m_settings.showLineNumber);
+    m_settings.save(m_ini, MainKey::WrapNone);
+    m_settings.save(m_ini, MainKey::WrapWindowWidth);
     Memo1->setWrapMode(wrapAtWidth ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
     showLineNumberView();
     if (wrapAtWidth)
@@ -471,8 +428,8 @@ void TFormMain::updateResizeLock()
 
 void TFormMain::numberLines()
 {
-    const int lineZero = m_ini.readInteger(QStringLiteral("Editor"), QStringLiteral("LineZero"), 1);
-    m_settings.lineZero = lineZero;
+    m_settings.reload(m_ini, MainKey::LineZero);
+    const int lineZero = m_settings.lineZero;
     const int lines = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
     MemoLineNumber->setSource(std::make_shared<const LineNumberSource>(LineNumberText::countFor(lines), lineZero));
     IntTopLineMemo = -1;
@@ -482,8 +439,8 @@ void TFormMain::numberLines()
 void TFormMain::showLineNumberView()
 {
     const bool show = m_settings.showLineNumber && !m_settings.wrapWindowWidth;
-    if (m_commands.contains(QStringLiteral("1404")))
-        setViewItemEnabled("1404", show);
+    if (isRegistered(u"1404"))
+        setViewItemEnabled(u"1404", show);
     if (show) {
         numberLines();
         MemoLineNumber->show();
@@ -534,40 +491,27 @@ void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
     if (BoolLineNumberDoubleClick)
         return;
     const int clicked = MemoLineNumber->lineFromPosition(MemoLineNumber->caretPosition());
-    // The last number stands below the last line when the text has no final
-    // line end: it takes the last line.
-    const int last = std::max(0, Memo1->lineCount() - 1);
-    const int line = std::min(clicked, last);
-    IntLineNumberEnd = line;
-    auto lineText = [this](int l) {
-        return StrListLoadFileTmp ? StrListLoadFileTmp->line(l).toString() : QString();
-    };
+    const bool extend = (modifiers & Qt::ShiftModifier) != 0;
+    const LineNumberSelection s = LineNumberSelection::click(clicked, Memo1->lineCount(), IntLineNumberAnchor, extend);
+    IntLineNumberEnd = s.line;
     if (!m_settings.selectLine) {
-        Memo1->setCaretPosition(Memo1->lineStart(line));
-    } else if (!(modifiers & Qt::ShiftModifier)) {
-        IntLineNumberAnchor = line;
-        const int start = Memo1->lineStart(line);
-        IntSelectStart = start;
-        IntSelectEnd = start + Memo1->lineLength(line);
-        Memo1->select(IntSelectEnd, IntSelectStart);
-        StrListSelectNumber = QStringList{lineText(line)};
-        enterLineNumberSelection();
+        Memo1->setCaretPosition(Memo1->lineStart(s.line));
     } else {
-        const int anchor = std::min(IntLineNumberAnchor, last);
-        MemoLineNumber->setCaretPosition(MemoLineNumber->caretPosition());
-        const int top = std::min(anchor, line);
-        const int bottom = std::max(anchor, line);
-        // The highlight runs from the top line's start to the start of the
-        // line after the bottom one (its line end included).
-        IntSelectStart = Memo1->lineStart(top);
-        IntSelectEnd = bottom + 1 < Memo1->lineCount() ? Memo1->lineStart(bottom + 1) : Memo1->length();
-        if (line < anchor)
-            Memo1->select(IntSelectEnd, IntSelectStart); // caret to the top
+        IntLineNumberAnchor = s.anchor;
+        if (extend)
+            MemoLineNumber->setCaretPosition(MemoLineNumber->caretPosition());
+        IntSelectStart = Memo1->lineStart(s.top);
+        if (!s.withLineEnd)
+            IntSelectEnd = IntSelectStart + Memo1->lineLength(s.bottom);
+        else
+            IntSelectEnd = s.bottom + 1 < Memo1->lineCount() ? Memo1->lineStart(s.bottom + 1) : viewTextLength(Memo1);
+        if (s.caretAtTop)
+            Memo1->select(IntSelectEnd, IntSelectStart);
         else
             Memo1->select(IntSelectStart, IntSelectEnd);
         StrListSelectNumber.clear();
-        for (int l = top; l <= bottom; ++l)
-            StrListSelectNumber.append(lineText(l));
+        for (int l = s.top; l <= s.bottom; ++l)
+            StrListSelectNumber.append(StrListLoadFileTmp ? StrListLoadFileTmp->line(l).toString() : QString());
         enterLineNumberSelection();
     }
     Memo1->setFocus();
@@ -578,7 +522,7 @@ void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
 
 void TFormMain::chooseTextFont()
 {
-    if (BoolBinaryView || m_settings.sameAsHarbekan)
+    if (m_settings.sameAsHarbekan)
         return;
     QFont font;
     QColor color;
@@ -592,15 +536,14 @@ void TFormMain::chooseTextFont()
     const int size = font.pointSize() > 0 ? font.pointSize() : m_settings.textFont.pointSize();
     m_settings.textFont.size = QString::number(size);
     m_settings.textFont.color = rgbToColor(color.rgb());
-    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly"), m_settings.textFont.name);
-    m_ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontSizeReadOnly"), m_settings.textFont.size);
-    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly"), m_settings.textFont.color);
+    for (MainKey key : {MainKey::FontNameReadOnly, MainKey::FontSizeReadOnly, MainKey::FontColorReadOnly})
+        m_settings.save(m_ini, key);
     syncLineNumbers();
 }
 
 void TFormMain::chooseTextBackColor()
 {
-    if (BoolBinaryView || m_settings.sameAsHarbekan)
+    if (m_settings.sameAsHarbekan)
         return;
     QColor color;
     if (!MessageService::dialogs().chooseColor(this, Memo1->backgroundColor(), &color))
@@ -611,19 +554,19 @@ void TFormMain::chooseTextBackColor()
     pal.setColor(QPalette::Window, color);
     PanelMain->setPalette(pal);
     m_settings.backColorReadOnly = rgbToColor(color.rgb());
-    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly"), m_settings.backColorReadOnly);
+    m_settings.save(m_ini, MainKey::BackColorReadOnly);
 }
 
 void TFormMain::chooseMarkColor()
 {
-    if (BoolBinaryView || m_settings.sameAsHarbekan)
+    if (m_settings.sameAsHarbekan)
         return;
     QColor color;
     if (!MessageService::dialogs().chooseColor(this, Memo1->EditMarks()->CrlfMark()->color(), &color))
         return;
     Memo1->EditMarks()->setColor(color);
     m_settings.kigouColor = rgbToColor(color.rgb());
-    m_ini.writeColor(QStringLiteral("Editor"), QStringLiteral("KigouColor"), m_settings.kigouColor);
+    m_settings.save(m_ini, MainKey::KigouColor);
 }
 
 } // namespace quillon

@@ -1,11 +1,10 @@
 #include "TFormPageSetting.h"
 
-#include "AppPaths.h"
-#include "DialogPlacement.h"
+#include "MainSettings.h"
+
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -20,38 +19,33 @@ namespace quillon {
 
 namespace {
 
-const QString kSection = QStringLiteral("FormPageSetting");
-
 struct ListSpec {
     const char16_t *caption;
     const char *labelName;
     const char *comboName;
-    const char *key;
-    int defaultIndex;
+    MainKey key;
+    int MainSettings::*index;
 };
 
 constexpr ListSpec kLists[3] = {
-    {u"ページ＋＋＋(&P)", "LabelPage3", "ComboBoxPage3", "ScrollPlusPlusPlusIndex", 16},
-    {u"ページ＋＋(&Q)", "LabelPage2", "ComboBoxPage2", "ScrollPlusPlusIndex", 16},
-    {u"ページ＋(&R)", "LabelPage1", "ComboBoxPage1", "ScrollPlusIndex", 2},
+    {u"ページ＋＋＋(&P)", "LabelPage3", "ComboBoxPage3", MainKey::ScrollPlusPlusPlusIndex,
+     &MainSettings::scrollPlusPlusPlusIndex},
+    {u"ページ＋＋(&Q)", "LabelPage2", "ComboBoxPage2", MainKey::ScrollPlusPlusIndex, &MainSettings::scrollPlusPlusIndex},
+    {u"ページ＋(&R)", "LabelPage1", "ComboBoxPage1", MainKey::ScrollPlusIndex, &MainSettings::scrollPlusIndex},
 };
 
 } // namespace
 
 TFormPageSetting::TFormPageSetting(bool japanese, QWidget *parent)
-    : QDialog(parent)
-    , BoolJapanese(japanese)
-    , StrLanguageFileName(QDir(AppPaths::programLanguageDir()).filePath(QStringLiteral("PageSetting.txt")))
-    , m_ini(AppPaths::settingsPath())
+    : PlacedDialog(QStringLiteral("FormPageSetting"), QStringLiteral("PageSetting.txt"), japanese, parent)
 {
-    setObjectName(QStringLiteral("FormPageSetting"));
     setWindowTitle(QString::fromUtf16(u"カーソル移動設定"));
-    setProperty("tag", 2999);
 
     QStringList values;
     for (int i = 1; i <= 100; ++i)
         values.append(QString::number(i));
 
+    MainSettings settings;
     auto *grid = new QGridLayout;
     for (int i = 0; i < 3; ++i) {
         const ListSpec &spec = kLists[i];
@@ -62,7 +56,8 @@ TFormPageSetting::TFormPageSetting(bool japanese, QWidget *parent)
         combo->setObjectName(QLatin1String(spec.comboName));
         combo->addItems(values);
         combo->setMaxVisibleItems(20);
-        const int index = m_ini.readInteger(QStringLiteral("Editor"), QLatin1String(spec.key), spec.defaultIndex);
+        settings.reload(m_ini, spec.key);
+        const int index = settings.*spec.index;
         // A hand-edited index outside the list shows the nearest end.
         combo->setCurrentIndex(std::clamp(index, 0, int(values.size()) - 1));
         label->setBuddy(combo);
@@ -98,13 +93,8 @@ TFormPageSetting::TFormPageSetting(bool japanese, QWidget *parent)
 
 TFormPageSetting::~TFormPageSetting() = default;
 
-void TFormPageSetting::showEvent(QShowEvent *event)
+void TFormPageSetting::shown()
 {
-    if (!m_placed) {
-        m_placed = true;
-        DialogPlacement::restore(m_ini, kSection, this);
-    }
-    QDialog::showEvent(event);
     // The focus starts on Cancel and a moment later a Tab moves it on, round
     // to the first list, as a user pressing Tab would.
     ButtonCancel->setFocus();
@@ -122,15 +112,12 @@ void TFormPageSetting::tabToFirstList()
 
 void TFormPageSetting::onOk()
 {
-    for (int i = 0; i < 3; ++i)
-        m_ini.writeInteger(QStringLiteral("Editor"), QLatin1String(kLists[i].key), m_combos[size_t(i)]->currentIndex());
+    MainSettings settings;
+    for (int i = 0; i < 3; ++i) {
+        settings.*kLists[i].index = m_combos[size_t(i)]->currentIndex();
+        settings.save(m_ini, kLists[i].key);
+    }
     accept();
-}
-
-void TFormPageSetting::done(int result)
-{
-    DialogPlacement::save(m_ini, kSection, this);
-    QDialog::done(result);
 }
 
 } // namespace quillon

@@ -73,7 +73,7 @@ void TFormMainKeysTest::freshStartWritesTheFileAndAppliesIt()
     MessageRecorder messages;
     TFormMain w({});
     // Whatever key an item carries before, the key map alone decides once the window shows.
-    w.commandAction(QStringLiteral("1001"))->setShortcut(seq("Ctrl+O"));
+    w.commandAction(u"1001")->setShortcut(seq("Ctrl+O"));
     w.show();
     QVERIFY(test::settled(w));
 
@@ -83,9 +83,9 @@ void TFormMainKeysTest::freshStartWritesTheFileAndAppliesIt()
     QCOMPARE(w.StrListKeyMap[indexOfCode(w.StrListKeyMap, u"1101")], J(u"検索\t検索(&F)... \tF\t1101"));
     QVERIFY(w.BoolKeyMapSame);
     QCOMPARE(w.StrListKeyMapOriginal, CommandCatalogue::InitKeyMap(0));
-    QCOMPARE(w.commandAction(QStringLiteral("1001"))->shortcut(), QKeySequence());
-    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("F"));
-    QCOMPARE(w.commandAction(QStringLiteral("1721"))->shortcut(), seq("Tab"));
+    QCOMPARE(w.commandAction(u"1001")->shortcut(), QKeySequence());
+    QCOMPARE(w.commandAction(u"1101")->shortcut(), seq("F"));
+    QCOMPARE(w.commandAction(u"1721")->shortcut(), seq("Tab"));
     QVERIFY(messages.texts.isEmpty());
 }
 
@@ -97,15 +97,15 @@ void TFormMainKeysTest::userKeyIsKeptAndRunsTheCommand()
     home.write(keyFile, file);
     TFormMain w({});
     int finds = 0;
-    w.registerCommand(QStringLiteral("1101"), [&finds] { ++finds; });
+    w.registerCommand(u"1101", [&finds] { ++finds; });
     w.show();
     QVERIFY(QTest::qWaitForWindowActive(&w));
     QVERIFY(test::settled(w));
 
     QCOMPARE(home.read(keyFile), file);
     QVERIFY(messages.texts.isEmpty());
-    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("Ctrl+F"));
-    QCOMPARE(w.commandAction(QStringLiteral("1107"))->shortcut(), seq("Alt+F4"));
+    QCOMPARE(w.commandAction(u"1101")->shortcut(), seq("Ctrl+F"));
+    QCOMPARE(w.commandAction(u"1107")->shortcut(), seq("Alt+F4"));
     // The search bar's own menu follows the same map.
     auto *bar4 = w.findChild<QAction *>(QStringLiteral("MenuSearchBar4"));
     QVERIFY(bar4);
@@ -151,7 +151,7 @@ void TFormMainKeysTest::otherCodesResetTheFileWithOneMessage()
 
     QCOMPARE(home.read(keyFile), keyMapBytes(CommandCatalogue::InitKeyMap(0)));
     QVERIFY(!w.BoolKeyMapSame);
-    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("F"));
+    QCOMPARE(w.commandAction(u"1101")->shortcut(), seq("F"));
     const QString expected = japanese
         ? J(u"Information : キーボード設定内容が変更になったので初期化しました\r\n"
             u"必要ならキーボード設定で「変更分を反映」を実行して下さい\r\n"
@@ -182,29 +182,34 @@ void TFormMainKeysTest::editorCursorModeGivesTheUsersKeysBack()
 
     QHash<QString, QKeySequence> before;
     for (const CommandInfo &c : CommandCatalogue::commands())
-        before.insert(c.codeText(), w.commandAction(c.codeText())->shortcut());
+        before.insert(c.codeText(), w.commandAction(CommandCode::of(c))->shortcut());
     QCOMPARE(before.value(QStringLiteral("1263")), seq("Alt+Up"));
 
-    QAction *toggle = w.commandAction(QStringLiteral("1251"));
+    QAction *toggle = w.commandAction(u"1251");
     QVERIFY(toggle->isEnabled());
     toggle->trigger(); // as the menu does
     QVERIFY(w.editorCursorMode());
     QVERIFY(toggle->isChecked());
-    const std::pair<const char *, const char *> editorKeys[] = {
-        {"1231", "Ctrl+Home"}, {"1238", "Ctrl+End"}, {"1241", "Home"}, {"1242", "End"},
-        {"1271", "Right"},     {"1272", "Left"},     {"1273", "PgUp"}, {"1274", "Up"},
-        {"1275", "Down"},      {"1276", "PgDown"},   {"1251", "F12"},  {"1101", "F"},
+    struct EditorKey {
+        CommandCode code;
+        const char *key;
+    };
+    const EditorKey editorKeys[] = {
+        {u"1231", "Ctrl+Home"}, {u"1238", "Ctrl+End"}, {u"1241", "Home"}, {u"1242", "End"},
+        {u"1271", "Right"},     {u"1272", "Left"},     {u"1273", "PgUp"}, {u"1274", "Up"},
+        {u"1275", "Down"},      {u"1276", "PgDown"},   {u"1251", "F12"},  {u"1101", "F"},
     };
     for (const auto &[code, key] : editorKeys)
-        QCOMPARE(w.commandAction(QLatin1String(code))->shortcut(), seq(key));
-    for (const char *code : {"1232", "1233", "1234", "1235", "1236", "1237", "1261", "1262", "1263", "1264", "1265", "1266"})
-        QCOMPARE(w.commandAction(QLatin1String(code))->shortcut(), QKeySequence());
+        QCOMPARE(w.commandAction(code)->shortcut(), seq(key));
+    for (CommandCode code : std::initializer_list<CommandCode>{u"1232", u"1233", u"1234", u"1235", u"1236", u"1237",
+                                                               u"1261", u"1262", u"1263", u"1264", u"1265", u"1266"})
+        QCOMPARE(w.commandAction(code)->shortcut(), QKeySequence());
 
-    w.runCommand(QStringLiteral("1251"));
+    w.runCommand(u"1251");
     QVERIFY(!w.editorCursorMode());
     QVERIFY(!toggle->isChecked());
     for (const CommandInfo &c : CommandCatalogue::commands())
-        QCOMPARE(w.commandAction(c.codeText())->shortcut(), before.value(c.codeText()));
+        QCOMPARE(w.commandAction(CommandCode::of(c))->shortcut(), before.value(c.codeText()));
 }
 
 // A folder where the key-map file should be: it can be neither read nor
@@ -225,7 +230,7 @@ void TFormMainKeysTest::keyMapThatCannotBeWrittenIsAnError()
     QVERIFY(text.endsWith(QStringLiteral("\r\n[OK]")));
     QVERIFY(!text.contains(QStringLiteral("initialized")));
     QVERIFY(QFileInfo(home.file(keyFile)).isDir());
-    QCOMPARE(w.commandAction(QStringLiteral("1101"))->shortcut(), seq("F"));
+    QCOMPARE(w.commandAction(u"1101")->shortcut(), seq("F"));
 }
 
 QTEST_MAIN(TFormMainKeysTest)

@@ -145,13 +145,13 @@ void TFormMainNavigationTest::wrapModeCountsDisplayLines()
     view->setWrapMode(TMemoExDark::WrapMode::WidgetWidth);
     QVERIFY(test::wrapSettled(*view));
     QVERIFY(view->lineCount() > 10);
-    w.runCommand(QStringLiteral("1235"));
+    w.runCommand(u"1235");
     QCOMPARE(caretLine(w), 3);
     QVERIFY(view->selectionStart() > 0); // line 3 of the first buffer line
     QCOMPARE(w.StrListLoadFileTmp->lineOf(view->selectionStart()), 0);
     // Line end is the display line's end, not the buffer line's. (By the
     // view's rule that position counts as the start of the next display line.)
-    w.runCommand(QStringLiteral("1242"));
+    w.runCommand(u"1242");
     QCOMPARE(view->selectionStart(), view->lineStart(3) + view->lineLength(3));
     QVERIFY(view->selectionStart() < w.StrListLoadFileTmp->lineLength(0));
 }
@@ -165,7 +165,7 @@ void TFormMainNavigationTest::scrollAmountDialog()
     QCOMPARE(w.IntScroll3, 17);
 
     // Cancel with Esc changes nothing.
-    w.commandAction(QStringLiteral("1711"))->trigger();
+    w.commandAction(u"1711")->trigger();
     auto *dialog = w.findChild<TFormPageSetting *>();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
@@ -180,7 +180,7 @@ void TFormMainNavigationTest::scrollAmountDialog()
     QTRY_VERIFY(!w.findChild<TFormPageSetting *>());
     QCOMPARE(w.IntScroll3, 17);
 
-    w.commandAction(QStringLiteral("1711"))->trigger();
+    w.commandAction(u"1711")->trigger();
     dialog = w.findChild<TFormPageSetting *>();
     QVERIFY(dialog);
     dialog->combo(0)->setCurrentIndex(dialog->combo(0)->findText(QStringLiteral("5")));
@@ -193,9 +193,9 @@ void TFormMainNavigationTest::scrollAmountDialog()
     QCOMPARE(ini.readInteger(QStringLiteral("Editor"), QStringLiteral("ScrollPlusIndex"), -1), 2);
 
     placeCaretOnLine(w, 20);
-    w.commandAction(QStringLiteral("1237"))->trigger();
+    w.commandAction(u"1237")->trigger();
     QCOMPARE(caretLine(w), 25);
-    w.commandAction(QStringLiteral("1232"))->trigger();
+    w.commandAction(u"1232")->trigger();
     QCOMPARE(caretLine(w), 20);
     QVERIFY(ini.hasKey(QStringLiteral("FormPageSetting"), QStringLiteral("Left")));
 
@@ -206,7 +206,7 @@ void TFormMainNavigationTest::scrollAmountDialog()
     QVERIFY(test::settled(again));
     QCOMPARE(again.IntScroll3, 5);
     placeCaretOnLine(again, 20);
-    again.runCommand(QStringLiteral("1237"));
+    again.runCommand(u"1237");
     QCOMPARE(caretLine(again), 25);
 }
 
@@ -232,7 +232,7 @@ void TFormMainNavigationTest::jumpDialog()
     TFormMain &w = *f.w;
     placeCaretOnLine(w, 5);
 
-    w.commandAction(QStringLiteral("1221"))->trigger();
+    w.commandAction(u"1221")->trigger();
     auto *dialog = w.findChild<TFormJump *>();
     QVERIFY(dialog);
     QCOMPARE(dialog->edit()->text(), QStringLiteral("1")); // the default of "Jump"
@@ -263,7 +263,7 @@ void TFormMainNavigationTest::jumpDialog()
     QVERIFY(ini.hasKey(QStringLiteral("FormJump"), QStringLiteral("Left")));
 
     // The next opening starts with the stored entry.
-    w.runCommand(QStringLiteral("1221"));
+    w.runCommand(u"1221");
     dialog = w.findChild<TFormJump *>();
     QVERIFY(dialog);
     QCOMPARE(dialog->edit()->text(), entry);
@@ -281,36 +281,36 @@ void TFormMainNavigationTest::copyCommands()
     // Append-copy: ab on the clipboard, cd selected.
     clip->setText(QStringLiteral("ab"));
     view->setSelection(view->lineStart(1), 2);
-    w.commandAction(QStringLiteral("1202"))->trigger();
+    w.commandAction(u"1202")->trigger();
     QCOMPARE(clip->text(), QStringLiteral("abcd"));
-    w.runCommand(QStringLiteral("1201"));
+    w.runCommand(u"1201");
     QCOMPARE(clip->text(), QStringLiteral("cd"));
 
     // Nothing selected: neither copy touches the clipboard.
     view->setCaretPosition(1);
-    w.runCommand(QStringLiteral("1201"));
-    w.runCommand(QStringLiteral("1202"));
+    w.runCommand(u"1201");
+    w.runCommand(u"1202");
     QCOMPARE(clip->text(), QStringLiteral("cd"));
 
     // Copy one line: the caret's line without its line end.
     view->setCaretPosition(view->lineStart(1) + 3);
-    w.runCommand(QStringLiteral("1211"));
+    w.runCommand(u"1211");
     QCOMPARE(clip->text(), QStringLiteral("cdef"));
     // On the empty line after the last break the clipboard keeps its text.
     view->setCaretPosition(view->length());
-    w.runCommand(QStringLiteral("1211"));
+    w.runCommand(u"1211");
     QCOMPARE(clip->text(), QStringLiteral("cdef"));
 
     // Line-number selection: the listed lines, each ending in CR LF.
     view->setSelection(0, view->length() - 2);
     w.BoolLineNumberSelect = true;
     w.StrListSelectNumber = {QStringLiteral("ab"), QStringLiteral("cdef")};
-    w.runCommand(QStringLiteral("1201"));
+    w.runCommand(u"1201");
     QCOMPARE(clip->text(), QStringLiteral("ab\r\ncdef\r\n"));
-    w.runCommand(QStringLiteral("1202"));
+    w.runCommand(u"1202");
     QCOMPARE(clip->text(), QStringLiteral("ab\r\ncdef\r\nab\r\ncdef\r\n"));
     clip->setText(QStringLiteral("x"));
-    w.runCommand(QStringLiteral("1211"));
+    w.runCommand(u"1211");
     QCOMPARE(clip->text(), QStringLiteral("ab\r\ncdef\r\n"));
     QVERIFY(w.BoolLineNumberSelect); // copying does not end the mode
 }
@@ -323,22 +323,22 @@ void TFormMainNavigationTest::selectionCommands()
 
     view->setCaretPosition(5);
     w.BoolLineNumberSelect = true;
-    w.commandAction(QStringLiteral("1212"))->trigger();
+    w.commandAction(u"1212")->trigger();
     QCOMPARE(view->selectedText(), QStringLiteral("bar"));
     QVERIFY(!w.BoolLineNumberSelect);
     QCOMPARE(w.upperStatus()->panelText(3), QString());
 
     view->setCaretPosition(view->lineStart(1) + 3);
-    w.runCommand(QStringLiteral("1212"));
+    w.runCommand(u"1212");
     QCOMPARE(view->selectedText(), QString::fromUtf16(u"括弧の中"));
 
     // Line start and end work from a selection's start.
-    w.runCommand(QStringLiteral("1242"));
+    w.runCommand(u"1242");
     QCOMPARE(view->selectionStart(), view->lineStart(1) + 8);
-    w.runCommand(QStringLiteral("1241"));
+    w.runCommand(u"1241");
     QCOMPARE(view->selectionStart(), view->lineStart(1));
 
-    w.runCommand(QStringLiteral("1203"));
+    w.runCommand(u"1203");
     QCOMPARE(view->selectionLength(), view->length());
 }
 
@@ -347,7 +347,7 @@ void TFormMainNavigationTest::lineAsSearchWord()
     Fixture f("first\r\nsecond line\r\n");
     TFormMain &w = *f.w;
     w.textView()->setCaretPosition(w.textView()->lineStart(1) + 4);
-    w.commandAction(QStringLiteral("1104"))->trigger();
+    w.commandAction(u"1104")->trigger();
     QCOMPARE(w.StrSearchValue, QStringLiteral("second line"));
     const IniFile ini(AppPaths::settingsPath());
     QCOMPARE(ini.readString(QStringLiteral("Options"), QStringLiteral("SearchWord")), QStringLiteral("second line"));
@@ -356,7 +356,7 @@ void TFormMainNavigationTest::lineAsSearchWord()
     // An empty view leaves the word alone.
     Fixture empty(QByteArray(), QStringLiteral("empty.txt"));
     empty.w->StrSearchValue = QStringLiteral("kept");
-    empty.w->runCommand(QStringLiteral("1104"));
+    empty.w->runCommand(u"1104");
     QCOMPARE(empty.w->StrSearchValue, QStringLiteral("kept"));
 }
 
@@ -386,7 +386,9 @@ void TFormMainNavigationTest::cursorCommands()
     Fixture f("ab\r\ncd\r\n");
     TFormMain &w = *f.w;
     w.textView()->setCaretPosition(fromPos);
-    w.commandAction(code)->trigger();
+    const std::optional<CommandCode> command = CommandCode::fromText(code);
+    QVERIFY(command);
+    w.commandAction(*command)->trigger();
     QCOMPARE(w.textView()->caretPosition(), toPos);
 }
 
@@ -431,16 +433,17 @@ void TFormMainNavigationTest::binaryViewGuards()
     w.BoolBinaryView = true;
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     view->setSelection(0, 3);
-    for (const char *code : {"1201", "1202", "1211", "1203", "1212", "1241", "1242", "1104", "1235", "1238"})
-        w.runCommand(QLatin1String(code));
+    for (CommandCode code : std::initializer_list<CommandCode>{u"1201", u"1202", u"1211", u"1203", u"1212", u"1241",
+                                                               u"1242", u"1104", u"1235", u"1238"})
+        w.runCommand(code);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     QCOMPARE(view->selectionStart(), 0);
     QCOMPARE(view->selectionLength(), 3);
     QVERIFY(w.StrSearchValue.isEmpty());
-    w.runCommand(QStringLiteral("1221"));
+    w.runCommand(u"1221");
     QVERIFY(!w.findChild<TFormJump *>());
     // The cursor commands still act on the text view.
-    w.runCommand(QStringLiteral("1275"));
+    w.runCommand(u"1275");
     QCOMPARE(caretLine(w), 1);
 }
 

@@ -65,7 +65,7 @@ void TFormMainViewTest::lineNumbersFollowTheText()
     w.show();
     QVERIFY(test::settled(w));
     QVERIFY(!w.lineNumberView()->isVisible());
-    w.runCommand(QStringLiteral("1403"));
+    w.runCommand(u"1403");
     QVERIFY(w.lineNumberView()->isVisible());
     QVERIFY(w.Timers[6]->isActive());
     TMemoExDark *numbers = w.lineNumberView();
@@ -82,13 +82,13 @@ void TFormMainViewTest::lineNumbersFollowTheText()
     QCOMPARE(numbers->firstVisibleLine(), w.textView()->firstVisibleLine());
 
     // Wrapping hides them and stops the timer; back off shows them again.
-    w.runCommand(QStringLiteral("1402"));
+    w.runCommand(u"1402");
     QVERIFY(!numbers->isVisible());
     QVERIFY(!w.Timers[6]->isActive());
-    QVERIFY(!w.commandAction(QStringLiteral("1403"))->isEnabled());
-    w.runCommand(QStringLiteral("1401"));
+    QVERIFY(!w.commandAction(u"1403")->isEnabled());
+    w.runCommand(u"1401");
     QVERIFY(numbers->isVisible());
-    w.runCommand(QStringLiteral("1403"));
+    w.runCommand(u"1403");
     QVERIFY(!numbers->isVisible());
 }
 
@@ -101,7 +101,7 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
     w.resize(800, 500);
     w.show();
     QVERIFY(test::settled(w));
-    w.runCommand(QStringLiteral("1403"));
+    w.runCommand(u"1403");
     TMemoExDark *text = w.textView();
 
     // 1405 off: the caret goes to the line's start, nothing is selected.
@@ -110,7 +110,7 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
     QVERIFY(!text->hasSelection());
     QVERIFY(!w.BoolLineNumberSelect);
 
-    w.runCommand(QStringLiteral("1405"));
+    w.runCommand(u"1405");
     QVERIFY(clickNumber(w, 4)); // number 5
     QCOMPARE(text->selectedText(), QStringLiteral("line5"));
     QCOMPARE(text->caretPosition(), text->lineStart(4));
@@ -125,7 +125,7 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
                                                  QStringLiteral("line7"), QStringLiteral("line8")}));
     QCOMPARE(text->selectedText(), QStringLiteral("line5\r\nline6\r\nline7\r\nline8\r\n"));
     // What copy puts on the clipboard today: the highlighted lines.
-    w.runCommand(QStringLiteral("1201"));
+    w.runCommand(u"1201");
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("line5\r\nline6")));
 
     QVERIFY(clickNumber(w, 1, Qt::ShiftModifier)); // up to number 2: lines 2 to 5, caret on top
@@ -161,7 +161,7 @@ void TFormMainViewTest::wrapCountsDisplayLines()
     w.show();
     QVERIFY(test::settled(w));
     QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));
-    w.commandAction(QStringLiteral("1402"))->trigger();
+    w.commandAction(u"1402")->trigger();
     QVERIFY(test::wrapSettled(*w.textView()));
     QVERIFY(test::settled(w));
     const int display = w.textView()->lineCount();
@@ -170,11 +170,11 @@ void TFormMainViewTest::wrapCountsDisplayLines()
     IniFile ini(AppPaths::settingsPath());
     QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("WrapWindowWidth"), false));
     QVERIFY(!ini.readBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), true));
-    QVERIFY(!w.commandAction(QStringLiteral("1402"))->isEnabled());
+    QVERIFY(!w.commandAction(u"1402")->isEnabled());
     // The caret's line is a display line.
     w.textView()->setCaretPosition(2002 + 2); // "sh|ort"
     QCOMPARE(w.upperStatus()->panelText(1), QString::number(display - 1) + J(u"行,") + QStringLiteral("3") + J(u"桁"));
-    w.commandAction(QStringLiteral("1401"))->trigger();
+    w.commandAction(u"1401")->trigger();
     QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));
     QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), false));
 }
@@ -188,15 +188,15 @@ void TFormMainViewTest::marksAndTabsFromTheMenu()
         w.show();
         QVERIFY(test::settled(w));
         TEditMarks *m = w.textView()->EditMarks();
-        w.commandAction(QStringLiteral("1411"))->trigger();
-        w.commandAction(QStringLiteral("1413"))->trigger();
+        w.commandAction(u"1411")->trigger();
+        w.commandAction(u"1413")->trigger();
         QVERIFY(m->CrlfMark()->enabled());
         QVERIFY(m->TabMark()->enabled());
         QVERIFY(!m->EofMark()->enabled());
-        QVERIFY(w.commandAction(QStringLiteral("1411"))->isChecked());
-        w.commandAction(QStringLiteral("1424"))->trigger();
+        QVERIFY(w.commandAction(u"1411")->isChecked());
+        w.commandAction(u"1424")->trigger();
         QCOMPARE(w.textView()->tabStopDialogUnits(), 32);
-        QVERIFY(!w.commandAction(QStringLiteral("1422"))->isChecked());
+        QVERIFY(!w.commandAction(u"1422")->isChecked());
         // Marks stay off on the line-number view.
         QVERIFY(!w.lineNumberView()->EditMarks()->CrlfMark()->enabled());
     }
@@ -232,7 +232,7 @@ void TFormMainViewTest::statusBarClickChangesTheWindowSize()
     const QPoint at(int(w.upperStatus()->width() * fraction), bar->height() / 2);
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
     QVERIFY(!(w.windowState() & Qt::WindowState(state))); // 1433 off: nothing
-    w.runCommand(QStringLiteral("1433"));
+    w.runCommand(u"1433");
     QVERIFY(IniFile(AppPaths::settingsPath()).readBool(QStringLiteral("StatusBar"), QStringLiteral("FormResize"), false));
     QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, at);
     QTRY_VERIFY(w.windowState() & Qt::WindowState(state));
@@ -251,27 +251,27 @@ void TFormMainViewTest::colourDialogs()
     home.write(QStringLiteral("Harbek.ini"), QByteArray());
     {
         TFormMain w({});
-        QVERIFY(!w.commandAction(QStringLiteral("1501"))->isEnabled());
-        w.runCommand(QStringLiteral("1503"));
+        QVERIFY(!w.commandAction(u"1501")->isEnabled());
+        w.runCommand(u"1503");
         QCOMPARE(dialogs.calls, 0);
     }
     ini.writeBool(QStringLiteral("Editor"), QStringLiteral("SameAsHarbekan"), false);
     TFormMain w({});
-    QVERIFY(w.commandAction(QStringLiteral("1501"))->isEnabled());
+    QVERIFY(w.commandAction(u"1501")->isEnabled());
     dialogs.accept = false;
-    w.runCommand(QStringLiteral("1502"));
+    w.runCommand(u"1502");
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly")), QStringLiteral("clWhite"));
     dialogs.accept = true;
-    w.runCommand(QStringLiteral("1501"));
+    w.runCommand(u"1501");
     QCOMPARE(w.lineNumberView()->font().family(), QStringLiteral("IPAGothic"));
     QCOMPARE(w.textView()->textColor(), QColor(0x11, 0x22, 0x33));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly")), QStringLiteral("IPAGothic"));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontSizeReadOnly")), QStringLiteral("20"));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly")), QStringLiteral("$00332211"));
-    w.runCommand(QStringLiteral("1502"));
+    w.runCommand(u"1502");
     QCOMPARE(w.lineNumberView()->backgroundColor(), QColor(0x44, 0x55, 0x66));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly")), QStringLiteral("$00665544"));
-    w.runCommand(QStringLiteral("1503"));
+    w.runCommand(u"1503");
     QCOMPARE(w.textView()->EditMarks()->SpaceMark()->color(), QColor(0x44, 0x55, 0x66));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("KigouColor")), QStringLiteral("$00665544"));
 }
@@ -286,7 +286,7 @@ void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
     w.show();
     QVERIFY(test::settled(w));
     QVERIFY(!w.resizeLocked());
-    w.runCommand(QStringLiteral("1402"));
+    w.runCommand(u"1402");
     QTRY_VERIFY(w.resizeLocked());
     const QSize before = w.size();
     // The frame asks for another size: the window keeps its own and says why once.
@@ -297,7 +297,7 @@ void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
     QCOMPARE(w.size(), before);
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(messages.texts.first().contains(J(u"サイズ変更が無効です")));
-    w.runCommand(QStringLiteral("1401"));
+    w.runCommand(u"1401");
     QVERIFY(!w.resizeLocked());
     w.resize(before + QSize(100, 50));
     QCOMPARE(w.size(), before + QSize(100, 50));
@@ -318,7 +318,7 @@ void TFormMainViewTest::selectionGoesToTheSearchBar()
         QTest::keyClick(w.textView(), Qt::Key_Right, Qt::ShiftModifier);
     QTRY_COMPARE(w.searchCombo()->currentText(), QStringLiteral("beta"));
     // While the find dialog is up, the box keeps its word.
-    w.runCommand(QStringLiteral("1101"));
+    w.runCommand(u"1101");
     QTRY_VERIFY(w.findDialog()->isVisible());
     w.textView()->setCaretPosition(0);
     for (int i = 0; i < 5; ++i)

@@ -125,7 +125,7 @@ void TFormMainTest::commandLine()
     QVERIFY(test::settled(w));
     QCOMPARE(!w.StrLoadFileName.isEmpty(), loaded);
     QCOMPARE(w.windowTitle().startsWith(QDir::toNativeSeparators(file)), loaded);
-    QCOMPARE(w.commandAction(QStringLiteral("1001"))->isEnabled(), openEnabled);
+    QCOMPARE(w.commandAction(u"1001")->isEnabled(), openEnabled);
     QCOMPARE(w.HarboHandle, handle);
     QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('|'))));
 }
@@ -227,8 +227,10 @@ void TFormMainTest::exitKeys()
     w.show();
     QVERIFY(test::settled(w));
     if (!toggleOff.isEmpty()) {
-        w.commandAction(toggleOff)->trigger();
-        QVERIFY(!w.commandAction(toggleOff)->isChecked());
+        const std::optional<CommandCode> code = CommandCode::fromText(toggleOff);
+        QVERIFY(code);
+        w.commandAction(*code)->trigger();
+        QVERIFY(!w.commandAction(*code)->isChecked());
         // Written at once.
         QCOMPARE(IniFile(AppPaths::settingsPath()).readBool(QStringLiteral("Editor"),
                                                             toggleOff == QLatin1String("1551") ? QStringLiteral("CloseESCkey")
@@ -306,7 +308,7 @@ void TFormMainTest::strictDecodeErrorKeepsTheFileNamed()
     QCOMPARE(w.upperStatus()->panelText(4), J(u"UTF8  [BOM無]"));
     // Choosing Shift_JIS now shows the file.
     messages.texts.clear();
-    w.commandAction(QStringLiteral("1301"))->trigger();
+    w.commandAction(u"1301")->trigger();
     QVERIFY(test::settled(w));
     QVERIFY(messages.texts.isEmpty());
     QCOMPARE(w.StrListLoadFileTmp->line(1).toString(), J(u"あ"));
@@ -321,14 +323,14 @@ void TFormMainTest::readSettingReloadsInAnotherCode()
     TFormMain w({file});
     w.show();
     QVERIFY(test::settled(w));
-    w.commandAction(QStringLiteral("1303"))->trigger(); // EUC-JP: mojibake, but the line end stays
+    w.commandAction(u"1303")->trigger(); // EUC-JP: mojibake, but the line end stays
     QVERIFY(test::settled(w));
     QCOMPARE(w.IntReadEncode1, 3);
     QCOMPARE(w.upperStatus()->panelText(4), QStringLiteral("EUC-JP"));
     QCOMPARE(w.upperStatus()->panelText(5), QStringLiteral("Cr+Lf(Windows) "));
     QVERIFY(w.StrListLoadFileTmp->line(0).toString() != J(u"テスト"));
-    QVERIFY(w.commandAction(QStringLiteral("1303"))->isChecked());
-    QVERIFY(!w.commandAction(QStringLiteral("1321"))->isChecked());
+    QVERIFY(w.commandAction(u"1303")->isChecked());
+    QVERIFY(!w.commandAction(u"1321")->isChecked());
     // Saved at exit.
     w.close();
 }
@@ -363,14 +365,14 @@ void TFormMainTest::openDialog()
     w.show();
     QVERIFY(test::settled(w));
     dialogs.fileAnswer = file;
-    w.commandAction(QStringLiteral("1001"))->trigger();
+    w.commandAction(u"1001")->trigger();
     QVERIFY(test::settled(w));
     QCOMPARE(w.StrLoadFileName, QFileInfo(file).absoluteFilePath());
     QCOMPARE(IniFile(AppPaths::settingsPath()).readString(QStringLiteral("Load"), QStringLiteral("FolderFile")), file);
     QVERIFY(dialogs.lastRequest.filter.startsWith(QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|")));
     // Next time the dialog starts from there.
     dialogs.fileAnswer.clear();
-    w.commandAction(QStringLiteral("1001"))->trigger();
+    w.commandAction(u"1001")->trigger();
     QCOMPARE(dialogs.lastRequest.initialPath, file);
     QCOMPARE(messages.texts, QStringList{J(u"Information : ファイル名が設定されていません")});
 }
@@ -441,7 +443,7 @@ void TFormMainTest::controlByteInShiftJisShowsItsJapanese()
     QCOMPARE(w.upperStatus()->panelText(3), J(u"ファイル読取専用"));
     QVERIFY(w.BoolFileReadOnly);
     // A wrap change decodes the filtered copy again, the same way.
-    w.runCommand(QStringLiteral("1402"));
+    w.runCommand(u"1402");
     QCOMPARE(w.StrListLoadFileTmp->line(1).toString(), J(u"こんにちは"));
 }
 

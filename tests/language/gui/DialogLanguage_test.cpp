@@ -68,7 +68,9 @@ void DialogLanguageTest::dialogs()
     TFormMain w({text});
     w.show();
     QVERIFY(test::settled(w));
-    w.runCommand(code);
+    const std::optional<CommandCode> command = CommandCode::fromText(code);
+    QVERIFY(command);
+    w.runCommand(*command);
     QWidget *dialog = nullptr;
     QTRY_VERIFY((dialog = [&]() -> QWidget * {
         for (QWidget *top : QApplication::topLevelWidgets()) {

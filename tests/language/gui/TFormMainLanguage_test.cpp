@@ -118,18 +118,18 @@ void TFormMainLanguageTest::switchesToEnglishAndBack()
     w.show();
     QVERIFY(test::settled(w));
     QVERIFY(messages.texts.isEmpty());
-    QCOMPARE(w.commandAction(QStringLiteral("1001"))->text(), J(u"開く(&O)... "));
+    QCOMPARE(w.commandAction(u"1001")->text(), J(u"開く(&O)... "));
     QCOMPARE(w.upperStatus()->panelText(4), J(u"UTF8  [BOM有]"));
     QCOMPARE(w.upperStatus()->panelText(5), J(u"無し"));
-    QVERIFY(w.commandAction(QStringLiteral("1951"))->isChecked());
+    QVERIFY(w.commandAction(u"1951")->isChecked());
 
-    w.commandAction(QStringLiteral("1952"))->trigger();
+    w.commandAction(u"1952")->trigger();
     QVERIFY(!w.BoolJapanese);
-    QVERIFY(w.commandAction(QStringLiteral("1952"))->isChecked());
-    QVERIFY(!w.commandAction(QStringLiteral("1951"))->isChecked());
+    QVERIFY(w.commandAction(u"1952")->isChecked());
+    QVERIFY(!w.commandAction(u"1951")->isChecked());
     QVERIFY(!IniFile(AppPaths::settingsPath()).readBool(QStringLiteral("Language"), QStringLiteral("Japanese"), true));
-    QCOMPARE(w.commandAction(QStringLiteral("1001"))->text(), QStringLiteral("&Open..."));
-    QCOMPARE(w.commandAction(QStringLiteral("1101"))->text(), QStringLiteral("&Find..."));
+    QCOMPARE(w.commandAction(u"1001")->text(), QStringLiteral("&Open..."));
+    QCOMPARE(w.commandAction(u"1101")->text(), QStringLiteral("&Find..."));
     QCOMPARE(menuTitle(w, "MenuFile"), QStringLiteral("&File"));
     QCOMPARE(menuTitle(w, "MenuSearch4"), QStringLiteral("&Search"));
     QCOMPARE(byName(w, "PopupCopy")->text(), QStringLiteral("&Copy"));
@@ -148,11 +148,11 @@ void TFormMainLanguageTest::switchesToEnglishAndBack()
     QCOMPARE(w.font().pointSize(), 12);
     QVERIFY(messages.texts.isEmpty());
 
-    w.commandAction(QStringLiteral("1951"))->trigger();
+    w.commandAction(u"1951")->trigger();
     QVERIFY(w.BoolJapanese);
-    QVERIFY(w.commandAction(QStringLiteral("1951"))->isChecked());
+    QVERIFY(w.commandAction(u"1951")->isChecked());
     QVERIFY(IniFile(AppPaths::settingsPath()).readBool(QStringLiteral("Language"), QStringLiteral("Japanese"), false));
-    QCOMPARE(w.commandAction(QStringLiteral("1001"))->text(), J(u"開く(&O)... "));
+    QCOMPARE(w.commandAction(u"1001")->text(), J(u"開く(&O)... "));
     QCOMPARE(menuTitle(w, "MenuFile"), J(u"ファイル(&F)"));
     QCOMPARE(taggedText(w, 2201), J(u"次検索(&V)"));
     for (StatusPanels *bar : {w.upperStatus(), w.lowerStatus()}) {
@@ -205,10 +205,10 @@ void TFormMainLanguageTest::startsInEnglishWhenTheSettingsSaySo()
     IniFile(AppPaths::settingsPath()).writeBool(QStringLiteral("Language"), QStringLiteral("Japanese"), false);
     MessageRecorder messages;
     TFormMain w({});
-    QVERIFY(w.commandAction(QStringLiteral("1952"))->isChecked());
+    QVERIFY(w.commandAction(u"1952")->isChecked());
     w.show();
     QVERIFY(test::settled(w));
-    QCOMPARE(w.commandAction(QStringLiteral("1031"))->text(), QStringLiteral("E&xit"));
+    QCOMPARE(w.commandAction(u"1031")->text(), QStringLiteral("E&xit"));
     QCOMPARE(taggedText(w, 2202), QStringLiteral("Prev(&T)"));
     QCOMPARE(w.StrLauncherMenu[1], QStringLiteral("Execute Launcher Program2(&V) "));
     QVERIFY(messages.texts.isEmpty());
@@ -224,7 +224,7 @@ void TFormMainLanguageTest::missingOrBrokenMainTxtKeepsTheBuiltInTexts()
         w.show();
         QVERIFY(test::settled(w));
         w.MenuEnglishClick();
-        QCOMPARE(w.commandAction(QStringLiteral("1001"))->text(), J(u"開く(&O)... "));
+        QCOMPARE(w.commandAction(u"1001")->text(), J(u"開く(&O)... "));
         QCOMPARE(w.StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
         QVERIFY(messages.texts.isEmpty());
     }
@@ -246,7 +246,7 @@ void TFormMainLanguageTest::missingOrBrokenMainTxtKeepsTheBuiltInTexts()
         QCOMPARE(messages.texts[0], J(u"Information : 個数が6個ではありません\r\n3 : "));
         QCOMPARE(messages.texts[1], J(u"Error : 言語設定ファイルが不正です"));
         QCOMPARE(w.StrMsg, messages.texts[1]);
-        QCOMPARE(w.commandAction(QStringLiteral("1001"))->text(), J(u"開く(&O)... "));
+        QCOMPARE(w.commandAction(u"1001")->text(), J(u"開く(&O)... "));
         QCOMPARE(w.StrLauncherMenu[0], J(u"外部プログラム １ 起動(&U) "));
         messages.texts.clear();
         w.MenuEnglishClick();

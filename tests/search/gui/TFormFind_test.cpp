@@ -84,7 +84,7 @@ void TFormFindTest::searchBarEnter()
     Window win("abc x abc x abc");
     TFormMain &w = win.w;
     w.textView()->setCaretPosition(5);
-    w.runCommand(QStringLiteral("1107"));
+    w.runCommand(u"1107");
     QLineEdit *box = w.searchCombo()->lineEdit();
     QTRY_VERIFY(box->hasFocus());
     box->setText(QStringLiteral("ABC"));
@@ -128,7 +128,7 @@ void TFormFindTest::dialogAutoClose()
     Window win("one two one two");
     TFormMain &w = win.w;
     w.textView()->setSelection(0, 3); // "one" selected: next starts after it
-    w.runCommand(QStringLiteral("1101"));
+    w.runCommand(u"1101");
     TFormFind *find = w.findDialog();
     QTRY_VERIFY(find->isVisible());
     QCOMPARE(find->wordBox()->currentText(), QStringLiteral("one"));
@@ -160,7 +160,7 @@ void TFormFindTest::dialogNotFoundDoublesAmpersand()
     for (bool japanese : {true, false}) {
         Window win("abc");
         win.w.BoolJapanese = japanese;
-        win.w.runCommand(QStringLiteral("1101"));
+        win.w.runCommand(u"1101");
         TFormFind *find = win.w.findDialog();
         QCOMPARE(win.w.textView()->selectionLength(), 3); // the word at the caret
         win.w.textView()->setSelection(1, 1);
@@ -219,7 +219,7 @@ void TFormFindTest::readOnlyFolderStillCarriesTheWord()
         w.show();
         QTRY_VERIFY(w.StrListLoadFileTmp && w.StrListLoadFileTmp->lineCount() >= 2);
         w.textView()->setCaretPosition(7 + 5); // on the "a" of bar
-        w.runCommand(QStringLiteral("1101"));
+        w.runCommand(u"1101");
         QCOMPARE(w.findDialog()->wordBox()->currentText(), QStringLiteral("bar"));
         w.findDialog()->closeFind();
         QTRY_VERIFY(messages.texts.filter(J(u"設定ファイルに書き込めません")).size() == 1);
@@ -233,19 +233,19 @@ void TFormFindTest::autoGetTakesTheWordAtTheCaret()
     Window win("first\r\nfoo(bar)\r\n");
     TFormMain &w = win.w;
     w.textView()->setCaretPosition(7 + 5); // on the "a" of bar
-    w.runCommand(QStringLiteral("1101"));
+    w.runCommand(u"1101");
     QCOMPARE(w.findDialog()->wordBox()->currentText(), QStringLiteral("bar"));
     QCOMPARE(w.textView()->selectionStart(), 11);
     QCOMPARE(w.textView()->selectionLength(), 3);
     // Between two delimiters: an empty word.
     w.findDialog()->closeFind();
     w.textView()->setCaretPosition(7 + 3 + 5);
-    w.runCommand(QStringLiteral("1101"));
+    w.runCommand(u"1101");
     QCOMPARE(w.findDialog()->wordBox()->currentText(), QString());
     // Off: nothing is taken.
-    w.runCommand(QStringLiteral("1108"));
+    w.runCommand(u"1108");
     w.textView()->setCaretPosition(1);
-    w.runCommand(QStringLiteral("1101"));
+    w.runCommand(u"1101");
     QCOMPARE(w.findDialog()->wordBox()->currentText(), QString());
 }
 
@@ -255,7 +255,7 @@ void TFormFindTest::badExpressionShowsTheErrorAndKeepsTheSelection()
     win.ini().writeBool(QStringLiteral("Options"), QStringLiteral("RegExp"), true);
     win.w.textView()->setSelection(1, 1);
     win.w.StrSearchValue = QStringLiteral("a(");
-    win.w.runCommand(QStringLiteral("1102"));
+    win.w.runCommand(u"1102");
     QCOMPARE(win.messages.texts.size(), 1);
     QVERIFY(win.messages.texts[0].startsWith(J(u"オフセット 2 で正規表現にエラーがあります: ")));
     QCOMPARE(win.w.textView()->selectionStart(), 1);
@@ -267,12 +267,12 @@ void TFormFindTest::binaryViewStopsTheCommands()
     Window win("abc");
     win.w.BoolBinaryView = true;
     win.w.StrSearchValue = QStringLiteral("b");
-    for (const char *code : {"1101", "1102", "1103", "1104"})
-        win.w.runCommand(QLatin1String(code));
+    for (CommandCode code : std::initializer_list<CommandCode>{u"1101", u"1102", u"1103", u"1104"})
+        win.w.runCommand(code);
     QVERIFY(!win.w.findDialog()->isVisible());
     QCOMPARE(win.w.textView()->selectionLength(), 0);
     win.w.BoolBinaryView = false;
-    win.w.runCommand(QStringLiteral("1102"));
+    win.w.runCommand(u"1102");
     QCOMPARE(win.w.textView()->selectionStart(), 1);
 }
 
@@ -305,7 +305,7 @@ void TFormFindTest::menuKeys()
 void TFormFindTest::focusReturnToggleInBothMenus()
 {
     Window win("abc");
-    QAction *main = win.w.commandAction(QStringLiteral("1111"));
+    QAction *main = win.w.commandAction(u"1111");
     QAction *bar = win.w.findChild<QAction *>(QStringLiteral("MenuSearchBarSetFocus4"));
     QVERIFY(bar);
     QVERIFY(main->isChecked() && bar->isChecked());
@@ -314,7 +314,7 @@ void TFormFindTest::focusReturnToggleInBothMenus()
     main->trigger();
     QVERIFY(main->isChecked() && bar->isChecked());
     // 1435 hides the bar and writes it.
-    win.w.runCommand(QStringLiteral("1435"));
+    win.w.runCommand(u"1435");
     QVERIFY(!win.w.searchCombo()->isVisible());
     QCOMPARE(win.ini().readBool(QStringLiteral("SearchBar"), QStringLiteral("PositionTop"), true), false);
 }

@@ -1,0 +1,35 @@
+#pragma once
+// What every small dialog of the program does alike: its object name, the
+// tag the language files give the window itself, its language file, the
+// settings file, and its placement record, restored when it is first shown
+// and saved when it closes. Esc closes it, as QDialog does.
+#include "IniFile.h"
+
+#include <QDialog>
+
+namespace quillon {
+
+class PlacedDialog : public QDialog {
+    Q_OBJECT
+public:
+    // name: the object name ("FormJump"), also the section of the placement
+    // record; languageFile: the dialog's file in the program's language folder.
+    PlacedDialog(const QString &name, const QString &languageFile, bool japanese, QWidget *parent);
+
+    bool BoolJapanese = true;
+    QString StrLanguageFileName;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    // Runs at every show, after the placement.
+    virtual void shown() {}
+
+    IniFile m_ini;
+
+private:
+    bool m_placed = false;
+};
+
+} // namespace quillon
