@@ -1,4 +1,5 @@
 // Quillon: a read-only text file viewer for Japanese text.
+#include "FontLogFilter.h"
 #include "GuessCommand.h"
 #include "HexDumpCommand.h"
 #include "TFormMain.h"
@@ -72,6 +73,7 @@ int main(int argc, char *argv[])
         }
     }
 
+    quillon::FontLogFilter::install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));

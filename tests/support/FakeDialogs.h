@@ -1,6 +1,9 @@
 #pragma once
 // The open, font and colour dialogs answered from the test: each call is
-// counted and its request kept; installed for the object's lifetime.
+// counted and its request kept; installed for the object's lifetime. It keeps
+// the contract of the platform's dialogs (DialogSeams_test): a cancelled
+// dialog leaves its outputs alone, and the font dialog gives back the colour
+// it was given, as Qt's has no colour control.
 #include "MessageService.h"
 
 #include <QColor>
@@ -19,27 +22,30 @@ public:
     {
         ++calls;
         lastRequest = request;
-        *fileName = fileAnswer;
+        if (accept)
+            *fileName = fileAnswer;
         return accept;
     }
-    bool chooseFont(QWidget *, const QFont &, const QColor &, QFont *font, QColor *color) override
+    bool chooseFont(QWidget *, const QFont &, const QColor &initialColor, QFont *font, QColor *color) override
     {
         ++calls;
-        *font = fontAnswer;
-        *color = fontColorAnswer;
+        if (accept) {
+            *font = fontAnswer;
+            *color = initialColor;
+        }
         return accept;
     }
     bool chooseColor(QWidget *, const QColor &, QColor *color) override
     {
         ++calls;
-        *color = colorAnswer;
+        if (accept)
+            *color = colorAnswer;
         return accept;
     }
 
     bool accept = true; // false: every dialog is cancelled
     QString fileAnswer;
     QFont fontAnswer;
-    QColor fontColorAnswer;
     QColor colorAnswer;
     int calls = 0;
     OpenFileRequest lastRequest;

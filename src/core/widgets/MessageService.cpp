@@ -49,12 +49,15 @@ public:
         *fileName = files.isEmpty() ? QString() : files.first();
         return true;
     }
-    bool chooseFont(QWidget *parent, const QFont &initial, const QColor &, QFont *font, QColor *) override
+    bool chooseFont(QWidget *parent, const QFont &initial, const QColor &initialColor, QFont *font,
+                    QColor *color) override
     {
         bool ok = false;
         const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
-        if (ok)
+        if (ok) {
             *font = chosen;
+            *color = initialColor; // Qt's font dialog has no colour control
+        }
         return ok;
     }
     bool chooseColor(QWidget *parent, const QColor &initial, QColor *color) override

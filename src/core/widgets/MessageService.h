@@ -28,8 +28,11 @@ struct OpenFileRequest {
 class DialogPresenter {
 public:
     virtual ~DialogPresenter() = default;
-    // Returns false on cancel; a true result may carry an empty name.
+    // Each returns false on cancel and then leaves its outputs alone.
+    // A true result of openFile may carry an empty name.
     virtual bool openFile(QWidget *parent, const OpenFileRequest &request, QString *fileName) = 0;
+    // On OK, *color is the colour the user chose, or initialColor when the
+    // dialog offers no colour: never a colour the user did not pick.
     virtual bool chooseFont(QWidget *parent, const QFont &initial, const QColor &initialColor, QFont *font,
                             QColor *color) = 0;
     virtual bool chooseColor(QWidget *parent, const QColor &initial, QColor *color) = 0;

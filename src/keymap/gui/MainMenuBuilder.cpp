@@ -1,11 +1,13 @@
 #include "MainMenuBuilder.h"
 
 #include "KeyText.h"
+#include "KeyTextMenu.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSet>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -47,13 +49,17 @@ MainMenuBuilder::MainMenuBuilder(QWidget *window)
     layout->addWidget(m_mainBar);
     layout->addWidget(m_searchBar);
     layout->addWidget(m_placeholderBar);
-    m_popup = new QMenu(window);
+    m_popup = new KeyTextMenu(QString(), window);
     m_popup->setObjectName(QStringLiteral("PopupMenu"));
 
     buildMainMenu();
     buildSearchMenu();
     buildPlaceholderMenu();
     buildPopup();
+    settleSharedKeys();
+    for (QAction *item : m_byName) {
+        QObject::connect(item, &QAction::enabledChanged, m_container, [this] { settleSharedKeys(); });
+    }
     setMenuBarState(MenuBarState::Normal);
 }
 
@@ -74,7 +80,8 @@ void MainMenuBuilder::buildMainMenu()
 {
     QHash<int, QActionGroup *> radioGroups;
     for (const TopMenuInfo &top : CommandCatalogue::topMenus()) {
-        QMenu *menu = m_mainBar->addMenu(text(top.caption));
+        QMenu *menu = new KeyTextMenu(text(top.caption), m_mainBar);
+        m_mainBar->addMenu(menu);
         const QString name = QString::fromLatin1(top.name);
         menu->setObjectName(name);
         menu->menuAction()->setObjectName(name);
@@ -135,7 +142,8 @@ void MainMenuBuilder::buildSearchMenu()
             continue;
         if (!menu) {
             // The first entry is the menu itself.
-            menu = m_searchBar->addMenu(text(m.caption));
+            menu = new KeyTextMenu(text(m.caption), m_searchBar);
+            m_searchBar->addMenu(menu);
             const QString name = QString::fromLatin1(m.name);
             menu->setObjectName(name);
             menu->menuAction()->setObjectName(name);
@@ -265,11 +273,12 @@ void MainMenuBuilder::applyKeyMap(const QStringList &keyMap)
     if (keyMap.isEmpty())
         return;
     for (const CommandInfo &c : CommandCatalogue::commands())
-        setShortCutNew(action(c.code), keyMap, c.code);
+        assignKey(action(c.code), keyMap, c.code);
     for (const MenuItemInfo &m : CommandCatalogue::otherMenuItems()) {
         if (m.place == MenuPlace::SearchBar && !QStringView(m.tag).isEmpty())
-            setShortCutNew(actionByName(QString::fromLatin1(m.name)), keyMap, m.tag);
+            assignKey(actionByName(QString::fromLatin1(m.name)), keyMap, m.tag);
     }
+    settleSharedKeys();
 }
 
 void MainMenuBuilder::setEditorCursorMode(bool on, const QStringList &keyMap)
@@ -277,11 +286,61 @@ void MainMenuBuilder::setEditorCursorMode(bool on, const QStringList &keyMap)
     if (QAction *toggle = action(u"1251"))
         toggle->setChecked(on);
     for (const CommandInfo &c : CommandCatalogue::commands()) {
-        if (on && CommandCatalogue::isEditorCursorCode(c.code))
+        if (on && CommandCatalogue::isEditorCursorCode(c.code)) {
+            KeyTextMenu::setShownKey(action(c.code), QKeySequence());
             action(c.code)->setShortcut(keySequence(KeyText::read(c.editorKey)));
-        else if (!on && CommandCatalogue::isCursorModeRestoreCode(c.code))
-            setShortCutNew(action(c.code), keyMap, c.code);
+        } else if (!on && CommandCatalogue::isCursorModeRestoreCode(c.code)) {
+            assignKey(action(c.code), keyMap, c.code);
+        }
     }
+    settleSharedKeys();
+}
+
+void MainMenuBuilder::assignKey(QAction *item, const QStringList &keyMap, QStringView code)
+{
+    if (!item)
+        return;
+    if (const std::optional<ShortCutValue> value = KeyText::lookUp(keyMap, code)) {
+        KeyTextMenu::setShownKey(item, QKeySequence());
+        item->setShortcut(keySequence(*value));
+    }
+}
+
+void MainMenuBuilder::settleSharedKeys()
+{
+    // Qt runs no action at all for a key that two enabled actions hold. Within
+    // one bar the first enabled item in catalogue order keeps the key; the later ones
+    // give up the shortcut and only show it. A key they held before (and gave
+    // up) counts as theirs, so a later change to the first item frees it again.
+    // A disabled item keeps its key: Qt counts only enabled actions, and it
+    // settles again when an item is enabled or disabled.
+    auto settle = [](const QList<QAction *> &items) {
+        QSet<QKeySequence> taken;
+        for (QAction *item : items) {
+            const QKeySequence key = KeyTextMenu::shownKey(item);
+            if (key.isEmpty())
+                continue;
+            const bool free = !item->isEnabled() || !taken.contains(key);
+            if (item->isEnabled())
+                taken.insert(key);
+            item->setShortcut(free ? key : QKeySequence());
+            KeyTextMenu::setShownKey(item, free ? QKeySequence() : key);
+        }
+    };
+    QList<QAction *> mainItems;
+    for (const CommandInfo &c : CommandCatalogue::commands()) {
+        if (QAction *item = action(c.code))
+            mainItems.append(item);
+    }
+    settle(mainItems);
+    QList<QAction *> searchItems;
+    for (const MenuItemInfo &m : CommandCatalogue::otherMenuItems()) {
+        if (m.place == MenuPlace::SearchBar && !QStringView(m.tag).isEmpty()) {
+            if (QAction *item = actionByName(QString::fromLatin1(m.name)))
+                searchItems.append(item);
+        }
+    }
+    settle(searchItems);
 }
 
 } // namespace quillon

@@ -76,6 +76,10 @@ public:
 
     // Gives every command item (and the search-bar items of 1107, 1109, 1110
     // and 1111) the key the key map assigns to its code. An empty map changes nothing.
+    // A key that the map gives to several commands runs the first enabled one
+    // in catalogue order; the others show the key in their menu text but do
+    // not hold it (Qt would run none of them). This is settled again whenever
+    // an item is enabled or disabled.
     void applyKeyMap(const QStringList &keyMap);
     // One item, one code: the first line with that code decides; no such line
     // keeps the item's key; an unreadable key text removes it.
@@ -89,7 +93,8 @@ public:
 
     // The temporary editor cursor mode (1251): on, the movement commands take
     // their editor-style keys whatever the map says; off, the map is applied
-    // again to 1231-1276. The item's check mark follows.
+    // again to 1231-1276. The item's check mark follows. Shared keys are
+    // settled as in applyKeyMap.
     void setEditorCursorMode(bool on, const QStringList &keyMap);
 
 private:
@@ -97,6 +102,8 @@ private:
     void buildSearchMenu();
     void buildPlaceholderMenu();
     void buildPopup();
+    static void assignKey(QAction *item, const QStringList &keyMap, QStringView code);
+    void settleSharedKeys();
     QAction *addItem(QMenu *menu, const QString &caption, const char *name, QStringView data, CheckKind check);
 
     QWidget *m_container = nullptr;

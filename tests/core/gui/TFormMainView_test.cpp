@@ -244,7 +244,6 @@ void TFormMainViewTest::colourDialogs()
     MessageRecorder messages;
     test::FakeDialogs dialogs;
     dialogs.fontAnswer = QFont(QStringLiteral("IPAGothic"), 20);
-    dialogs.fontColorAnswer = QColor(0x11, 0x22, 0x33);
     dialogs.colorAnswer = QColor(0x44, 0x55, 0x66);
     IniFile ini(AppPaths::settingsPath());
     // While the filer's look is followed the three items stay grey.
@@ -256,6 +255,7 @@ void TFormMainViewTest::colourDialogs()
         QCOMPARE(dialogs.calls, 0);
     }
     ini.writeBool(QStringLiteral("Editor"), QStringLiteral("SameAsHarbekan"), false);
+    ini.writeString(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly"), QStringLiteral("$00332211"));
     TFormMain w({});
     QVERIFY(w.commandAction(u"1501")->isEnabled());
     dialogs.accept = false;
@@ -264,7 +264,7 @@ void TFormMainViewTest::colourDialogs()
     dialogs.accept = true;
     w.runCommand(u"1501");
     QCOMPARE(w.lineNumberView()->font().family(), QStringLiteral("IPAGothic"));
-    QCOMPARE(w.textView()->textColor(), QColor(0x11, 0x22, 0x33));
+    QCOMPARE(w.textView()->textColor(), QColor(0x11, 0x22, 0x33)); // the font dialog leaves the colour alone
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly")), QStringLiteral("IPAGothic"));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontSizeReadOnly")), QStringLiteral("20"));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly")), QStringLiteral("$00332211"));

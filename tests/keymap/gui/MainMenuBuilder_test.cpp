@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QSet>
 #include <QSignalSpy>
 #include <QVBoxLayout>
@@ -43,6 +45,36 @@ QStringList list(std::initializer_list<const char *> items)
     return out;
 }
 
+// Keeps the text of every menu item the style is asked to draw: the caption,
+// a tab and the key text, exactly as it appears on screen.
+class DrawnItems : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (const auto *item = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+            item && element == CE_MenuItem && item->menuItemType != QStyleOptionMenuItem::Separator)
+            texts.append(item->text);
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+    mutable QStringList texts;
+};
+
+// The key text a menu shows for an item, read from what the menu paints.
+QString drawnKeyText(QMenu *menu, QAction *item)
+{
+    DrawnItems style;
+    menu->setStyle(&style);
+    menu->grab();
+    menu->setStyle(nullptr);
+    for (const QString &text : style.texts) {
+        if (text.section(u'\t', 0, 0) == item->text())
+            return text.section(u'\t', 1);
+    }
+    return QStringLiteral("(not drawn)");
+}
+
 } // namespace
 
 class MainMenuBuilderTest : public QObject
@@ -57,6 +89,9 @@ private slots:
     void keyMapReplacesKeys();
     void editorCursorModeRestoresTheMap();
     void shortcutsFireOnlyFromTheShownBar();
+    void sharedKeyRunsTheFirstEnabledCommand();
+    void menusWriteKeysWithTheProgramsNames_data();
+    void menusWriteKeysWithTheProgramsNames();
 };
 
 void MainMenuBuilderTest::everyCommandHasAnItem()
@@ -269,6 +304,115 @@ void MainMenuBuilderTest::shortcutsFireOnlyFromTheShownBar()
     QCOMPARE(findSpy.count(), 1);
     QTest::keyClick(body, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(findSpy.count(), 2);
+}
+
+void MainMenuBuilderTest::sharedKeyRunsTheFirstEnabledCommand()
+{
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    MainMenuBuilder menus(&window);
+    layout->setMenuBar(menus.menuBarContainer());
+    auto *body = new QWidget(&window);
+    body->setFocusPolicy(Qt::StrongFocus);
+    layout->addWidget(body);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    body->setFocus();
+
+    // A key-map file may give one key to several commands.
+    QStringList keyMap = CommandCatalogue::InitKeyMap(0);
+    for (const char *code : {"1101", "1102", "1231"})
+        keyMap = replaceKey(keyMap, QLatin1String(code), QStringLiteral("Ctrl+F"));
+    menus.applyKeyMap(keyMap);
+    QAction *find = menus.action(u"1101");
+    QAction *next = menus.action(u"1102");
+    QAction *top = menus.action(u"1231");
+    QSignalSpy findSpy(find, &QAction::triggered);
+    QSignalSpy nextSpy(next, &QAction::triggered);
+    QSignalSpy topSpy(top, &QAction::triggered);
+    for (QAction *a : {find, next, top})
+        a->setEnabled(true);
+
+    QTest::keyClick(body, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(findSpy.count(), 1);
+    QCOMPARE(nextSpy.count(), 0);
+    QCOMPARE(topSpy.count(), 0);
+    // The others still name the key in their menus.
+    QCOMPARE(drawnKeyText(menus.topMenu(TopMenu::Search), next), QStringLiteral("Ctrl+F"));
+    QCOMPARE(drawnKeyText(menus.topMenu(TopMenu::Edit), top), QStringLiteral("Ctrl+F"));
+
+    // A disabled command cannot run, so it does not hold the key.
+    find->setEnabled(false);
+    QTest::keyClick(body, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(findSpy.count(), 1);
+    QCOMPARE(nextSpy.count(), 1);
+    find->setEnabled(true);
+    QTest::keyClick(body, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(findSpy.count(), 2);
+    QCOMPARE(nextSpy.count(), 1);
+
+    // A new map that takes the key from the first hands it on to the next.
+    menus.applyKeyMap(replaceKey(keyMap, QStringLiteral("1101"), QStringLiteral("F")));
+    QTest::keyClick(body, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(findSpy.count(), 2);
+    QCOMPARE(nextSpy.count(), 2);
+    QCOMPARE(topSpy.count(), 0);
+
+    // The defaults give Ctrl+V to both 1021 (started from the filer) and 1109.
+    menus.applyKeyMap(CommandCatalogue::InitKeyMap(0));
+    QAction *filer = menus.action(u"1021");
+    QAction *barNext = menus.action(u"1109");
+    QSignalSpy filerSpy(filer, &QAction::triggered);
+    QSignalSpy barNextSpy(barNext, &QAction::triggered);
+    barNext->setEnabled(true);
+    QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(barNextSpy.count(), 1);
+    filer->setEnabled(true);
+    QTest::keyClick(body, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(filerSpy.count(), 1);
+    QCOMPARE(barNextSpy.count(), 1);
+}
+
+void MainMenuBuilderTest::menusWriteKeysWithTheProgramsNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("keyText"); // given by the key map; empty: the default key
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("page down") << QStringLiteral("MenuScrollPgDown") << QString() << QStringLiteral("PgDn");
+    QTest::newRow("page up") << QStringLiteral("MenuScrollPgUp") << QString() << QStringLiteral("PgUp");
+    QTest::newRow("modifier order") << QStringLiteral("MenuSearchWord") << QStringLiteral("Shift+Ctrl+Alt+F3")
+                                    << QStringLiteral("Shift+Ctrl+Alt+F3");
+    QTest::newRow("back space") << QStringLiteral("MenuSearchWord") << QStringLiteral("Ctrl+BkSp")
+                                << QStringLiteral("Ctrl+BkSp");
+    QTest::newRow("insert") << QStringLiteral("MenuSearchWord") << QStringLiteral("Shift+Ins")
+                            << QStringLiteral("Shift+Ins");
+    QTest::newRow("jis colon") << QStringLiteral("MenuSearchWord") << QStringLiteral("Ctrl+:")
+                               << QStringLiteral("Ctrl+:");
+    QTest::newRow("no key") << QStringLiteral("MenuSearchWord") << QStringLiteral("Ctrl+") << QString();
+    QTest::newRow("search bar") << QStringLiteral("MenuSearchNext4") << QStringLiteral("Ctrl+PgDn")
+                                << QStringLiteral("Ctrl+PgDn");
+    QTest::newRow("popup") << QStringLiteral("PopupCopyOneLine") << QString() << QStringLiteral("Ctrl+Alt+C");
+}
+
+void MainMenuBuilderTest::menusWriteKeysWithTheProgramsNames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, keyText);
+    QFETCH(QString, shown);
+    QWidget window;
+    MainMenuBuilder menus(&window);
+    QAction *item = menus.actionByName(name);
+    QVERIFY(item);
+    if (!keyText.isEmpty())
+        menus.applyKeyMap(replaceKey(CommandCatalogue::InitKeyMap(0), item->data().toString(), keyText));
+    QMenu *menu = nullptr;
+    for (QMenu *m : window.findChildren<QMenu *>()) {
+        if (m->actions().contains(item))
+            menu = m;
+    }
+    QVERIFY(menu);
+    QCOMPARE(drawnKeyText(menu, item), shown);
 }
 
 QTEST_MAIN(MainMenuBuilderTest)

@@ -1,5 +1,7 @@
 // Every dialog the main window opens applies its own language file when it is
-// shown: each of its tags has a line there, and in English it shows English.
+// shown: each of its tags has a line there, in English it shows English, and
+// in either language no two of its controls share an access key.
+#include "support/Mnemonics.h"
 #include "support/Settle.h"
 #include "support/TempHome.h"
 
@@ -45,11 +47,22 @@ void DialogLanguageTest::dialogs_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("className");
-    QTest::newRow("go to line") << QStringLiteral("1221") << QStringLiteral("Jump.txt")
-                                << QStringLiteral("quillon::TFormJump");
-    QTest::newRow("scroll amounts") << QStringLiteral("1711") << QStringLiteral("PageSetting.txt")
-                                    << QStringLiteral("quillon::TFormPageSetting");
-    QTest::newRow("find") << QStringLiteral("1101") << QStringLiteral("Find.txt") << QStringLiteral("quillon::TFormFind");
+    QTest::addColumn<bool>("japanese");
+    struct Dialog {
+        const char *name;
+        const char *code;
+        const char *file;
+        const char *className;
+    };
+    for (const Dialog &d : {Dialog{"go to line", "1221", "Jump.txt", "quillon::TFormJump"},
+                            Dialog{"scroll amounts", "1711", "PageSetting.txt", "quillon::TFormPageSetting"},
+                            Dialog{"find", "1101", "Find.txt", "quillon::TFormFind"}}) {
+        for (bool japanese : {false, true}) {
+            QTest::addRow("%s, %s", d.name, japanese ? "Japanese" : "English")
+                << QString::fromLatin1(d.code) << QString::fromLatin1(d.file) << QString::fromLatin1(d.className)
+                << japanese;
+        }
+    }
 }
 
 void DialogLanguageTest::dialogs()
@@ -57,12 +70,13 @@ void DialogLanguageTest::dialogs()
     QFETCH(QString, code);
     QFETCH(QString, file);
     QFETCH(QString, className);
+    QFETCH(bool, japanese);
     test::TempHome home;
     MessageRecorder messages;
     installShippedLanguageFiles();
     IniFile ini(AppPaths::settingsPath());
     ini.createIfMissing();
-    ini.writeBool(QStringLiteral("Language"), QStringLiteral("Japanese"), false);
+    ini.writeBool(QStringLiteral("Language"), QStringLiteral("Japanese"), japanese);
     const QString text = home.write(QStringLiteral("t.txt"), QByteArray("one two\r\n"));
 
     TFormMain w({text});
@@ -82,9 +96,11 @@ void DialogLanguageTest::dialogs()
     QVERIFY2(messages.texts.isEmpty(), qPrintable(messages.texts.join(QLatin1Char('|'))));
     const QStringList uncovered = LanguageSetter::uncoveredTags(dialog, LanguageFile::path(file));
     QVERIFY2(uncovered.isEmpty(), qPrintable(uncovered.join(QStringLiteral(", "))));
+    const QStringList clashes = test::mnemonicClashes(dialog);
+    QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
     // English: no Japanese left on its buttons.
     for (QAbstractButton *b : dialog->findChildren<QAbstractButton *>()) {
-        if (!b->isVisible() || b->text().isEmpty())
+        if (japanese || !b->isVisible() || b->text().isEmpty())
             continue;
         for (QChar c : b->text())
             QVERIFY2(c.unicode() < 0x3000, qPrintable(b->text()));

@@ -1,0 +1,217 @@
+// The message and dialog seams and their test stand-ins keep one contract:
+// each expectation runs against the platform's real boxes (answered here as a
+// user would) and against the recorder and FakeDialogs, so a stand-in can
+// never promise what the real dialog does not do.
+#include "support/FakeDialogs.h"
+#include "support/ModalAnswer.h"
+#include "support/TempHome.h"
+
+#include "MessageService.h"
+
+#include <QAbstractButton>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QtTest>
+
+#include <memory>
+
+using namespace quillon;
+
+namespace {
+
+// What the user does with the next box or dialog, and what it showed.
+class User {
+public:
+    virtual ~User() = default;
+    virtual void willAnswer(MessageAnswer answer) = 0;
+    virtual void willOpen(const QString &fileName) = 0;
+    virtual void willPickFont(const QFont &font) = 0;
+    virtual void willPickColor(const QColor &color) = 0;
+    virtual void willCancel() = 0;
+    [[nodiscard]] virtual QString lastMessage() const = 0;
+};
+
+// Real boxes and dialogs, driven through their widgets.
+class RealUser : public User {
+public:
+    void willAnswer(MessageAnswer answer) override
+    {
+        test::answerNextModal<QMessageBox>([this, answer](QMessageBox *box) {
+            m_message = box->text();
+            const auto button = answer == MessageAnswer::Yes ? QMessageBox::Yes
+                : answer == MessageAnswer::No               ? QMessageBox::No
+                                                            : QMessageBox::Ok;
+            box->button(button)->click();
+        });
+    }
+    void willOpen(const QString &fileName) override
+    {
+        test::answerNextModal<QFileDialog>([fileName](QFileDialog *d) {
+            d->selectFile(fileName);
+            static_cast<QDialog *>(d)->accept(); // QFileDialog's own accept() checks the name
+
+        });
+    }
+    void willPickFont(const QFont &font) override
+    {
+        test::answerNextModal<QFontDialog>([font](QFontDialog *d) {
+            d->setCurrentFont(font);
+            d->accept();
+        });
+    }
+    void willPickColor(const QColor &color) override
+    {
+        test::answerNextModal<QColorDialog>([color](QColorDialog *d) {
+            d->setCurrentColor(color);
+            d->accept();
+        });
+    }
+    void willCancel() override
+    {
+        test::answerNextModal<QDialog>([](QDialog *d) { d->reject(); });
+    }
+    [[nodiscard]] QString lastMessage() const override { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// The recorder and FakeDialogs, told the answer beforehand.
+class FakeUser : public User {
+public:
+    void willAnswer(MessageAnswer answer) override { m_messages.answers.append(answer); }
+    void willOpen(const QString &fileName) override
+    {
+        m_dialogs.accept = true;
+        m_dialogs.fileAnswer = fileName;
+    }
+    void willPickFont(const QFont &font) override
+    {
+        m_dialogs.accept = true;
+        m_dialogs.fontAnswer = font;
+    }
+    void willPickColor(const QColor &color) override
+    {
+        m_dialogs.accept = true;
+        m_dialogs.colorAnswer = color;
+    }
+    void willCancel() override { m_dialogs.accept = false; }
+    [[nodiscard]] QString lastMessage() const override
+    {
+        return m_messages.texts.isEmpty() ? QString() : m_messages.texts.last();
+    }
+
+private:
+    MessageRecorder m_messages;
+    test::FakeDialogs m_dialogs;
+};
+
+std::unique_ptr<User> makeUser(bool real)
+{
+    if (real)
+        return std::make_unique<RealUser>();
+    return std::make_unique<FakeUser>();
+}
+
+void addImplementations()
+{
+    QTest::addColumn<bool>("real");
+    QTest::newRow("platform") << true;
+    QTest::newRow("stand-in") << false;
+}
+
+} // namespace
+
+class DialogSeamsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void messages_data() { addImplementations(); }
+    void messages();
+    void openFile_data() { addImplementations(); }
+    void openFile();
+    void chooseFont_data() { addImplementations(); }
+    void chooseFont();
+    void chooseColor_data() { addImplementations(); }
+    void chooseColor();
+};
+
+void DialogSeamsTest::messages()
+{
+    QFETCH(bool, real);
+    const auto user = makeUser(real);
+    QWidget parent;
+
+    user->willAnswer(MessageAnswer::Ok);
+    QCOMPARE(MessageService::show(&parent, QStringLiteral("Error : one\r\ntwo")), MessageAnswer::Ok);
+    // The words reach the user; the line break is a line break either way.
+    QCOMPARE(user->lastMessage().replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+             QStringLiteral("Error : one\ntwo"));
+
+    user->willAnswer(MessageAnswer::Yes);
+    QCOMPARE(MessageService::show(&parent, QStringLiteral("Sure?"), MessageButtons::YesNo), MessageAnswer::Yes);
+    user->willAnswer(MessageAnswer::No);
+    QCOMPARE(MessageService::show(&parent, QStringLiteral("Sure?"), MessageButtons::YesNo), MessageAnswer::No);
+}
+
+void DialogSeamsTest::openFile()
+{
+    QFETCH(bool, real);
+    test::TempHome home;
+    const QString file = home.write(QStringLiteral("a.txt"), QByteArray("a"));
+    const auto user = makeUser(real);
+    QWidget parent;
+    const OpenFileRequest request{QStringLiteral("Text(*.txt)|*.txt|All(*.*)|*.*"), file};
+
+    QString name = QStringLiteral("unchanged");
+    user->willCancel();
+    QVERIFY(!MessageService::dialogs().openFile(&parent, request, &name));
+    QCOMPARE(name, QStringLiteral("unchanged"));
+
+    user->willOpen(file);
+    QVERIFY(MessageService::dialogs().openFile(&parent, request, &name));
+    QCOMPARE(QFileInfo(name), QFileInfo(file));
+}
+
+void DialogSeamsTest::chooseFont()
+{
+    QFETCH(bool, real);
+    const auto user = makeUser(real);
+    QWidget parent;
+    const QFont initial(QStringLiteral("IPAGothic"), 12);
+    const QColor initialColor(0xEE, 0xDD, 0xCC);
+    QFont font;
+    QColor color;
+
+    user->willCancel();
+    QVERIFY(!MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
+
+    const QFont chosen(QStringLiteral("DejaVu Sans Mono"), 20);
+    user->willPickFont(chosen);
+    QVERIFY(MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
+    QCOMPARE(font.family(), chosen.family());
+    QCOMPARE(font.pointSize(), 20);
+    // The font dialog has no colour control: the colour comes back as it went
+    // in, never as something the user did not choose.
+    QCOMPARE(color, initialColor);
+}
+
+void DialogSeamsTest::chooseColor()
+{
+    QFETCH(bool, real);
+    const auto user = makeUser(real);
+    QWidget parent;
+    QColor color(0x01, 0x02, 0x03);
+
+    user->willCancel();
+    QVERIFY(!MessageService::dialogs().chooseColor(&parent, QColor(Qt::white), &color));
+    QCOMPARE(color, QColor(0x01, 0x02, 0x03));
+
+    user->willPickColor(QColor(0x44, 0x55, 0x66));
+    QVERIFY(MessageService::dialogs().chooseColor(&parent, QColor(Qt::white), &color));
+    QCOMPARE(color, QColor(0x44, 0x55, 0x66));
+}
+
+QTEST_MAIN(DialogSeamsTest)
+#include "DialogSeams_test.moc"
