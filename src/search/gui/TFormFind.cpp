@@ -93,7 +93,7 @@ void TFormFind::createControls()
     column->setMenuBar(menus);
 
     auto *grid = new QGridLayout;
-    LabelFind = new QLabel(J(u"検索する文字列(&F):"), this);
+    LabelFind = new QLabel(J(u"検索する文字列(&W):"), this);
     LabelFind->setProperty("tag", 2001);
     ComboBoxFind = new QComboBox(this);
     ComboBoxFind->setObjectName(QStringLiteral("ComboBoxFind"));
