@@ -6,8 +6,10 @@
 #include "MessageService.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <optional>
 
 namespace bench {
 
@@ -19,6 +21,24 @@ inline double referenceMs(int argc, char *argv[])
             return QByteArray(argv[i + 1]).toDouble();
     }
     return 0;
+}
+
+// The command line of a window benchmark, "FILE [--reference-ms N]", with
+// FILE made absolute. Call before the QApplication: it also picks the
+// offscreen platform. Empty (after printing the usage) when FILE is missing.
+struct WindowArgs {
+    QString file;
+    double referenceMs = 0;
+};
+
+inline std::optional<WindowArgs> windowArgs(int argc, char *argv[], const char *name)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s FILE [--reference-ms N]\n", name);
+        return std::nullopt;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return WindowArgs{QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath(), referenceMs(argc, argv)};
 }
 
 class SilentMessages : public quillon::MessagePresenter {

@@ -31,16 +31,14 @@ bool runUntil(Done done, qint64 limitMs)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_linenumbers FILE [--reference-ms N]\n");
+    const std::optional<bench::WindowArgs> args = bench::windowArgs(argc, argv, "bench_linenumbers");
+    if (!args)
         return 2;
-    }
-    const double referenceMs = bench::referenceMs(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const double referenceMs = args->referenceMs;
     QApplication app(argc, argv);
     bench::FreshProgram program;
 
-    const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString file = args->file;
     quillon::TFormMain window({file});
     window.resize(1000, 700);
     window.show();

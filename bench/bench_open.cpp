@@ -51,16 +51,14 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer clock;
     clock.start();
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: bench_open FILE [--reference-ms N]\n");
+    const std::optional<bench::WindowArgs> args = bench::windowArgs(argc, argv, "bench_open");
+    if (!args)
         return 2;
-    }
-    const double referenceMs = bench::referenceMs(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const double referenceMs = args->referenceMs;
     QApplication app(argc, argv);
     bench::FreshProgram program;
 
-    const QString file = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString file = args->file;
     quillon::TFormMain window({file});
     FirstPaint probe(window.textView(), &clock);
     window.textView()->viewport()->installEventFilter(&probe);
