@@ -90,7 +90,7 @@ int TFormMain::caretLine() const
 void TFormMain::scrollAndPlaceCaret(int scrollBy, int targetLine)
 {
     Memo1->scrollLines(scrollBy);
-    Memo1->setCaretPosition(std::max(0, Memo1->lineStart(targetLine)));
+    Memo1->setCaretPosition(std::max<TextPos>(0, Memo1->lineStart(targetLine)));
     // Normally a no-op: the view moved with the caret. A caret that was out
     // of sight before is brought back.
     Memo1->ensureCaretVisible();
