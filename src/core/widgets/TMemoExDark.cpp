@@ -533,11 +533,16 @@ QString TMemoExDark::selectedText() const
     return m_selection.selectedText();
 }
 
-void TMemoExDark::copy() const
+bool TMemoExDark::copy()
 {
     if (!hasSelection())
-        return;
+        return true;
+    if (selectionLength() > m_maxCopyLength) {
+        emit copyRefused();
+        return false;
+    }
     QGuiApplication::clipboard()->setText(selectedText());
+    return true;
 }
 
 void TMemoExDark::moveCaret(TextPos pos, bool extend, SelectionModel::Goal goal)

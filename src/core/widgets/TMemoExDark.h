@@ -143,7 +143,11 @@ public:
     void ensureCaretVisible();
     [[nodiscard]] QString selectedText() const;
     // Puts the selection on the clipboard; nothing happens when it is empty.
-    void copy() const;
+    // A selection longer than maxCopyLength() is not copied: copyRefused()
+    // is sent and false returned, so the owner can say why.
+    bool copy();
+    [[nodiscard]] TextPos maxCopyLength() const { return m_maxCopyLength; }
+    void setMaxCopyLength(TextPos units) { m_maxCopyLength = units; }
     void selectAll();
 
     // Tab stops in dialog units: 4 units are one average character width.
@@ -208,6 +212,7 @@ signals:
     // The number of display lines became known (wrapping finished its pass).
     void lineCountChanged();
     void caretMoved();
+    void copyRefused();
     void selectionChanged();
     void vScrolled();
 
@@ -303,6 +308,7 @@ private:
     int m_shiftTab = 8;
     int m_shiftDBCS = 13;
 
+    TextPos m_maxCopyLength = LineSource::MaxTextLength;
     QTimer m_blinkTimer;
     bool m_caretOn = false;
     QTimer m_dragTimer;
