@@ -237,6 +237,7 @@ private:
     int m_statusPressX = 0;
 
     // Navigation helpers (TFormMainNavigation.cpp).
+    [[nodiscard]] TMemoExDark *scrolledView() const;
     void scrollAndPlaceCaret(int scrollBy, int targetLine);
     void pageCommand(int amount, bool down);
     void documentEdgeCommand(bool end);
