@@ -214,6 +214,7 @@ private:
     bool viewEvent(QObject *watched, QEvent *event);
     bool m_pressedInText = false;
     void numberLines();
+    void fitLineNumberWidth();
     void syncLineNumbers();
     void afterTextLoaded();
     void setWrap(bool wrapAtWidth);

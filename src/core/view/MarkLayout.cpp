@@ -12,15 +12,16 @@ int MarkLayout::lastMarkedLine(int firstLine, int clientHeight, int lineHeight, 
     return int(std::min<qint64>(last, lineCount - 1));
 }
 
-QPoint MarkLayout::placeAt(Kind kind, QPoint c, const Metrics &m)
+QPoint MarkLayout::placeAt(Kind kind, QPoint c, const Metrics &m, int cellWidth)
 {
+    const auto inCell = [&](int x) { return std::clamp(x, c.x(), c.x() + std::max(cellWidth - 1, 0)); };
     switch (kind) {
     case Kind::CrLf:
-        return {c.x() + m.shiftRet - m.widthM, c.y()};
+        return {std::max(c.x() + m.shiftRet - m.widthM, c.x()), c.y()};
     case Kind::Tab:
-        return {c.x() + m.shiftTab - m.widthDot * 8 / 10, c.y()};
+        return {inCell(c.x() + m.shiftTab - m.widthDot * 8 / 10), c.y()};
     case Kind::Space:
-        return {c.x() + m.shiftDBCS - m.widthM, c.y()};
+        return {inCell(c.x() + m.shiftDBCS - m.widthM), c.y()};
     case Kind::Eof:
         return {m.shiftEof, c.y() + m.lineHeight};
     }
@@ -40,20 +41,21 @@ void MarkLayout::layoutSegment(QStringView segment, TextPos segStart, bool hasLi
     const auto cur = geometry.seek(segment, std::max<qreal>(0, minX - originX));
     int i = cur.column;
     qreal x = cur.x;
-    auto add = [&](Kind kind, TextPos pos, qreal cx) {
+    auto add = [&](Kind kind, TextPos pos, qreal cx, qreal width = 0) {
         const QPoint c(int(std::floor(originX + cx)), y);
-        out.push_back({kind, pos, placeAt(kind, c, m)});
+        out.push_back({kind, pos, placeAt(kind, c, m, int(std::floor(width)))});
     };
     while (i < n && originX + x <= maxX) {
         const char16_t c = segment[i].unicode();
         const int len = TextViewGeometry::charLength(segment, i);
+        const qreal advance = geometry.advanceAt(segment, i, x);
         if (c == u'\t' && on.tab)
-            add(Kind::Tab, segStart + i, x);
+            add(Kind::Tab, segStart + i, x, advance);
         else if (c == 0x3000 && on.space)
-            add(Kind::Space, segStart + i, x);
+            add(Kind::Space, segStart + i, x, advance);
         if (on.eof && segStart + i + len - 1 == lastPos)
             add(Kind::Eof, segStart + i, x);
-        x += geometry.advanceAt(segment, i, x);
+        x += advance;
         i += len;
     }
     const bool walkedAll = i >= n;

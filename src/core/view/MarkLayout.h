@@ -38,8 +38,12 @@ public:
     // so the cost does not grow with the file. Returns the last line.
     [[nodiscard]] static int lastMarkedLine(int firstLine, int clientHeight, int lineHeight, int lineCount);
 
-    // x and y of a mark given the top-left of its character.
-    [[nodiscard]] static QPoint placeAt(Kind kind, QPoint charPoint, const Metrics &m);
+    // x and y of a mark given the top-left of its character and the
+    // character's width. The offsets were chosen for a small gothic font; with
+    // a wider one the formula would put a tab or full-width-space mark on the
+    // character before, so the mark is kept inside its own character's cell,
+    // and a line-end mark never starts left of the line's end.
+    [[nodiscard]] static QPoint placeAt(Kind kind, QPoint charPoint, const Metrics &m, int cellWidth = 0);
 
     // Marks of one display line (segment, without its line end) starting at
     // text position segStart, whose column 0 is drawn at (originX, y);

@@ -354,6 +354,12 @@ qreal TMemoExDark::contentWidth() const
     return std::max(m_widestSeen, estimate);
 }
 
+int TMemoExDark::widthForLongestLine() const
+{
+    const qreal text = m_geometry.lineWidth(m_source->lineText(m_source->longestLine()));
+    return int(std::ceil(text)) + CaretWidth + m_margins.left() + m_margins.right() + 2 * frameWidth();
+}
+
 void TMemoExDark::updateScrollBars()
 {
     m_scrollBarUpdatePending = false;

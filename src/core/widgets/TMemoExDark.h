@@ -207,6 +207,9 @@ public:
     [[nodiscard]] bool lineCountKnown() const;
     // Widest line known so far, or the estimate for the longest line.
     [[nodiscard]] qreal contentWidth() const;
+    // The widget width that shows the source's longest line whole, frame,
+    // margins and caret included (for a column such as the line numbers).
+    [[nodiscard]] int widthForLongestLine() const;
 
 signals:
     // The number of display lines became known (wrapping finished its pass).
