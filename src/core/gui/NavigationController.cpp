@@ -10,6 +10,7 @@
 #include "TFormPageSetting.h"
 #include "TMemoExDark.h"
 #include "ViewText.h"
+#include "WordFinder.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -215,7 +216,7 @@ void NavigationController::selectWordCommand()
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
     const QString text = viewLineText(Memo1, line);
-    const Navigator::Span span = Navigator::wordAround(text, Memo1->selectionStart() - start);
+    const auto span = WordFinder::betweenDelimiters(text, Memo1->selectionStart() - start, WordFinder::Before::WithinLimit);
     Memo1->setSelection(start + span.start, span.length);
     m_w.view().leaveLineNumberSelection();
     m_w.MemoStatus();

@@ -10,6 +10,7 @@
 #include "MainMessages.h"
 #include "EventWatcher.h"
 #include "ViewText.h"
+#include "WordFinder.h"
 #include "CommandCatalogue.h"
 #include "MainMenuBuilder.h"
 #include "SearchEngine.h"
@@ -214,9 +215,10 @@ void SearchController::openFindDialog(bool oneLine)
         const int caret = Memo1->caretPosition();
         const int line = m_w.StrListLoadFileTmp->lineOf(caret);
         const int lineStart = m_w.StrListLoadFileTmp->lineStart(line);
-        const WordSpan span = wordAtCaret(m_w.StrListLoadFileTmp->line(line), caret - lineStart);
-        word = m_w.StrListLoadFileTmp->line(line).mid(span.begin, span.length).toString();
-        Memo1->setSelection(lineStart + span.begin, span.length);
+        const auto span = WordFinder::betweenDelimiters(m_w.StrListLoadFileTmp->line(line), caret - lineStart,
+                                                        WordFinder::Before::WholeLine);
+        word = m_w.StrListLoadFileTmp->line(line).mid(span.start, span.length).toString();
+        Memo1->setSelection(lineStart + span.start, span.length);
     }
     StrSearchValue = word;
     m_settings.searchWord = word;

@@ -12,6 +12,7 @@
 #include "TMemoExDark.h"
 #include "EventWatcher.h"
 #include "ViewText.h"
+#include "WordFinder.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -338,7 +339,7 @@ void ViewController::textViewDoubleClicked()
         const int line = Memo1->lineFromPosition(IntLastMousePos);
         const int start = Memo1->lineStart(line);
         const QString text = viewLineText(Memo1, line);
-        const auto span = TextViewGeometry::wordAt(text, IntLastMousePos - start);
+        const auto span = WordFinder::runAt(text, IntLastMousePos - start);
         Memo1->select(start + span.start, start + span.start + span.length);
     }
     if (Memo1->hasSelection())
