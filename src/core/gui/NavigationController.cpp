@@ -222,20 +222,27 @@ void NavigationController::selectWordCommand()
     m_w.MemoStatus();
 }
 
-void NavigationController::openJumpDialog()
+void NavigationController::openDialog(QDialog *dialog, const QString &languageFile,
+                                      void (NavigationController::*accepted)())
 {
     // Opened window-modal without a nested loop; the answer comes back through finished().
-    auto *dialog = new TFormJump(m_w.BoolJapanese, &m_w, [this](const QString &japanese, const QString &english) {
-        m_w.showMessage(japanese, english);
-    });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_w.language().applyWindowLanguage(dialog, QStringLiteral("Jump.txt"));
-    connect(dialog, &QDialog::finished, m_w.signalContext(), [this](int result) {
+    m_w.language().applyWindowLanguage(dialog, languageFile);
+    connect(dialog, &QDialog::finished, m_w.signalContext(), [this, accepted](int result) {
         if (result == QDialog::Accepted)
-            applyJump();
+            (this->*accepted)();
         Memo1->setFocus();
     });
     dialog->open();
+}
+
+void NavigationController::openJumpDialog()
+{
+    openDialog(new TFormJump(m_w.BoolJapanese, &m_w,
+                             [this](const QString &japanese, const QString &english) {
+                                 m_w.showMessage(japanese, english);
+                             }),
+               QStringLiteral("Jump.txt"), &NavigationController::applyJump);
 }
 
 void NavigationController::applyJump()
@@ -247,15 +254,8 @@ void NavigationController::applyJump()
 
 void NavigationController::openPageSettingDialog()
 {
-    auto *dialog = new TFormPageSetting(m_w.BoolJapanese, &m_w);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    m_w.language().applyWindowLanguage(dialog, QStringLiteral("PageSetting.txt"));
-    connect(dialog, &QDialog::finished, m_w.signalContext(), [this](int result) {
-        if (result == QDialog::Accepted)
-            applyPageSetting();
-        Memo1->setFocus();
-    });
-    dialog->open();
+    openDialog(new TFormPageSetting(m_w.BoolJapanese, &m_w), QStringLiteral("PageSetting.txt"),
+               &NavigationController::applyPageSetting);
 }
 
 void NavigationController::applyPageSetting()

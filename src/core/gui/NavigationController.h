@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QDialog;
+
 namespace quillon {
 
 class IniFile;
@@ -38,6 +40,8 @@ private:
     void copyOneLine();
     void selectAllCommand();
     void selectWordCommand();
+    // Opens a small dialog over the window; accepted runs when it ends with OK.
+    void openDialog(QDialog *dialog, const QString &languageFile, void (NavigationController::*accepted)());
     void openJumpDialog();
     void applyJump();
     void openPageSettingDialog();

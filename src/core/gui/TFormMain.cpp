@@ -20,23 +20,18 @@
 #include "ViewText.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 

@@ -16,11 +16,9 @@
 #include <memory>
 
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QStackedWidget;
 class QTimer;
 
 namespace quillon {
