@@ -36,27 +36,4 @@ void SearchHistory::update(QStringList &entries, const QString &word)
         entries.removeLast();
 }
 
-namespace {
-
-bool isDelimiter(QChar c)
-{
-    static const QString delimiters = QString::fromUtf16(u" ;:()[]{},.\t\u3000；：（）｛｝［「」、。，．【】");
-    return delimiters.contains(c);
-}
-
-} // namespace
-
-WordSpan wordAtCaret(QStringView line, int column)
-{
-    column = std::clamp(column, 0, int(line.size()));
-    int begin = column;
-    while (begin > 0 && !isDelimiter(line[begin - 1]))
-        --begin;
-    int end = column;
-    const int limit = std::min(int(line.size()), column + 9998);
-    while (end < limit && !isDelimiter(line[end]))
-        ++end;
-    return {begin, end - begin};
-}
-
 } // namespace quillon

@@ -21,14 +21,4 @@ public:
     static void update(QStringList &entries, const QString &word);
 };
 
-// The word around a caret in one line, for taking the search word at the
-// caret: from after the nearest delimiter before the column to the first
-// delimiter after it (at most 9998 units after the caret). Returns the word's
-// first column and its length (0 between two delimiters).
-struct WordSpan {
-    int begin = 0;
-    int length = 0;
-};
-[[nodiscard]] WordSpan wordAtCaret(QStringView line, int column);
-
 } // namespace quillon

@@ -1,4 +1,4 @@
-// Targets of the page, top/end and go-to-line commands, word selection and
+// Targets of the page, top/end and go-to-line commands, the cursor keys and
 // the numeric filter, over plain line counts and line texts.
 #include "Navigator.h"
 #include "NumericFilter.h"
@@ -120,93 +120,6 @@ TEST(NavigatorCursorKeys, GuardsAtTheEdges)
     for (const Case &c : cases)
         EXPECT_EQ(Navigator::cursorKeyAllowed(c.key, c.pos, c.line, c.lines), c.allowed)
             << int(c.key) << " pos " << c.pos << " line " << c.line;
-}
-
-struct WordCase {
-    const char *name;
-    const char16_t *line;
-    int column;
-    Navigator::Span expected;
-};
-
-void PrintTo(const WordCase &c, std::ostream *os)
-{
-    *os << '"' << c.name << "\" column " << c.column;
-}
-
-const WordCase kWords[] = {
-    {"inside bar of foo(bar)baz", u"foo(bar)baz", 5, {4, 3}},
-    {"at the start of bar", u"foo(bar)baz", 4, {4, 3}},
-    {"at the line start", u"foo(bar)baz", 0, {0, 3}},
-    {"at the line end", u"foo(bar)baz", 11, {8, 3}},
-    {"full-width brackets", u"前【括弧の中】後", 3, {2, 4}},
-    {"no delimiter: the whole line", u"abcdef", 2, {0, 6}},
-    {"between two delimiters selects nothing", u"a()b", 2, {2, 0}},
-    {"full-width space and ideographic comma", u"あ\u3000いう、え", 3, {2, 2}},
-    {"tab", u"x\tyz", 3, {2, 2}},
-    {"empty line", u"", 0, {0, 0}},
-    {"surrogate pairs count as part of the word", u"(\U00020BB7\U0001F600)", 3, {1, 4}},
-    {"a caret inside a pair counts before it", u"a\U00020BB7b", 2, {0, 4}},
-};
-
-class WordSelection : public testing::TestWithParam<WordCase> {};
-
-TEST_P(WordSelection, Span)
-{
-    const WordCase &c = GetParam();
-    EXPECT_EQ(Navigator::wordAround(QStringView(c.line), c.column), c.expected) << c.name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Navigator, WordSelection, testing::ValuesIn(kWords), test::CaseName());
-
-// Every delimiter of the list stops the word on either side of the caret;
-// characters that only look like them do not.
-TEST(NavigatorWord, EveryDelimiterStopsTheWord)
-{
-    const QString delimiters =
-        QString::fromUtf16(u" ;:()[]{},.\t\u3000；：（）｛｝［「」、。，．【】");
-    ASSERT_EQ(delimiters.size(), 28);
-    for (QChar d : delimiters) {
-        SCOPED_TRACE(QString::number(d.unicode(), 16).toStdString());
-        const QString line = QStringLiteral("ab") + d + QStringLiteral("cd");
-        EXPECT_EQ(Navigator::wordAround(line, 1), (Navigator::Span{0, 2}));
-        EXPECT_EQ(Navigator::wordAround(line, 4), (Navigator::Span{3, 2}));
-    }
-    for (QChar other : QString::fromUtf16(u"!-_/\"'<>〔・")) {
-        SCOPED_TRACE(QString::number(other.unicode(), 16).toStdString());
-        const QString line = QStringLiteral("ab") + other + QStringLiteral("cd");
-        EXPECT_EQ(Navigator::wordAround(line, 1), (Navigator::Span{0, 5}));
-    }
-}
-
-TEST(NavigatorWord, SearchesAtMost9998EachSide)
-{
-    // 100,000 characters without a delimiter, apart from one far left.
-    QString line(100000, QLatin1Char('x'));
-    line[10] = QLatin1Char(' ');
-    // The delimiter lies beyond the 9,998 characters before the caret, so the
-    // left part is everything before the caret; the right part stops after 9,998.
-    auto s = Navigator::wordAround(line, 50000);
-    EXPECT_EQ(s, (Navigator::Span{0, 50000 + 9998}));
-    // Near enough, the delimiter is found.
-    s = Navigator::wordAround(line, 10 + 9998);
-    EXPECT_EQ(s, (Navigator::Span{11, 9997 + 9998}));
-    s = Navigator::wordAround(line, 10 + 9999);
-    EXPECT_EQ(s.start, 0);
-    // A delimiter exactly 9,998 after the caret is outside the searched range.
-    line[60000 + 9998] = QLatin1Char(',');
-    EXPECT_EQ(Navigator::wordAround(line, 60000).length, 60000 + 9998);
-    line[60000 + 9997] = QLatin1Char(',');
-    EXPECT_EQ(Navigator::wordAround(line, 60000).length, 60000 + 9997);
-}
-
-TEST(NavigatorWord, LimitNeverSplitsASurrogatePair)
-{
-    QString line(9997, QLatin1Char('x'));
-    line += QString::fromUtf16(u"\U0001F600");
-    line += QLatin1String("yyy");
-    const auto s = Navigator::wordAround(line, 0);
-    EXPECT_EQ(s.length, 9999); // the pair's low half comes along
 }
 
 TEST(NavigatorCopy, SelectedLinesEachEndInCrLf)

@@ -408,3 +408,61 @@ TEST(MainSettings, RunTimeKeysKeepTheirSectionAndFallBackToTheMembersDefault)
     EXPECT_EQ(again.jump, QStringLiteral("42"));
     EXPECT_EQ(again.kigouColor, 0x123456u);
 }
+
+TEST(MainSettings, WhatTheExitWritesTheNextStartReads)
+{
+    test::TempHome home;
+    IniFile ini(AppPaths::settingsPath());
+    ini.createIfMissing();
+
+    MainSettings out;
+    out.textFont = {QStringLiteral("Serif"), QStringLiteral("20"), 0x010203};
+    out.binaryFont = {QStringLiteral("Mono"), QStringLiteral("9"), 0x040506};
+    out.backColorReadOnly = 0x070809;
+    out.kigouColor = 0x0A0B0C;
+    out.binaryColor = 0x0D0E0F;
+    out.setReadSetting(7);
+    out.closeEsc = out.closeEnter = out.closeQ = out.closeX = false;
+    out.tabs = {false, false, false, true};
+    out.markCrLf = out.markEof = out.markTab = out.markDbcs = true;
+    out.showLineNumber = out.selectLine = true;
+    out.startTopLine = out.topToFiler = out.checkFilerExist = out.sameAsHarbekan = false;
+    out.searchWordAutoGet = out.searchBarSetFocus = false;
+    out.binaryLoadAll = true;
+    out.binaryLoadRange = false;
+    out.statusBarTop = out.statusBarBottom = out.searchBarTop = false;
+    out.quillonCloseOnExecuteHarbekan = out.menuHarbekanCloseOnStart = false;
+    out.saveCsvFolderFile = QStringLiteral("/tmp/out.csv");
+    out.writeAtExit(ini);
+
+    MainSettings in;
+    in.readAtStart(ini);
+    EXPECT_EQ(in.textFont.name, out.textFont.name);
+    EXPECT_EQ(in.textFont.size, out.textFont.size);
+    EXPECT_EQ(in.textFont.color, out.textFont.color);
+    EXPECT_EQ(in.binaryFont.name, out.binaryFont.name);
+    EXPECT_EQ(in.binaryFont.size, out.binaryFont.size);
+    EXPECT_EQ(in.binaryFont.color, out.binaryFont.color);
+    EXPECT_EQ(in.backColorReadOnly, out.backColorReadOnly);
+    EXPECT_EQ(in.kigouColor, out.kigouColor);
+    EXPECT_EQ(in.binaryColor, out.binaryColor);
+    EXPECT_EQ(in.checkedReadSetting(), 7);
+    EXPECT_EQ(in.readSetting, out.readSetting);
+    EXPECT_FALSE(in.closeEsc || in.closeEnter || in.closeQ || in.closeX);
+    EXPECT_EQ(in.tabs, out.tabs);
+    EXPECT_TRUE(in.markCrLf && in.markEof && in.markTab && in.markDbcs);
+    EXPECT_TRUE(in.showLineNumber && in.selectLine);
+    EXPECT_FALSE(in.startTopLine || in.topToFiler || in.checkFilerExist || in.sameAsHarbekan);
+    EXPECT_FALSE(in.searchWordAutoGet || in.searchBarSetFocus);
+    EXPECT_TRUE(in.binaryLoadAll);
+    EXPECT_FALSE(in.binaryLoadRange);
+    EXPECT_FALSE(in.statusBarTop || in.statusBarBottom || in.searchBarTop);
+    EXPECT_FALSE(in.quillonCloseOnExecuteHarbekan || in.menuHarbekanCloseOnStart);
+    EXPECT_EQ(in.saveCsvFolderFile, out.saveCsvFolderFile);
+
+    // The start writes back the keys it normalises, under their own sections.
+    EXPECT_EQ(ini.readString(QStringLiteral("SystemFontEng"), QStringLiteral("Name")), QStringLiteral("Courier New"));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("SystemFontJpn"), QStringLiteral("Size"), 0), 14);
+    EXPECT_EQ(ini.readString(QStringLiteral("FTextView"), QStringLiteral("ColorCarbon")), colorToText(0x191919));
+    EXPECT_FALSE(ini.readBool(QStringLiteral("Developer"), QStringLiteral("Enabled"), true));
+}

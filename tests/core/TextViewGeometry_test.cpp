@@ -144,23 +144,3 @@ TEST(TextViewGeometry, CaretStepsOverPairsAndLineEnds)
     EXPECT_EQ(TextViewGeometry::nextPosition(lone, 0), 1);
 }
 
-TEST(TextViewGeometry, WordAt)
-{
-    struct Case {
-        const char16_t *line;
-        int column, start, length;
-    } cases[] = {
-        {u"foo(bar)baz", 5, 4, 3},
-        {u"foo(bar)baz", 4, 4, 3},
-        {u"foo bar", 3, 0, 3},   // right after a word, before a space
-        {u"foo bar", 7, 4, 3},   // end of line
-        {u"a\u3042\u3044 b", 1, 0, 3},
-        {u"", 0, 0, 0},
-        {u"x::y", 2, 1, 2},
-    };
-    for (const auto &c : cases) {
-        const auto s = TextViewGeometry::wordAt(QStringView(c.line), c.column);
-        EXPECT_EQ(s.start, c.start) << QString::fromUtf16(c.line).toStdString() << " @" << c.column;
-        EXPECT_EQ(s.length, c.length) << QString::fromUtf16(c.line).toStdString() << " @" << c.column;
-    }
-}

@@ -56,31 +56,6 @@ TEST(SearchHistory, FileIsUtf16WithCrLfAndKeeps32)
     EXPECT_EQ(SearchHistory::read(), list.mid(0, 32));
 }
 
-TEST(WordAtCaret, Table)
-{
-    struct Row {
-        const char16_t *line;
-        int column;
-        int begin;
-        int length;
-    } rows[] = {
-        {u"foo(bar)", 5, 4, 3},       // caret on the a of bar
-        {u"foo(bar)", 4, 4, 3},
-        {u"foo(bar)", 8, 8, 0},       // after the last delimiter
-        {u"a;;b", 2, 2, 0},           // between two delimiters
-        {u"日本語、文字列。", 6, 4, 3}, // full-width delimiters
-        {u"word", 0, 0, 4},
-        {u"x\u3000y", 2, 2, 1},
-    };
-    for (const Row &r : rows) {
-        const WordSpan w = wordAtCaret(QStringView(r.line), r.column);
-        EXPECT_EQ(w.begin, r.begin) << QString::fromUtf16(r.line).toStdString();
-        EXPECT_EQ(w.length, r.length) << QString::fromUtf16(r.line).toStdString();
-    }
-    const QString longLine(20000, u'x');
-    EXPECT_EQ(wordAtCaret(longLine, 5).length, 5 + 9998);
-}
-
 TEST(SearchCommand, PrintsOffsetsAndExitStatus)
 {
     QTemporaryDir dir;

@@ -6,7 +6,6 @@
 namespace quillon {
 
 namespace {
-const QString kEditor = QStringLiteral("Editor");
 QString L(const char *s)
 {
     return QLatin1String(s);
@@ -31,8 +30,67 @@ constexpr KeyName keyNames[] = {
     {"StatusBar", "ShowFileName"},
     {"SearchBar", "PositionTop"},
     {"Options", "SearchWord"}, {"Options", "MatchCase"}, {"FormFind", "Parent"},
+    {"SystemFontJpn", "Name"}, {"SystemFontJpn", "Size"}, {"SystemFontEng", "Name"}, {"SystemFontEng", "Size"},
+    {"FTextView", "ColorCarbon"}, {"FTextView", "ColorCharcoal"}, {"FTextView", "ColorDark"},
+    {"SkinStyle", "Text"},
+    {"Developer", "Enabled"},
+    {"Editor", "FontNameBinary"}, {"Editor", "FontSizeBinary"}, {"Editor", "FontColorBinary"},
+    {"Editor", "BinaryColor"},
+    {"Editor", "ReadAuto"}, {"Editor", "ReadSJIS"}, {"Editor", "ReadJIS"}, {"Editor", "ReadEUCJP"},
+    {"Editor", "ReadUTF7"}, {"Editor", "ReadUTF8Bom"}, {"Editor", "ReadUTF8"}, {"Editor", "ReadUTF16BomBe"},
+    {"Editor", "ReadUTF16Be"}, {"Editor", "ReadUTF16BomLe"}, {"Editor", "ReadUTF16Le"},
+    {"Editor", "Tab2"}, {"Editor", "Tab4"}, {"Editor", "Tab6"}, {"Editor", "Tab8"},
+    {"Editor", "CrLf"}, {"Editor", "EOF"}, {"Editor", "Tab"}, {"Editor", "DBCS"},
+    {"Editor", "ShowLineNumber"}, {"Editor", "SelectLine"}, {"Editor", "LineWidth"},
+    {"Editor", "ShiftRet"}, {"Editor", "ShiftEof"}, {"Editor", "ShiftTab"}, {"Editor", "ShiftDbcs"},
+    {"Harbekan", "ShiftRet"}, {"Harbekan", "ShiftEof"}, {"Harbekan", "ShiftTab"}, {"Harbekan", "ShiftDbcs"},
+    {"Editor", "StartTopLine"}, {"Editor", "TopToFiler"}, {"Editor", "CheckFilerExist"},
+    {"Editor", "SameAsHarbekan"},
+    {"Editor", "SearchWordAutoGet"}, {"Editor", "SearchBarSetFocus"},
+    {"Editor", "BinaryLoadAll"}, {"Editor", "BinaryLoadRange"},
+    {"QuillonCloseOnExecuteHarbekan", "Enabled"}, {"MenuHarbekanCloseOnStart", "Enabled"},
+    {"Launcher1", "FolderFile"}, {"Launcher2", "FolderFile"}, {"Launcher3", "FolderFile"},
+    {"Launcher4", "FolderFile"}, {"Launcher5", "FolderFile"},
+    {"SaveCsv", "FolderFile"},
+    {"Csv", "Separater"},
 };
-static_assert(std::size(keyNames) == size_t(MainKey::FindParent) + 1);
+static_assert(std::size(keyNames) == size_t(MainKey::CsvSeparater) + 1);
+
+// Keys the start writes back at once, so a fresh file shows them.
+constexpr MainKey writtenAtStart[] = {
+    MainKey::SystemFontJpnName, MainKey::SystemFontJpnSize, MainKey::SystemFontEngName, MainKey::SystemFontEngSize,
+    MainKey::ColorCarbon, MainKey::ColorCharcoal, MainKey::ColorDark, MainKey::Developer,
+};
+
+// Keys written when the window is destroyed, in this order.
+constexpr MainKey writtenAtExit[] = {
+    MainKey::FontNameReadOnly, MainKey::FontSizeReadOnly, MainKey::FontColorReadOnly, MainKey::BackColorReadOnly,
+    MainKey::KigouColor, MainKey::FontNameBinary, MainKey::FontSizeBinary, MainKey::FontColorBinary,
+    MainKey::BinaryColor,
+    MainKey::ReadAuto, MainKey::ReadSjis, MainKey::ReadJis, MainKey::ReadEucJp, MainKey::ReadUtf7,
+    MainKey::ReadUtf8Bom, MainKey::ReadUtf8, MainKey::ReadUtf16BomBe, MainKey::ReadUtf16Be, MainKey::ReadUtf16BomLe,
+    MainKey::ReadUtf16Le,
+    MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX,
+    MainKey::Tab2, MainKey::Tab4, MainKey::Tab6, MainKey::Tab8,
+    MainKey::MarkCrLf, MainKey::MarkEof, MainKey::MarkTab, MainKey::MarkDbcs,
+    MainKey::ShowLineNumber, MainKey::SelectLine,
+    MainKey::StartTopLine, MainKey::TopToFiler, MainKey::CheckFilerExist, MainKey::SameAsHarbekan,
+    MainKey::SearchWordAutoGet, MainKey::SearchBarSetFocus, MainKey::BinaryLoadAll, MainKey::BinaryLoadRange,
+    MainKey::StatusBarTop, MainKey::StatusBarBottom, MainKey::SearchBarTop,
+    MainKey::QuillonCloseOnExecuteHarbekan, MainKey::MenuHarbekanCloseOnStart,
+    MainKey::SaveCsvFolderFile,
+};
+
+// The search keys other windows write too: read each time they are used.
+bool readWhenUsed(MainKey key)
+{
+    return key == MainKey::SearchWord || key == MainKey::MatchCase || key == MainKey::FindParent;
+}
+
+MainKey keyAfter(MainKey first, int offset)
+{
+    return MainKey(int(first) + offset);
+}
 
 using Field = std::variant<bool *, int *, QString *, TColor *>;
 
@@ -65,6 +123,55 @@ Field field(MainSettings &s, MainKey key)
     case MainKey::SearchWord: return &s.searchWord;
     case MainKey::MatchCase: return &s.matchCase;
     case MainKey::FindParent: return &s.findParent;
+    case MainKey::SystemFontJpnName: return &s.systemFontJpnName;
+    case MainKey::SystemFontJpnSize: return &s.systemFontJpnSize;
+    case MainKey::SystemFontEngName: return &s.systemFontEngName;
+    case MainKey::SystemFontEngSize: return &s.systemFontEngSize;
+    case MainKey::ColorCarbon: return &s.colorCarbon;
+    case MainKey::ColorCharcoal: return &s.colorCharcoal;
+    case MainKey::ColorDark: return &s.colorDark;
+    case MainKey::SkinStyle: return &s.skinStyleText;
+    case MainKey::Developer: return &s.developer;
+    case MainKey::FontNameBinary: return &s.binaryFont.name;
+    case MainKey::FontSizeBinary: return &s.binaryFont.size;
+    case MainKey::FontColorBinary: return &s.binaryFont.color;
+    case MainKey::BinaryColor: return &s.binaryColor;
+    case MainKey::ReadAuto: case MainKey::ReadSjis: case MainKey::ReadJis: case MainKey::ReadEucJp:
+    case MainKey::ReadUtf7: case MainKey::ReadUtf8Bom: case MainKey::ReadUtf8: case MainKey::ReadUtf16BomBe:
+    case MainKey::ReadUtf16Be: case MainKey::ReadUtf16BomLe: case MainKey::ReadUtf16Le:
+        return &s.readSetting[size_t(int(key) - int(MainKey::ReadAuto))];
+    case MainKey::Tab2: case MainKey::Tab4: case MainKey::Tab6: case MainKey::Tab8:
+        return &s.tabs[size_t(int(key) - int(MainKey::Tab2))];
+    case MainKey::MarkCrLf: return &s.markCrLf;
+    case MainKey::MarkEof: return &s.markEof;
+    case MainKey::MarkTab: return &s.markTab;
+    case MainKey::MarkDbcs: return &s.markDbcs;
+    case MainKey::ShowLineNumber: return &s.showLineNumber;
+    case MainKey::SelectLine: return &s.selectLine;
+    case MainKey::LineWidth: return &s.lineWidth;
+    case MainKey::ShiftRet: return &s.shiftRet;
+    case MainKey::ShiftEof: return &s.shiftEof;
+    case MainKey::ShiftTab: return &s.shiftTab;
+    case MainKey::ShiftDbcs: return &s.shiftDbcs;
+    case MainKey::HarbekanShiftRet: return &s.harbekanShiftRet;
+    case MainKey::HarbekanShiftEof: return &s.harbekanShiftEof;
+    case MainKey::HarbekanShiftTab: return &s.harbekanShiftTab;
+    case MainKey::HarbekanShiftDbcs: return &s.harbekanShiftDbcs;
+    case MainKey::StartTopLine: return &s.startTopLine;
+    case MainKey::TopToFiler: return &s.topToFiler;
+    case MainKey::CheckFilerExist: return &s.checkFilerExist;
+    case MainKey::SameAsHarbekan: return &s.sameAsHarbekan;
+    case MainKey::SearchWordAutoGet: return &s.searchWordAutoGet;
+    case MainKey::SearchBarSetFocus: return &s.searchBarSetFocus;
+    case MainKey::BinaryLoadAll: return &s.binaryLoadAll;
+    case MainKey::BinaryLoadRange: return &s.binaryLoadRange;
+    case MainKey::QuillonCloseOnExecuteHarbekan: return &s.quillonCloseOnExecuteHarbekan;
+    case MainKey::MenuHarbekanCloseOnStart: return &s.menuHarbekanCloseOnStart;
+    case MainKey::Launcher1: case MainKey::Launcher2: case MainKey::Launcher3: case MainKey::Launcher4:
+    case MainKey::Launcher5:
+        return &s.launcherFolderFile[size_t(int(key) - int(MainKey::Launcher1))];
+    case MainKey::SaveCsvFolderFile: return &s.saveCsvFolderFile;
+    case MainKey::CsvSeparater: return &s.csvSeparater;
     }
     return &s.japanese;
 }
@@ -136,11 +243,9 @@ MainSettings::MainSettings()
     placement.rect = QRect(0, 0, 780, 240);
 }
 
-const char *MainSettings::readSettingKey(int number)
+MainKey MainSettings::readSettingKey(int number)
 {
-    static const char *keys[] = {"ReadAuto", "ReadSJIS", "ReadJIS", "ReadEUCJP", "ReadUTF7", "ReadUTF8Bom",
-                                 "ReadUTF8", "ReadUTF16BomBe", "ReadUTF16Be", "ReadUTF16BomLe", "ReadUTF16Le"};
-    return (number >= 0 && number <= 10) ? keys[number] : keys[0];
+    return keyAfter(MainKey::ReadAuto, number >= 0 && number <= 10 ? number : 0);
 }
 
 int MainSettings::skinStyleNumber(const QString &text)
@@ -156,136 +261,32 @@ int MainSettings::skinStyleNumber(const QString &text)
 
 void MainSettings::readAtStart(IniAccess &ini)
 {
-    const MainSettings d; // defaults
-    reload(ini, MainKey::Japanese);
-
-    systemFontJpnName = ini.readString(L("SystemFontJpn"), L("Name"), d.systemFontJpnName);
-    systemFontJpnSize = ini.readInteger(L("SystemFontJpn"), L("Size"), d.systemFontJpnSize);
-    systemFontEngName = ini.readString(L("SystemFontEng"), L("Name"), d.systemFontEngName);
-    systemFontEngSize = ini.readInteger(L("SystemFontEng"), L("Size"), d.systemFontEngSize);
-    ini.writeString(L("SystemFontJpn"), L("Name"), systemFontJpnName);
-    ini.writeInteger(L("SystemFontJpn"), L("Size"), systemFontJpnSize);
-    ini.writeString(L("SystemFontEng"), L("Name"), systemFontEngName);
-    ini.writeInteger(L("SystemFontEng"), L("Size"), systemFontEngSize);
-
-    colorCarbon = ini.readColor(L("FTextView"), L("ColorCarbon"), d.colorCarbon);
-    colorCharcoal = ini.readColor(L("FTextView"), L("ColorCharcoal"), d.colorCharcoal);
-    colorDark = ini.readColor(L("FTextView"), L("ColorDark"), d.colorDark);
-    ini.writeColor(L("FTextView"), L("ColorCarbon"), colorCarbon);
-    ini.writeColor(L("FTextView"), L("ColorCharcoal"), colorCharcoal);
-    ini.writeColor(L("FTextView"), L("ColorDark"), colorDark);
-
-    skinStyleText = ini.readString(L("SkinStyle"), L("Text"), d.skinStyleText);
-    skinStyle = skinStyleNumber(skinStyleText);
-    developer = ini.readBool(L("Developer"), L("Enabled"), d.developer);
-    ini.writeBool(L("Developer"), L("Enabled"), developer);
-
-    for (MainKey key : {MainKey::FontNameReadOnly, MainKey::FontSizeReadOnly, MainKey::FontColorReadOnly,
-                        MainKey::BackColorReadOnly, MainKey::KigouColor})
+    for (MainKey key : writtenAtStart) {
         reload(ini, key);
-    binaryFont.name = ini.readString(kEditor, L("FontNameBinary"), d.binaryFont.name);
-    binaryFont.size = ini.readString(kEditor, L("FontSizeBinary"), d.binaryFont.size);
-    binaryFont.color = ini.readColor(kEditor, L("FontColorBinary"), d.binaryFont.color);
-    binaryColor = ini.readColor(kEditor, L("BinaryColor"), d.binaryColor);
-
-    for (int i = 0; i <= 10; ++i)
-        readSetting[size_t(i)] = ini.readBool(kEditor, L(readSettingKey(i)), d.readSetting[size_t(i)]);
+        save(ini, key);
+    }
+    for (size_t k = 0; k < std::size(keyNames); ++k) {
+        if (!readWhenUsed(MainKey(k)))
+            reload(ini, MainKey(k));
+    }
+    skinStyle = skinStyleNumber(skinStyleText);
     // Exactly one read setting is checked; a damaged file falls back to automatic.
     int checked = 0;
     for (bool b : readSetting)
         checked += b ? 1 : 0;
     if (checked != 1)
         setReadSetting(checked == 0 ? 0 : checkedReadSetting());
-
-    for (MainKey key : {MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX})
-        reload(ini, key);
-
-    static const char *tabKeys[] = {"Tab2", "Tab4", "Tab6", "Tab8"};
-    for (size_t i = 0; i < 4; ++i)
-        tabs[i] = ini.readBool(kEditor, L(tabKeys[i]), d.tabs[i]);
-    markCrLf = ini.readBool(kEditor, L("CrLf"), d.markCrLf);
-    markEof = ini.readBool(kEditor, L("EOF"), d.markEof);
-    markTab = ini.readBool(kEditor, L("Tab"), d.markTab);
-    markDbcs = ini.readBool(kEditor, L("DBCS"), d.markDbcs);
-    reload(ini, MainKey::WrapNone);
-    reload(ini, MainKey::WrapWindowWidth);
     if (wrapNone == wrapWindowWidth) { // exactly one is on
         wrapNone = true;
         wrapWindowWidth = false;
     }
-    showLineNumber = ini.readBool(kEditor, L("ShowLineNumber"), d.showLineNumber);
-    selectLine = ini.readBool(kEditor, L("SelectLine"), d.selectLine);
-    lineWidth = ini.readInteger(kEditor, L("LineWidth"), d.lineWidth);
-    reload(ini, MainKey::LineZero);
-    shiftRet = ini.readInteger(kEditor, L("ShiftRet"), d.shiftRet);
-    shiftEof = ini.readInteger(kEditor, L("ShiftEof"), d.shiftEof);
-    shiftTab = ini.readInteger(kEditor, L("ShiftTab"), d.shiftTab);
-    shiftDbcs = ini.readInteger(kEditor, L("ShiftDbcs"), d.shiftDbcs);
-    harbekanShiftRet = ini.readInteger(L("Harbekan"), L("ShiftRet"), d.harbekanShiftRet);
-    harbekanShiftEof = ini.readInteger(L("Harbekan"), L("ShiftEof"), d.harbekanShiftEof);
-    harbekanShiftTab = ini.readInteger(L("Harbekan"), L("ShiftTab"), d.harbekanShiftTab);
-    harbekanShiftDbcs = ini.readInteger(L("Harbekan"), L("ShiftDbcs"), d.harbekanShiftDbcs);
-    for (MainKey key : {MainKey::ScrollPlusPlusPlusIndex, MainKey::ScrollPlusPlusIndex, MainKey::ScrollPlusIndex,
-                        MainKey::Jump})
-        reload(ini, key);
-    startTopLine = ini.readBool(kEditor, L("StartTopLine"), d.startTopLine);
-    topToFiler = ini.readBool(kEditor, L("TopToFiler"), d.topToFiler);
-    checkFilerExist = ini.readBool(kEditor, L("CheckFilerExist"), d.checkFilerExist);
-    sameAsHarbekan = ini.readBool(kEditor, L("SameAsHarbekan"), d.sameAsHarbekan);
-    searchWordAutoGet = ini.readBool(kEditor, L("SearchWordAutoGet"), d.searchWordAutoGet);
-    searchBarSetFocus = ini.readBool(kEditor, L("SearchBarSetFocus"), d.searchBarSetFocus);
-    binaryLoadAll = ini.readBool(kEditor, L("BinaryLoadAll"), d.binaryLoadAll);
-    binaryLoadRange = ini.readBool(kEditor, L("BinaryLoadRange"), d.binaryLoadRange);
-
-    for (MainKey key : {MainKey::StatusBarTop, MainKey::StatusBarBottom, MainKey::StatusBarFormResize,
-                        MainKey::ShowFileName, MainKey::SearchBarTop})
-        reload(ini, key);
-    quillonCloseOnExecuteHarbekan =
-        ini.readBool(L("QuillonCloseOnExecuteHarbekan"), L("Enabled"), d.quillonCloseOnExecuteHarbekan);
-    menuHarbekanCloseOnStart = ini.readBool(L("MenuHarbekanCloseOnStart"), L("Enabled"), d.menuHarbekanCloseOnStart);
-    for (int i = 0; i < 5; ++i)
-        launcherFolderFile[size_t(i)] = ini.readString(QStringLiteral("Launcher%1").arg(i + 1), L("FolderFile"));
-    reload(ini, MainKey::LoadFolderFile);
-    saveCsvFolderFile = ini.readString(L("SaveCsv"), L("FolderFile"));
-    csvSeparater = ini.readString(L("Csv"), L("Separater"), d.csvSeparater);
     placement = PlacementRecord::read(ini, QStringLiteral("FormMain"), QSize(780, 240));
 }
 
 void MainSettings::writeAtExit(IniAccess &ini) const
 {
-    for (MainKey key : {MainKey::FontNameReadOnly, MainKey::FontSizeReadOnly, MainKey::FontColorReadOnly,
-                        MainKey::BackColorReadOnly, MainKey::KigouColor})
+    for (MainKey key : writtenAtExit)
         save(ini, key);
-    ini.writeString(kEditor, L("FontNameBinary"), binaryFont.name);
-    ini.writeString(kEditor, L("FontSizeBinary"), binaryFont.size);
-    ini.writeColor(kEditor, L("FontColorBinary"), binaryFont.color);
-    ini.writeColor(kEditor, L("BinaryColor"), binaryColor);
-    for (int i = 0; i <= 10; ++i)
-        ini.writeBool(kEditor, L(readSettingKey(i)), readSetting[size_t(i)]);
-    for (MainKey key : {MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX})
-        save(ini, key);
-    static const char *tabKeys[] = {"Tab2", "Tab4", "Tab6", "Tab8"};
-    for (size_t i = 0; i < 4; ++i)
-        ini.writeBool(kEditor, L(tabKeys[i]), tabs[i]);
-    ini.writeBool(kEditor, L("CrLf"), markCrLf);
-    ini.writeBool(kEditor, L("EOF"), markEof);
-    ini.writeBool(kEditor, L("Tab"), markTab);
-    ini.writeBool(kEditor, L("DBCS"), markDbcs);
-    ini.writeBool(kEditor, L("ShowLineNumber"), showLineNumber);
-    ini.writeBool(kEditor, L("SelectLine"), selectLine);
-    ini.writeBool(kEditor, L("StartTopLine"), startTopLine);
-    ini.writeBool(kEditor, L("TopToFiler"), topToFiler);
-    ini.writeBool(kEditor, L("CheckFilerExist"), checkFilerExist);
-    ini.writeBool(kEditor, L("SameAsHarbekan"), sameAsHarbekan);
-    ini.writeBool(kEditor, L("SearchWordAutoGet"), searchWordAutoGet);
-    ini.writeBool(kEditor, L("SearchBarSetFocus"), searchBarSetFocus);
-    ini.writeBool(kEditor, L("BinaryLoadAll"), binaryLoadAll);
-    ini.writeBool(kEditor, L("BinaryLoadRange"), binaryLoadRange);
-    for (MainKey key : {MainKey::StatusBarTop, MainKey::StatusBarBottom, MainKey::SearchBarTop})
-        save(ini, key);
-    ini.writeBool(L("QuillonCloseOnExecuteHarbekan"), L("Enabled"), quillonCloseOnExecuteHarbekan);
-    ini.writeBool(L("MenuHarbekanCloseOnStart"), L("Enabled"), menuHarbekanCloseOnStart);
-    ini.writeString(L("SaveCsv"), L("FolderFile"), saveCsvFolderFile);
 }
 
 int MainSettings::checkedReadSetting() const

@@ -19,9 +19,10 @@ struct FontSetting {
     [[nodiscard]] int pointSize(int fallback = 14) const;
 };
 
-// The keys the window reads or writes while it runs, besides the start and
-// the exit. Each has one entry in the table in MainSettings.cpp (its section
-// and name) and one member below (its default).
+// Every key of the main window's settings (its placement record apart). Each
+// has one entry in the table in MainSettings.cpp (its section and name) and
+// one member below (its default); the start, the exit and the commands that
+// save at once all go through that table.
 enum class MainKey : quint8 {
     Japanese,
     LoadFolderFile,
@@ -34,6 +35,26 @@ enum class MainKey : quint8 {
     StatusBarTop, StatusBarBottom, StatusBarFormResize, ShowFileName,
     SearchBarTop,
     SearchWord, MatchCase, FindParent,
+    SystemFontJpnName, SystemFontJpnSize, SystemFontEngName, SystemFontEngSize,
+    ColorCarbon, ColorCharcoal, ColorDark,
+    SkinStyle,
+    Developer,
+    FontNameBinary, FontSizeBinary, FontColorBinary, BinaryColor,
+    // The read settings in the order of their numbers (0 = ReadAuto).
+    ReadAuto, ReadSjis, ReadJis, ReadEucJp, ReadUtf7, ReadUtf8Bom, ReadUtf8,
+    ReadUtf16BomBe, ReadUtf16Be, ReadUtf16BomLe, ReadUtf16Le,
+    Tab2, Tab4, Tab6, Tab8,
+    MarkCrLf, MarkEof, MarkTab, MarkDbcs,
+    ShowLineNumber, SelectLine, LineWidth,
+    ShiftRet, ShiftEof, ShiftTab, ShiftDbcs,
+    HarbekanShiftRet, HarbekanShiftEof, HarbekanShiftTab, HarbekanShiftDbcs,
+    StartTopLine, TopToFiler, CheckFilerExist, SameAsHarbekan,
+    SearchWordAutoGet, SearchBarSetFocus,
+    BinaryLoadAll, BinaryLoadRange,
+    QuillonCloseOnExecuteHarbekan, MenuHarbekanCloseOnStart,
+    Launcher1, Launcher2, Launcher3, Launcher4, Launcher5,
+    SaveCsvFolderFile,
+    CsvSeparater,
 };
 
 struct MainSettings {
@@ -103,7 +124,8 @@ struct MainSettings {
     [[nodiscard]] int tabWidth() const;
 
     static int skinStyleNumber(const QString &text);
-    static const char *readSettingKey(int number);
+    // The key of a read-setting number (0 = ReadAuto).
+    static MainKey readSettingKey(int number);
 };
 
 } // namespace quillon

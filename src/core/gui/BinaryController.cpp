@@ -10,6 +10,7 @@
 #include "MessageService.h"
 #include "TFormMain.h"
 #include "TMemoExDark.h"
+#include "ViewController.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -132,7 +133,7 @@ void BinaryController::showText()
     m_view.hide();
     m_w.textView()->show();
     m_session.setShown(false);
-    m_w.showLineNumberView();
+    m_w.view().showLineNumberView();
     QComboBox *box = m_w.searchCombo();
     if (box->parentWidget()->isVisibleTo(&m_w))
         box->setEnabled(true);
@@ -217,7 +218,7 @@ void BinaryController::chooseFont()
         return;
     m_view.setDumpFont(font);
     m_view.setColors(color, dump->backgroundColor());
-    MainSettings &settings = m_w.settingsToChange();
+    MainSettings &settings = m_w.settings();
     settings.binaryFont.name = font.family();
     if (font.pointSize() > 0)
         settings.binaryFont.size = QString::number(font.pointSize());
@@ -231,7 +232,7 @@ void BinaryController::chooseBackColor()
     if (!MessageService::dialogs().chooseColor(&m_w, dump->backgroundColor(), &color))
         return;
     m_view.setColors(dump->textColor(), color);
-    m_w.settingsToChange().binaryColor = rgbToColor(color.rgb());
+    m_w.settings().binaryColor = rgbToColor(color.rgb());
 }
 
 void BinaryController::setWholeFile()

@@ -64,8 +64,6 @@ void KeyMapController::reconcileAtStart()
     InitKeyMap(0);
     KeyMapReconciliation r = KeyMapStartup::reconcile(keyMapPath(), m_w.StrListKeyMapOriginal);
     m_w.BoolKeyMapSame = r.BoolKeyMapSame;
-    m_w.StrListKeyMapCheck1 = std::move(r.StrListKeyMapCheck1);
-    m_w.StrListKeyMapCheck2 = std::move(r.StrListKeyMapCheck2);
     if (r.fileWritten)
         m_w.StrListKeyMap = std::move(r.StrListKeyMap);
     SetShortCutKey();

@@ -2,39 +2,39 @@
 
 #include "AppPaths.h"
 #include "CharCode.h"
-#include "ColorText.h"
-#include "MainMessages.h"
-#include "TextLoader.h"
 #include "BinaryController.h"
-#include "FontSubstitutes.h"
+#include "ColorText.h"
 #include "HexDumpView.h"
+#include "CommandCatalogue.h"
+#include "FileController.h"
+#include "FontSubstitutes.h"
+#include "KeyMapController.h"
+#include "LanguageController.h"
+#include "LoadOutcome.h"
+#include "MainMenuBuilder.h"
+#include "MainMessages.h"
+#include "NavigationController.h"
+#include "SearchController.h"
+#include "StartArguments.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
-#include "MainMenuBuilder.h"
-#include "KeyMapController.h"
-#include "EventWatcher.h"
-#include "StartArguments.h"
-#include "LoadOutcome.h"
-#include "CommandCatalogue.h"
+#include "TextLoader.h"
+#include "ViewController.h"
+#include "ViewText.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -45,17 +45,6 @@ namespace {
 QString J(const char16_t *s)
 {
     return QString::fromUtf16(s);
-}
-
-// Command codes of the read settings, indexed by the read-setting number.
-constexpr CommandCode readSettingCodes[] = {u"1321", u"1301", u"1302", u"1303", u"1304", u"1305",
-                                            u"1306", u"1307", u"1308", u"1309", u"1310"};
-// The close keys Esc, Enter, Q and X.
-constexpr CommandCode closeKeyCodes[] = {u"1551", u"1552", u"1553", u"1554"};
-
-QColor qcolor(TColor c)
-{
-    return QColor::fromRgb(colorToRgb(c));
 }
 
 } // namespace
@@ -85,8 +74,6 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     // Step 3: the language comes first, so every message below speaks it.
     m_settings.reload(m_ini, MainKey::Japanese);
     BoolJapanese = m_settings.japanese;
-    for (int i = 1; i <= 100; ++i)
-        StrListScrollVale.append(QString::number(i));
     createLanguageFolders();
     m_ini.createIfMissing();
     {
@@ -94,34 +81,14 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
         m_settings.readAtStart(batch);
     }
     BoolJapanese = m_settings.japanese;
-    BoolDeveloper = m_settings.developer;
-    IntSkinStyle = m_settings.skinStyle;
-    FTextColorCarbon = m_settings.colorCarbon;
-    FTextColorCharcoal = m_settings.colorCharcoal;
-    FTextColorDark = m_settings.colorDark;
-    StrCsvSeparater = m_settings.csvSeparater;
-    auto scrollValue = [this](int index) { return StrListScrollVale.value(index, QStringLiteral("1")).toInt(); };
-    IntScroll3 = scrollValue(m_settings.scrollPlusPlusPlusIndex);
-    IntScroll2 = scrollValue(m_settings.scrollPlusPlusIndex);
-    IntScroll1 = scrollValue(m_settings.scrollPlusIndex);
-    // The filer's own settings decide the marks only when its file is beside us.
+    // The filer's own settings decide the marks and colours only when its file is beside us.
     if (!QFileInfo::exists(AppPaths::besideProgram(QStringLiteral("Harbek.ini"))))
         m_settings.sameAsHarbekan = false;
-    if (m_settings.sameAsHarbekan) {
-        IntSfiftRet = m_settings.harbekanShiftRet;
-        IntShiftEof = m_settings.harbekanShiftEof;
-        IntShiftTab = m_settings.harbekanShiftTab;
-        IntShiftDbcs = m_settings.harbekanShiftDbcs;
-    } else {
-        IntSfiftRet = m_settings.shiftRet;
-        IntShiftEof = m_settings.shiftEof;
-        IntShiftTab = m_settings.shiftTab;
-        IntShiftDbcs = m_settings.shiftDbcs;
-    }
 
     createLayout();
     createMenus();
-    applySettingsToViews();
+    createControllers();
+    m_view->applySettingsToViews();
     m_binary->applySettings(m_settings);
     SetLoadIndexFromMenu();
 
@@ -232,80 +199,43 @@ void TFormMain::createMenus()
 {
     m_menus = std::make_unique<MainMenuBuilder>(this);
     setMenuWidget(m_menus->menuBarContainer());
-
-    for (int i = 0; i <= 10; ++i) {
-        if (QAction *a = commandAction(readSettingCodes[i]))
-            a->setChecked(m_settings.readSetting[size_t(i)]);
-    }
-    const bool closeKeys[] = {m_settings.closeEsc, m_settings.closeEnter, m_settings.closeQ, m_settings.closeX};
-    for (int i = 0; i < 4; ++i) {
-        if (QAction *a = commandAction(closeKeyCodes[i]))
-            a->setChecked(closeKeys[i]);
-    }
     for (const CommandInfo &info : CommandCatalogue::commands()) {
         const CommandCode code = CommandCode::of(info);
         if (QAction *a = commandAction(code))
             connect(a, &QAction::triggered, &m_receiver, [this, code] { runCommand(code); });
     }
-    // Everything starts greyed; each area enables what it has built.
-    registerFileCommands();
-    registerViewCommands();
-    registerNavigationCommands();
-    registerSearchCommands();
-    m_keys = std::make_unique<KeyMapController>(*this, *m_menus);
-    m_keys->registerCommands();
-    m_binary = std::make_unique<BinaryController>(*this, *m_menus, *MemoBinary);
-    m_binary->registerCommands();
-    registerLanguageCommands();
-
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Memo1, &QWidget::customContextMenuRequested, &m_receiver,
             [this](const QPoint &pos) { m_menus->popupMenu()->popup(Memo1->mapToGlobal(pos)); });
 }
 
-void TFormMain::InitKeyMap(int ExeType)
+void TFormMain::createControllers()
 {
-    m_keys->InitKeyMap(ExeType);
+    // Everything starts greyed; each area enables what it has built.
+    m_file = std::make_unique<FileController>(*this);
+    m_file->registerCommands();
+    m_view = std::make_unique<ViewController>(*this);
+    m_view->registerCommands();
+    m_navigation = std::make_unique<NavigationController>(*this);
+    m_navigation->registerCommands();
+    m_search = std::make_unique<SearchController>(*this);
+    m_search->registerCommands();
+    m_keys = std::make_unique<KeyMapController>(*this, *m_menus);
+    m_keys->registerCommands();
+    m_binary = std::make_unique<BinaryController>(*this, *m_menus, *MemoBinary);
+    m_binary->registerCommands();
+    m_language = std::make_unique<LanguageController>(*this);
+    m_language->registerCommands();
 }
 
-void TFormMain::SetShortCutKey()
+TFormFind *TFormMain::findDialog() const
 {
-    m_keys->SetShortCutKey();
-}
-
-void TFormMain::setEditorCursorMode(bool on)
-{
-    m_keys->setEditorCursorMode(on);
-}
-
-bool TFormMain::editorCursorMode() const
-{
-    return m_keys->editorCursorMode();
+    return m_search->findDialog();
 }
 
 QAction *TFormMain::commandAction(CommandCode code) const
 {
     return m_menus ? m_menus->action(code.view()) : nullptr;
-}
-
-void TFormMain::applySettingsToViews()
-{
-    QFont font(m_settings.textFont.name, m_settings.textFont.pointSize());
-    for (TMemoExDark *view : {Memo1, MemoLineNumber}) {
-        view->setFont(font);
-        view->setTextColor(qcolor(m_settings.textFont.color));
-        view->setBackgroundColor(qcolor(m_settings.backColorReadOnly));
-        // Dark margins follow the theme.
-        view->setDarkMode(IntSkinStyle != 0);
-        const TColor dark = IntSkinStyle == 1 ? FTextColorCarbon : IntSkinStyle == 2 ? FTextColorCharcoal : FTextColorDark;
-        view->setDarkBackColor(qcolor(dark));
-    }
-    Memo1->setShiftRet(IntSfiftRet);
-    Memo1->setShiftEof(IntShiftEof);
-    Memo1->setShiftTab(IntShiftTab);
-    Memo1->setShiftDBCS(IntShiftDbcs);
-    TabStops = m_settings.tabWidth() * 4;
-    Memo1->setTabStopDialogUnits(TabStops);
 }
 
 void TFormMain::createLanguageFolders()
@@ -333,13 +263,7 @@ void TFormMain::showEvent(QShowEvent *event)
         return;
     m_shownOnce = true;
 
-    // Key preview: exit keys are seen before the focused control.
-    EventWatcher::watch(qApp, &m_receiver, [this](QObject *watched, QEvent *event) {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        auto *w = qobject_cast<QWidget *>(watched);
-        return w && w->window() == this && handleExitKey(static_cast<QKeyEvent *>(event));
-    });
+    m_file->watchCloseKeys();
 
     // Placement by the virtual-screen check, then the saved state.
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -358,7 +282,7 @@ void TFormMain::showEvent(QShowEvent *event)
     QTimer::singleShot(0, this, [this] {
         Memo1->setFocus();
         handleCommandLine();
-        applyLanguageAtShow();
+        m_language->applyLanguageAtShow();
         fillLog();
         MemoStatus();
         refreshLineCountPanel();
@@ -449,7 +373,6 @@ void TFormMain::dropEvent(QDropEvent *event)
 
 void TFormMain::handleDrop(const QStringList &names)
 {
-    StrListDropName = names;
     if (isFilerStart()) {
         showMessage(MainMessages::dropWithFiler());
         return;
@@ -472,36 +395,12 @@ void TFormMain::handleDrop(const QStringList &names)
     LoadFile();
 }
 
-void TFormMain::openFileDialog()
-{
-    OpenFileRequest request;
-    request.filter = QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|*.txt;*.ini;*js;*.his;*.csv|"
-                                    "Java(*.java;*.xml)|*.java;*.xml|All(*.*)|*.*");
-    m_settings.reload(m_ini, MainKey::LoadFolderFile);
-    request.initialPath = m_settings.loadFolderFile;
-    QString name;
-    if (MessageService::dialogs().openFile(this, request, &name)) {
-        if (name.isEmpty()) {
-            showMessage(MainMessages::noFileName());
-        } else {
-            m_settings.loadFolderFile = name;
-            m_settings.save(m_ini, MainKey::LoadFolderFile);
-            StrLoadFileName = QFileInfo(name).absoluteFilePath();
-            SetLoadIndexFromMenu();
-            LoadFile();
-        }
-    }
-    MemoStatus();
-    refreshLineCountPanel();
-}
-
 void TFormMain::SetLoadIndexFromMenu()
 {
     IntLoadCharIndex = m_settings.checkedReadSetting();
     StrLoadChar = charCodeName(IntLoadCharIndex, BoolJapanese);
     setPanel(4, StrLoadChar);
     StrLoadReturn = lineEndName(LineEndCrLf, BoolJapanese);
-    IntLoadCrLfIndex = 0;
 }
 
 void TFormMain::LoadFile()
@@ -538,7 +437,6 @@ void TFormMain::LoadFile()
     BoolUnKnownCharCode = outcome.noteUnknownChar;
     BoolLfInLine = outcome.noteLfInCrLf;
     IntLoadCharIndex = IntReadEncode1;
-    IntLoadCrLfIndex = IntReadReturn1;
     if (BoolLfInLine)
         Timers[4]->start();
 
@@ -566,7 +464,7 @@ void TFormMain::LoadFile()
     setPanel(4, StrLoadChar);
     setPanel(5, StrLoadReturn);
     setPanel(6, QString());
-    Memo1->setTabStopDialogUnits(TabStops);
+    Memo1->setTabStopDialogUnits(m_view->tabStops());
     Timers[1]->start();
     refreshLineCountPanel();
     MemoStatus();
@@ -584,7 +482,7 @@ void TFormMain::LoadFileSecondTime()
         return;
     }
     applyLoadedText(loaded);
-    Memo1->setTabStopDialogUnits(TabStops);
+    Memo1->setTabStopDialogUnits(m_view->tabStops());
     refreshLineCountPanel();
     MemoStatus();
 }
@@ -594,18 +492,12 @@ void TFormMain::applyLoadedText(const LoadedText &loaded)
     StrListLoadFileTmp = loaded.buffer ? loaded.buffer : std::make_shared<const TextBuffer>();
     Memo1->setBuffer(StrListLoadFileTmp);
     Memo1->setCaretPosition(0);
-    afterTextLoaded();
+    m_view->afterTextLoaded();
 }
 
 MessageAnswer TFormMain::showMessage(const MessageText &text, MessageButtons buttons)
 {
     return showMessage(text.japanese, text.english, buttons);
-}
-
-void TFormMain::leaveLineNumberSelection()
-{
-    BoolLineNumberSelect = false;
-    refreshReadOnlyPanel();
 }
 
 QString TFormMain::readOnlyText() const
@@ -623,13 +515,45 @@ void TFormMain::refreshPanel0()
     if (m_settings.showFileName)
         setPanel(0, QFileInfo(StrLoadFileName).fileName());
     else
-        setPanel(0, StrSearchValue);
+        setPanel(0, m_search->StrSearchValue);
 }
 
 void TFormMain::setTitle()
 {
     setWindowTitle(StrLoadFileName.isEmpty() ? QStringLiteral(" - Quillon")
                                              : QDir::toNativeSeparators(StrLoadFileName) + QStringLiteral(" - Quillon"));
+}
+
+void TFormMain::MemoStatus()
+{
+    if (!Memo1)
+        return;
+    // Line and column of the selection's start, both in display lines. The
+    // column counts from the start of that same line, so a selection that
+    // ends on a later line never yields a negative column.
+    const int start = Memo1->selectionStart();
+    const int line = Memo1->lineFromPosition(start);
+    const int column = start - Memo1->lineStart(line) + 1;
+    setPanel(1, BoolJapanese ? QStringLiteral("%1%2%3%4").arg(line + 1).arg(J(u"行,")).arg(column).arg(J(u"桁"))
+                             : QStringLiteral("Row:%1 Col:%2").arg(line + 1).arg(column));
+    refreshLineCountPanel();
+}
+
+void TFormMain::refreshLineCountPanel()
+{
+    int count = 0;
+    if (Memo1 && Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth) {
+        // Display lines; while the text is still being broken in the
+        // background this is the count so far, refreshed when it is done.
+        const int length = viewTextLength(Memo1);
+        const bool endsWithLineEnd = length == 0 || viewTextRange(Memo1, length - 1, 1) == QLatin1String("\n");
+        count = Memo1->lineCountSoFar() - (endsWithLineEnd ? 1 : 0);
+    } else {
+        count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
+    }
+    setPanel(2, BoolJapanese ? QString::number(count) + J(u"行") : QStringLiteral("Row:") + QString::number(count));
+    if (m_view)
+        m_view->updateResizeLock();
 }
 
 void TFormMain::setPanel(int panel, const QString &text)
@@ -670,96 +594,8 @@ std::function<void()> TFormMain::onlyWhileTextShown(std::function<void()> handle
 
 void TFormMain::syncCheckMarks()
 {
-    const int current = m_settings.checkedReadSetting();
-    if (QAction *a = commandAction(readSettingCodes[current]))
-        a->setChecked(true);
-    const bool closeKeys[] = {m_settings.closeEsc, m_settings.closeEnter, m_settings.closeQ, m_settings.closeX};
-    for (int i = 0; i < 4; ++i) {
-        if (QAction *a = commandAction(closeKeyCodes[i]))
-            a->setChecked(closeKeys[i]);
-    }
-    syncViewCheckMarks();
-}
-
-void TFormMain::registerFileCommands()
-{
-    constexpr auto textOnly = WhileDump::StandsStill;
-    registerCommand(u"1001", [this] { openFileDialog(); }, textOnly);
-    registerCommand(u"1031", [this] { close(); });
-    for (int i = 0; i <= 10; ++i)
-        registerCommand(readSettingCodes[i], [this, i] { setReadSetting(i); }, textOnly);
-    for (int i = 0; i < 4; ++i)
-        registerCommand(closeKeyCodes[i], [this, i] { toggleCloseKey(i); }, textOnly);
-    registerCommand(u"1902", [this] { showMinimized(); });
-    registerCommand(u"1903", [this] { showNormal(); });
-    registerCommand(u"1904", [this] { showMaximized(); });
-}
-
-void TFormMain::setReadSetting(int number)
-{
-    const int current = m_settings.checkedReadSetting();
-    if (number == current) {
-        // The menu checked the item itself: put the check back where it was.
-        if (QAction *a = commandAction(readSettingCodes[current]))
-            a->setChecked(true);
-        return;
-    }
-    m_settings.setReadSetting(number);
-    if (QAction *a = commandAction(readSettingCodes[number]))
-        a->setChecked(true);
-    SetLoadIndexFromMenu();
-    if (!StrLoadFileName.isEmpty())
-        LoadFile();
-}
-
-void TFormMain::toggleCloseKey(int index)
-{
-    QAction *a = commandAction(closeKeyCodes[index]);
-    bool *const flags[] = {&m_settings.closeEsc, &m_settings.closeEnter, &m_settings.closeQ, &m_settings.closeX};
-    const MainKey keys[] = {MainKey::CloseEsc, MainKey::CloseEnter, MainKey::CloseQ, MainKey::CloseX};
-    bool *flag = flags[index];
-    *flag = !*flag;
-    if (a)
-        a->setChecked(*flag);
-    m_settings.save(m_ini, keys[index]);
-}
-
-bool TFormMain::handleExitKey(QKeyEvent *event)
-{
-    // Only a key with no modifier at all (Shift+Esc does not close).
-    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
-    if (mods != Qt::NoModifier || event->isAutoRepeat())
-        return false;
-    if (m_menus && m_menus->menuBarState() != MenuBarState::Normal)
-        return false; // the search menu or the dummy menu is active
-    bool close = false;
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close = m_settings.closeEsc;
-        break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        close = m_settings.closeEnter && !ComboBoxSearch->hasFocus() && QApplication::focusWidget() != static_cast<QWidget *>(ComboBoxSearch->lineEdit());
-        break;
-    case Qt::Key_Q:
-        close = m_settings.closeQ;
-        break;
-    case Qt::Key_X:
-        close = m_settings.closeX;
-        break;
-    default:
-        return false;
-    }
-    if (!close)
-        return false;
-    closeViewer();
-    return true;
-}
-
-void TFormMain::closeViewer()
-{
-    // The find dialog, when it is up, closes first (it arrives with searching).
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    m_file->syncCheckMarks();
+    m_view->syncCheckMarks();
 }
 
 void TFormMain::onTimer(int index)

@@ -1,8 +1,8 @@
 #include "CharCodeDetector.h"
 
 #include "FileMessages.h"
+#include "MappedFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -333,41 +333,19 @@ DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copy
     if (!info.isFile() && !info.isDir())
         return failure(DetectFileError::CannotRead, QStringLiteral("Not a regular file"));
 
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    MappedFile file;
+    if (!file.open(fileName))
         return failure(DetectFileError::CannotRead, file.errorString());
-    const qint64 size = file.size();
-    if (size > MaxDetectFileSize)
+    if (file.size() > MaxDetectFileSize)
         return failure(DetectFileError::TooLarge);
+    // The file is examined in place: no second copy of a large file.
+    if (!file.load())
+        return failure(DetectFileError::CannotRead, file.errorString());
 
     DetectFileResult r;
-    if (size == 0) {
-        r.detection = detectCharCode({});
-        if (withBytes)
-            withBytes({}, r.detection);
-    } else if (uchar *mapped = file.map(0, size)) {
-        // The file is examined in place: no second copy of a large file.
-        const QByteArrayView bytes(mapped, size);
-        r.detection = detectCharCode(bytes);
-        if (withBytes)
-            withBytes(bytes, r.detection);
-        file.unmap(mapped);
-    } else {
-        QByteArray bytes(size, Qt::Uninitialized);
-        qint64 got = 0;
-        while (got < size) {
-            const qint64 step = file.read(bytes.data() + got, size - got);
-            if (step < 0)
-                return failure(DetectFileError::CannotRead, file.errorString());
-            if (step == 0)
-                break; // the file shrank since it was measured
-            got += step;
-        }
-        bytes.truncate(got);
-        r.detection = detectCharCode(bytes);
-        if (withBytes)
-            withBytes(bytes, r.detection);
-    }
+    r.detection = detectCharCode(file.bytes());
+    if (withBytes)
+        withBytes(file.bytes(), r.detection);
 
     if (r.detection.writesCopy && !copyPath.isEmpty()) {
         QSaveFile copy(copyPath);

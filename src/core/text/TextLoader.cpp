@@ -3,9 +3,9 @@
 #include "CharCode.h"
 #include "CharCodeDetector.h"
 #include "Decoder.h"
+#include "MappedFile.h"
 #include "SystemCodePage.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace quillon {
@@ -25,40 +25,6 @@ bool startsWith(QByteArrayView b, std::initializer_list<uchar> mark)
     }
     return true;
 }
-
-// The file's bytes, mapped when the system allows it (no second copy of a
-// large file), read whole otherwise.
-class FileBytes {
-public:
-    bool open(const QString &path, QString *reason)
-    {
-        m_file.setFileName(path);
-        if (!m_file.open(QIODevice::ReadOnly)) {
-            *reason = m_file.errorString();
-            return false;
-        }
-        const qint64 size = m_file.size();
-        if (size == 0)
-            return true;
-        if (uchar *p = m_file.map(0, size)) {
-            m_view = QByteArrayView(reinterpret_cast<const char *>(p), size);
-            return true;
-        }
-        m_copy = m_file.readAll();
-        if (m_file.error() != QFileDevice::NoError || m_copy.size() != size) {
-            *reason = m_file.errorString();
-            return false;
-        }
-        m_view = QByteArrayView(m_copy);
-        return true;
-    }
-    [[nodiscard]] QByteArrayView bytes() const { return m_view; }
-
-private:
-    QFile m_file; // unmapped when closed
-    QByteArray m_copy;
-    QByteArrayView m_view;
-};
 
 LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes)
 {
@@ -191,10 +157,9 @@ LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknow
         r.status = Status::Missing;
         return r;
     }
-    FileBytes file;
-    QString reason;
-    if (!file.open(path, &reason))
-        return cannotRead(reason);
+    MappedFile file;
+    if (!file.open(path) || !file.load())
+        return cannotRead(file.errorString());
     // The filtered copy is decoded by the code its load settled on.
     LoadedText result = unknownChar ? decodeBytes(QByteArrayView(detectCharCode(file.bytes()).copy), codeInEffect)
                                     : decodeBytes(file.bytes(), codeInEffect);

@@ -74,48 +74,6 @@ bool Navigator::cursorKeyAllowed(CursorKey key, int caretPos, int caretLine, con
     return false;
 }
 
-bool Navigator::isWordDelimiter(QChar c)
-{
-    static constexpr char16_t delimiters[] = u" ;:()[]{},.\t\u3000；：（）｛｝［「」、。，．【】";
-    for (char16_t d : delimiters) {
-        if (d != 0 && c.unicode() == d)
-            return true;
-    }
-    return false;
-}
-
-Navigator::Span Navigator::wordAround(QStringView line, int column)
-{
-    const int size = int(line.size());
-    column = std::clamp(column, 0, size);
-    // A column inside a surrogate pair counts as before the pair.
-    if (column > 0 && column < size && line[column].isLowSurrogate() && line[column - 1].isHighSurrogate())
-        --column;
-
-    int left = column; // all of the text before the caret, unless a delimiter is near
-    const int leftFloor = std::max(0, column - WordSearchLimit);
-    for (int i = column - 1; i >= leftFloor; --i) {
-        if (isWordDelimiter(line[i])) {
-            left = column - 1 - i;
-            break;
-        }
-    }
-
-    const int rightCeiling = std::min(size, column + WordSearchLimit);
-    int right = rightCeiling - column;
-    for (int i = column; i < rightCeiling; ++i) {
-        if (isWordDelimiter(line[i])) {
-            right = i - column;
-            break;
-        }
-    }
-    // The 9,998 limit may fall between the halves of a pair: take the pair whole.
-    const int end = column + right;
-    if (end > column && end < size && line[end - 1].isHighSurrogate() && line[end].isLowSurrogate())
-        ++right;
-    return {column - left, left + right};
-}
-
 QString Navigator::joinedLines(const QStringList &lines)
 {
     QString out;

@@ -51,21 +51,6 @@ public:
     enum class CursorKey { Right, Left, PageUp, Up, Down, PageDown };
     [[nodiscard]] static bool cursorKeyAllowed(CursorKey key, int caretPos, int caretLine, const Lines &lines);
 
-    // Word selection: the delimiters and how far either side is searched.
-    static constexpr int WordSearchLimit = 9998;
-    [[nodiscard]] static bool isWordDelimiter(QChar c);
-    struct Span {
-        int start = 0; // column in the line
-        int length = 0;
-        bool operator==(const Span &) const = default;
-    };
-    // The word around column `column` of `line`: from just after the nearest
-    // delimiter before it (looked for among the last 9,998 characters before
-    // the column; the whole start of the line when none is there) to just
-    // before the first delimiter after it (looked for among the next 9,998;
-    // those characters when none is there). A surrogate pair is never split.
-    [[nodiscard]] static Span wordAround(QStringView line, int column);
-
     // The clipboard text of the line-number selection: every line followed by CR LF.
     [[nodiscard]] static QString joinedLines(const QStringList &lines);
 };

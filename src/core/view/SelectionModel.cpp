@@ -1,5 +1,7 @@
 #include "SelectionModel.h"
 
+#include "WordFinder.h"
+
 #include "TextViewGeometry.h"
 
 #include <algorithm>
@@ -81,7 +83,7 @@ SelectionModel::Change SelectionModel::stepRight(bool extend)
 
 SelectionModel::Change SelectionModel::selectWord(QStringView lineText, TextPos lineStart, TextPos pos)
 {
-    const auto span = TextViewGeometry::wordAt(lineText, int(pos - lineStart));
+    const auto span = WordFinder::runAt(lineText, int(pos - lineStart));
     return select(lineStart + span.start, lineStart + span.start + span.length);
 }
 

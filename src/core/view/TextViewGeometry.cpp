@@ -167,41 +167,4 @@ int TextViewGeometry::previousPosition(QStringView text, int pos)
     return snapPosition(text, pos - 1);
 }
 
-namespace {
-
-int charClass(char32_t cp)
-{
-    if (cp == U'_' || QChar::isLetterOrNumber(cp))
-        return 1;
-    if (QChar::isSpace(cp) || cp < 0x20)
-        return 0;
-    return 2;
-}
-
-} // namespace
-
-TextViewGeometry::Span TextViewGeometry::wordAt(QStringView line, int column)
-{
-    const int n = int(line.size());
-    column = snapPosition(line, column);
-    if (n == 0)
-        return {column, 0};
-    // Take the character under the caret, or the one before it at the end.
-    int at = column < n ? column : previousPosition(line, column);
-    if (column > 0 && column < n && charClass(codePointAt(line, at)) == 0)
-        at = previousPosition(line, column);
-    const int cls = charClass(codePointAt(line, at));
-    int start = at;
-    while (start > 0) {
-        const int p = previousPosition(line, start);
-        if (charClass(codePointAt(line, p)) != cls)
-            break;
-        start = p;
-    }
-    int end = at;
-    while (end < n && charClass(codePointAt(line, end)) == cls)
-        end += charLength(line, end);
-    return {start, end - start};
-}
-
 } // namespace quillon

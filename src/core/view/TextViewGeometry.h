@@ -76,12 +76,6 @@ public:
     // to the start of it; clamps to 0..text.size().
     [[nodiscard]] static int snapPosition(QStringView text, int pos);
 
-    // A run of letters and digits (or of other non-space characters) around column.
-    struct Span {
-        int start = 0;
-        int length = 0;
-    };
-    [[nodiscard]] static Span wordAt(QStringView line, int column);
 
 private:
     [[nodiscard]] qreal measure(char32_t cp) const;

@@ -7,11 +7,13 @@
 
 namespace quillon {
 
-PlacedDialog::PlacedDialog(const QString &name, const QString &languageFile, bool japanese, QWidget *parent)
+PlacedDialog::PlacedDialog(const QString &name, const QString &languageFile, bool japanese, QWidget *parent,
+                           Placing placing)
     : QDialog(parent)
     , BoolJapanese(japanese)
     , StrLanguageFileName(QDir(AppPaths::programLanguageDir()).filePath(languageFile))
     , m_ini(AppPaths::settingsPath())
+    , m_placing(placing)
 {
     setObjectName(name);
     setProperty("tag", 2999);
@@ -19,7 +21,7 @@ PlacedDialog::PlacedDialog(const QString &name, const QString &languageFile, boo
 
 void PlacedDialog::showEvent(QShowEvent *event)
 {
-    if (!m_placed) {
+    if (m_placing == Placing::AtFirstShow && !m_placed) {
         m_placed = true;
         DialogPlacement::restore(m_ini, objectName(), this);
     }
@@ -29,7 +31,8 @@ void PlacedDialog::showEvent(QShowEvent *event)
 
 void PlacedDialog::done(int result)
 {
-    DialogPlacement::save(m_ini, objectName(), this);
+    if (m_placing == Placing::AtFirstShow)
+        DialogPlacement::save(m_ini, objectName(), this);
     QDialog::done(result);
 }
 

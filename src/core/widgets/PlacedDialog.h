@@ -2,7 +2,8 @@
 // What every small dialog of the program does alike: its object name, the
 // tag the language files give the window itself, its language file, the
 // settings file, and its placement record, restored when it is first shown
-// and saved when it closes. Esc closes it, as QDialog does.
+// and saved when it closes (unless the dialog places itself). Esc closes it,
+// as QDialog does.
 #include "IniFile.h"
 
 #include <QDialog>
@@ -12,9 +13,14 @@ namespace quillon {
 class PlacedDialog : public QDialog {
     Q_OBJECT
 public:
+    // Who restores and saves the placement record: this class, at the first
+    // show and at every close, or the dialog itself (the find dialog places
+    // itself each time it opens).
+    enum class Placing : bool { AtFirstShow, BySelf };
     // name: the object name ("FormJump"), also the section of the placement
     // record; languageFile: the dialog's file in the program's language folder.
-    PlacedDialog(const QString &name, const QString &languageFile, bool japanese, QWidget *parent);
+    PlacedDialog(const QString &name, const QString &languageFile, bool japanese, QWidget *parent,
+                 Placing placing = Placing::AtFirstShow);
 
     bool BoolJapanese = true;
     QString StrLanguageFileName;
@@ -29,6 +35,7 @@ protected:
     IniFile m_ini;
 
 private:
+    Placing m_placing;
     bool m_placed = false;
 };
 

@@ -46,14 +46,12 @@ constexpr int kWordBoxTagOffset = 10;
 } // namespace
 
 TFormFind::TFormFind(FindHost *host, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : PlacedDialog(kSection, QStringLiteral("Find.txt"), host->japanese(), parent, Placing::BySelf)
     , m_host(host)
 {
-    setObjectName(QStringLiteral("FormFind"));
-    setProperty("tag", 2999);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(J(u"検索"));
     setMinimumSize(kMinimum);
-    BoolJapanese = m_host->japanese();
     createControls();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -358,7 +356,7 @@ bool TFormFind::event(QEvent *e)
         if (StrParentForm == QLatin1String("Main"))
             m_host->setPlaceholderMenu(true);
     }
-    return QDialog::event(e);
+    return PlacedDialog::event(e);
 }
 
 void TFormFind::keyPressEvent(QKeyEvent *e)
@@ -374,7 +372,7 @@ void TFormFind::keyPressEvent(QKeyEvent *e)
         e->accept(); // no default button
         return;
     }
-    QDialog::keyPressEvent(e);
+    PlacedDialog::keyPressEvent(e);
 }
 
 bool TFormFind::eventFilter(QObject *watched, QEvent *e)
@@ -388,7 +386,7 @@ bool TFormFind::eventFilter(QObject *watched, QEvent *e)
             return true;
         }
     }
-    return QDialog::eventFilter(watched, e);
+    return PlacedDialog::eventFilter(watched, e);
 }
 
 void TFormFind::updateMenuForFocus()

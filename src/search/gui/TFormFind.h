@@ -5,7 +5,8 @@
 // the options (the opener reads them back from the settings file when the
 // dialog ends with Accepted). The mode is the "Parent" key of [FormFind],
 // written by the opener just before it opens the dialog.
-#include <QDialog>
+#include "PlacedDialog.h"
+
 #include <QStringList>
 
 class QAction;
@@ -22,7 +23,7 @@ namespace quillon {
 
 class FindHost;
 
-class TFormFind : public QDialog {
+class TFormFind : public PlacedDialog {
     Q_OBJECT
 public:
     explicit TFormFind(FindHost *host, QWidget *parent = nullptr);
@@ -43,7 +44,6 @@ public:
     QString StrSearchValue;
     QString StrParentForm = QStringLiteral("Main");
     int IntSearchNext = 1;
-    bool BoolJapanese = true;
 
     [[nodiscard]] QComboBox *wordBox() const { return ComboBoxFind; }
     [[nodiscard]] QCheckBox *matchCaseBox() const { return CheckBoxMatchCase; }

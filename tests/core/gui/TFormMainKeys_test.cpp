@@ -9,6 +9,7 @@
 #include "IniFile.h"
 #include "MessageService.h"
 #include "TFormMain.h"
+#include "KeyMapController.h"
 #include "CommandCatalogue.h"
 #include "KeyText.h"
 
@@ -188,7 +189,7 @@ void TFormMainKeysTest::editorCursorModeGivesTheUsersKeysBack()
     QAction *toggle = w.commandAction(u"1251");
     QVERIFY(toggle->isEnabled());
     toggle->trigger(); // as the menu does
-    QVERIFY(w.editorCursorMode());
+    QVERIFY(w.keys().editorCursorMode());
     QVERIFY(toggle->isChecked());
     struct EditorKey {
         CommandCode code;
@@ -206,7 +207,7 @@ void TFormMainKeysTest::editorCursorModeGivesTheUsersKeysBack()
         QCOMPARE(w.commandAction(code)->shortcut(), QKeySequence());
 
     w.runCommand(u"1251");
-    QVERIFY(!w.editorCursorMode());
+    QVERIFY(!w.keys().editorCursorMode());
     QVERIFY(!toggle->isChecked());
     for (const CommandInfo &c : CommandCatalogue::commands())
         QCOMPARE(w.commandAction(CommandCode::of(c))->shortcut(), before.value(c.codeText()));

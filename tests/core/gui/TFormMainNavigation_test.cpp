@@ -13,6 +13,9 @@
 #include "TFormJump.h"
 #include "BinaryController.h"
 #include "TFormMain.h"
+#include "NavigationController.h"
+#include "SearchController.h"
+#include "ViewController.h"
 #include "TFormPageSetting.h"
 #include "TMemoExDark.h"
 
@@ -118,14 +121,14 @@ void TFormMainNavigationTest::filerKeys()
     placeCaretOnLine(w, fromLine);
     view->setFirstVisibleLine(std::max(0, fromLine - 2));
     const int topBefore = view->firstVisibleLine();
-    w.BoolLineNumberSelect = true;
+    w.view().BoolLineNumberSelect = true;
 
     QTest::keyClick(view, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
 
     QCOMPARE(caretLine(w), toLine);
     QCOMPARE(view->selectionStart(), view->lineStart(toLine));
     QVERIFY(!view->hasSelection());
-    QVERIFY(!w.BoolLineNumberSelect);
+    QVERIFY(!w.view().BoolLineNumberSelect);
     QCOMPARE(w.upperStatus()->panelText(1), QString::number(toLine + 1) + QString::fromUtf16(u"行,1桁"));
     // The caret is on screen and, away from the ends, the view moved with it.
     QVERIFY(toLine >= view->firstVisibleLine() && toLine < view->firstVisibleLine() + view->visibleLineCount());
@@ -161,9 +164,9 @@ void TFormMainNavigationTest::scrollAmountDialog()
 {
     Fixture f(numberedLines(60));
     TFormMain &w = *f.w;
-    QCOMPARE(w.IntScroll1, 3);
-    QCOMPARE(w.IntScroll2, 17);
-    QCOMPARE(w.IntScroll3, 17);
+    QCOMPARE(w.navigation().IntScroll1, 3);
+    QCOMPARE(w.navigation().IntScroll2, 17);
+    QCOMPARE(w.navigation().IntScroll3, 17);
 
     // Cancel with Esc changes nothing.
     w.commandAction(u"1711")->trigger();
@@ -179,7 +182,7 @@ void TFormMainNavigationTest::scrollAmountDialog()
     QTRY_COMPARE(dialog->focusWidget(), static_cast<QWidget *>(dialog->combo(0)));
     QTest::keyClick(dialog->combo(0), Qt::Key_Escape);
     QTRY_VERIFY(!w.findChild<TFormPageSetting *>());
-    QCOMPARE(w.IntScroll3, 17);
+    QCOMPARE(w.navigation().IntScroll3, 17);
 
     w.commandAction(u"1711")->trigger();
     dialog = w.findChild<TFormPageSetting *>();
@@ -187,8 +190,8 @@ void TFormMainNavigationTest::scrollAmountDialog()
     dialog->combo(0)->setCurrentIndex(dialog->combo(0)->findText(QStringLiteral("5")));
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     QTRY_VERIFY(!w.findChild<TFormPageSetting *>());
-    QCOMPARE(w.IntScroll3, 5);
-    QCOMPARE(w.IntScroll2, 17);
+    QCOMPARE(w.navigation().IntScroll3, 5);
+    QCOMPARE(w.navigation().IntScroll2, 17);
     const IniFile ini(AppPaths::settingsPath());
     QCOMPARE(ini.readInteger(QStringLiteral("Editor"), QStringLiteral("ScrollPlusPlusPlusIndex"), -1), 4);
     QCOMPARE(ini.readInteger(QStringLiteral("Editor"), QStringLiteral("ScrollPlusIndex"), -1), 2);
@@ -205,7 +208,7 @@ void TFormMainNavigationTest::scrollAmountDialog()
     TFormMain again({f.file});
     again.show();
     QVERIFY(test::settled(again));
-    QCOMPARE(again.IntScroll3, 5);
+    QCOMPARE(again.navigation().IntScroll3, 5);
     placeCaretOnLine(again, 20);
     again.runCommand(u"1237");
     QCOMPARE(caretLine(again), 25);
@@ -304,8 +307,8 @@ void TFormMainNavigationTest::copyCommands()
 
     // Line-number selection: the listed lines, each ending in CR LF.
     view->setSelection(0, view->length() - 2);
-    w.BoolLineNumberSelect = true;
-    w.StrListSelectNumber = {QStringLiteral("ab"), QStringLiteral("cdef")};
+    w.view().BoolLineNumberSelect = true;
+    w.view().StrListSelectNumber = {QStringLiteral("ab"), QStringLiteral("cdef")};
     w.runCommand(u"1201");
     QCOMPARE(clip->text(), QStringLiteral("ab\r\ncdef\r\n"));
     w.runCommand(u"1202");
@@ -313,7 +316,7 @@ void TFormMainNavigationTest::copyCommands()
     clip->setText(QStringLiteral("x"));
     w.runCommand(u"1211");
     QCOMPARE(clip->text(), QStringLiteral("ab\r\ncdef\r\n"));
-    QVERIFY(w.BoolLineNumberSelect); // copying does not end the mode
+    QVERIFY(w.view().BoolLineNumberSelect); // copying does not end the mode
 }
 
 void TFormMainNavigationTest::selectionCommands()
@@ -323,10 +326,10 @@ void TFormMainNavigationTest::selectionCommands()
     TMemoExDark *view = w.textView();
 
     view->setCaretPosition(5);
-    w.BoolLineNumberSelect = true;
+    w.view().BoolLineNumberSelect = true;
     w.commandAction(u"1212")->trigger();
     QCOMPARE(view->selectedText(), QStringLiteral("bar"));
-    QVERIFY(!w.BoolLineNumberSelect);
+    QVERIFY(!w.view().BoolLineNumberSelect);
     QCOMPARE(w.upperStatus()->panelText(3), QString());
 
     view->setCaretPosition(view->lineStart(1) + 3);
@@ -349,16 +352,16 @@ void TFormMainNavigationTest::lineAsSearchWord()
     TFormMain &w = *f.w;
     w.textView()->setCaretPosition(w.textView()->lineStart(1) + 4);
     w.commandAction(u"1104")->trigger();
-    QCOMPARE(w.StrSearchValue, QStringLiteral("second line"));
+    QCOMPARE(w.search().StrSearchValue, QStringLiteral("second line"));
     const IniFile ini(AppPaths::settingsPath());
     QCOMPARE(ini.readString(QStringLiteral("Options"), QStringLiteral("SearchWord")), QStringLiteral("second line"));
     QCOMPARE(ini.readString(QStringLiteral("FormFind"), QStringLiteral("Parent")), QStringLiteral("Main"));
 
     // An empty view leaves the word alone.
     Fixture empty(QByteArray(), QStringLiteral("empty.txt"));
-    empty.w->StrSearchValue = QStringLiteral("kept");
+    empty.w->search().StrSearchValue = QStringLiteral("kept");
     empty.w->runCommand(u"1104");
-    QCOMPARE(empty.w->StrSearchValue, QStringLiteral("kept"));
+    QCOMPARE(empty.w->search().StrSearchValue, QStringLiteral("kept"));
 }
 
 void TFormMainNavigationTest::cursorCommands_data()
@@ -441,7 +444,7 @@ void TFormMainNavigationTest::binaryViewGuards()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
     QCOMPARE(view->selectionStart(), 0);
     QCOMPARE(view->selectionLength(), 3);
-    QVERIFY(w.StrSearchValue.isEmpty());
+    QVERIFY(w.search().StrSearchValue.isEmpty());
     w.runCommand(u"1221");
     QVERIFY(!w.findChild<TFormJump *>());
     // The cursor commands still act on the text view.

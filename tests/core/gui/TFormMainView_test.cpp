@@ -10,6 +10,7 @@
 #include "MessageService.h"
 #include "StatusPanels.h"
 #include "TFormMain.h"
+#include "ViewController.h"
 #include "TFormFind.h"
 #include "TMemoExDark.h"
 
@@ -120,20 +121,20 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
     QVERIFY(clickNumber(w, 3));
     QCOMPARE(text->caretPosition(), text->lineStart(3));
     QVERIFY(!text->hasSelection());
-    QVERIFY(!w.BoolLineNumberSelect);
+    QVERIFY(!w.view().BoolLineNumberSelect);
 
     w.runCommand(u"1405");
     QVERIFY(clickNumber(w, 4)); // number 5
     QCOMPARE(text->selectedText(), QStringLiteral("line5"));
     QCOMPARE(text->caretPosition(), text->lineStart(4));
-    QCOMPARE(w.StrListSelectNumber, QStringList{QStringLiteral("line5")});
-    QVERIFY(w.BoolLineNumberSelect);
+    QCOMPARE(w.view().StrListSelectNumber, QStringList{QStringLiteral("line5")});
+    QVERIFY(w.view().BoolLineNumberSelect);
     QCOMPARE(w.upperStatus()->panelText(3), QStringLiteral("SelectNumberMode"));
     QCOMPARE(w.lowerStatus()->panelText(3), QStringLiteral("SelectNumberMode"));
     QCOMPARE(w.upperStatus()->panelText(1), J(u"5行,1桁"));
 
     QVERIFY(clickNumber(w, 7, Qt::ShiftModifier)); // down to number 8
-    QCOMPARE(w.StrListSelectNumber, (QStringList{QStringLiteral("line5"), QStringLiteral("line6"),
+    QCOMPARE(w.view().StrListSelectNumber, (QStringList{QStringLiteral("line5"), QStringLiteral("line6"),
                                                  QStringLiteral("line7"), QStringLiteral("line8")}));
     QCOMPARE(text->selectedText(), QStringLiteral("line5\r\nline6\r\nline7\r\nline8\r\n"));
     // What copy puts on the clipboard today: the highlighted lines.
@@ -141,25 +142,25 @@ void TFormMainViewTest::lineNumberClicksSelectLines()
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("line5\r\nline6")));
 
     QVERIFY(clickNumber(w, 1, Qt::ShiftModifier)); // up to number 2: lines 2 to 5, caret on top
-    QCOMPARE(w.StrListSelectNumber, (QStringList{QStringLiteral("line2"), QStringLiteral("line3"),
+    QCOMPARE(w.view().StrListSelectNumber, (QStringList{QStringLiteral("line2"), QStringLiteral("line3"),
                                                  QStringLiteral("line4"), QStringLiteral("line5")}));
     QCOMPARE(text->caretPosition(), text->lineStart(1));
     QCOMPARE(text->selectedText(), QStringLiteral("line2\r\nline3\r\nline4\r\nline5\r\n"));
 
     // The number below the last line (no final line end) takes the last line.
     QVERIFY(clickNumber(w, 10));
-    QCOMPARE(w.StrListSelectNumber, QStringList{QStringLiteral("line10")});
+    QCOMPARE(w.view().StrListSelectNumber, QStringList{QStringLiteral("line10")});
 
     // A click in the text ends the mode.
     QTest::mouseClick(text->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
     QVERIFY(test::settled(w));
-    QVERIFY(!w.BoolLineNumberSelect);
+    QVERIFY(!w.view().BoolLineNumberSelect);
     QCOMPARE(w.upperStatus()->panelText(3), QString());
 
     // Clicks inside the double-click window are ignored.
-    w.BoolLineNumberDoubleClick = true;
-    w.lineNumberClicked(Qt::NoModifier);
-    QVERIFY(!w.BoolLineNumberSelect);
+    w.view().BoolLineNumberDoubleClick = true;
+    w.view().lineNumberClicked(Qt::NoModifier);
+    QVERIFY(!w.view().BoolLineNumberSelect);
 }
 
 void TFormMainViewTest::wrapCountsDisplayLines()
@@ -297,9 +298,9 @@ void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
     w.resize(800, 400);
     w.show();
     QVERIFY(test::settled(w));
-    QVERIFY(!w.resizeLocked());
+    QVERIFY(!w.view().resizeLocked());
     w.runCommand(u"1402");
-    QTRY_VERIFY(w.resizeLocked());
+    QTRY_VERIFY(w.view().resizeLocked());
     const QSize before = w.size();
     // The frame asks for another size: the window keeps its own and says why once.
     w.windowHandle()->resize(before + QSize(100, 50));
@@ -310,7 +311,7 @@ void TFormMainViewTest::resizeRefusedWhileWrappingManyLines()
     QCOMPARE(messages.texts.size(), 1);
     QVERIFY(messages.texts.first().contains(J(u"サイズ変更が無効です")));
     w.runCommand(u"1401");
-    QVERIFY(!w.resizeLocked());
+    QVERIFY(!w.view().resizeLocked());
     w.resize(before + QSize(100, 50));
     QCOMPARE(w.size(), before + QSize(100, 50));
 }

@@ -10,6 +10,7 @@
 #include "MessageService.h"
 #include "StatusPanels.h"
 #include "TFormMain.h"
+#include "LanguageController.h"
 #include "LanguageFile.h"
 #include "LanguageSetter.h"
 
@@ -131,7 +132,7 @@ void TFormMainLanguageTest::switchesToEnglishAndBack()
         QCOMPARE(bar->panelText(5), QStringLiteral("None"));
     }
     QCOMPARE(w.StrLoadChar, QStringLiteral("UTF8  [WithBOM]"));
-    QCOMPARE(w.StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
+    QCOMPARE(w.language().StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
     QCOMPARE(w.font().family(), QStringLiteral("Courier New"));
     QCOMPARE(w.font().pointSize(), 12);
     QVERIFY(messages.texts.isEmpty());
@@ -149,7 +150,7 @@ void TFormMainLanguageTest::switchesToEnglishAndBack()
         QCOMPARE(bar->panelText(4), J(u"UTF8  [BOM有]"));
         QCOMPARE(bar->panelText(5), J(u"無し"));
     }
-    QCOMPARE(w.StrLauncherMenu[4], J(u"外部プログラム ５ 起動(&Z) "));
+    QCOMPARE(w.language().StrLauncherMenu[4], J(u"外部プログラム ５ 起動(&Z) "));
     QCOMPARE(w.font().pointSize(), 14);
     QVERIFY(messages.texts.isEmpty());
 }
@@ -174,9 +175,9 @@ void TFormMainLanguageTest::accessKeysDoNotClash()
     w.show();
     QVERIFY(test::settled(w));
     if (japanese)
-        w.MenuJapaneseClick();
+        w.language().MenuJapaneseClick();
     else
-        w.MenuEnglishClick();
+        w.language().MenuEnglishClick();
     QVERIFY(w.findChild<QWidget *>(QStringLiteral("PanelSearch"))->isVisible());
     QVERIFY(w.findChildren<QMenu *>().size() >= 14);
     const QStringList clashes = test::mnemonicClashes(&w);
@@ -195,7 +196,7 @@ void TFormMainLanguageTest::startsInEnglishWhenTheSettingsSaySo()
     QVERIFY(test::settled(w));
     QCOMPARE(w.commandAction(u"1031")->text(), QStringLiteral("E&xit"));
     QCOMPARE(taggedText(w, 2202), QStringLiteral("Prev(&T)"));
-    QCOMPARE(w.StrLauncherMenu[1], QStringLiteral("Execute Launcher Program2(&V) "));
+    QCOMPARE(w.language().StrLauncherMenu[1], QStringLiteral("Execute Launcher Program2(&V) "));
     QVERIFY(messages.texts.isEmpty());
 }
 
@@ -208,9 +209,9 @@ void TFormMainLanguageTest::missingOrBrokenMainTxtKeepsTheBuiltInTexts()
         TFormMain w({});
         w.show();
         QVERIFY(test::settled(w));
-        w.MenuEnglishClick();
+        w.language().MenuEnglishClick();
         QCOMPARE(w.commandAction(u"1001")->text(), J(u"開く(&O)... "));
-        QCOMPARE(w.StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
+        QCOMPARE(w.language().StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
         QVERIFY(messages.texts.isEmpty());
     }
     {
@@ -232,12 +233,12 @@ void TFormMainLanguageTest::missingOrBrokenMainTxtKeepsTheBuiltInTexts()
         QCOMPARE(messages.texts[1], J(u"Error : 言語設定ファイルが不正です"));
         QCOMPARE(w.StrMsg, messages.texts[1]);
         QCOMPARE(w.commandAction(u"1001")->text(), J(u"開く(&O)... "));
-        QCOMPARE(w.StrLauncherMenu[0], J(u"外部プログラム １ 起動(&U) "));
+        QCOMPARE(w.language().StrLauncherMenu[0], J(u"外部プログラム １ 起動(&U) "));
         messages.texts.clear();
-        w.MenuEnglishClick();
+        w.language().MenuEnglishClick();
         QCOMPARE(messages.texts.size(), 2);
         QCOMPARE(messages.texts[1], QStringLiteral("Error : This language file format is wrong.\r\n[OK]"));
-        QCOMPARE(w.StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
+        QCOMPARE(w.language().StrLauncherMenu[0], QStringLiteral("Execute Launcher Program1(&U) "));
     }
 }
 

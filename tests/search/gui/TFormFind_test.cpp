@@ -9,6 +9,7 @@
 #include "MessageService.h"
 #include "BinaryController.h"
 #include "TFormMain.h"
+#include "SearchController.h"
 #include "TMemoExDark.h"
 #include "CommandCatalogue.h"
 #include "SearchHistory.h"
@@ -93,7 +94,7 @@ void TFormFindTest::searchBarEnter()
     QCOMPARE(w.textView()->selectionStart(), selStart);
     QCOMPARE(w.textView()->selectionLength(), selLength);
     QCOMPARE(win.ini().readString(QStringLiteral("Options"), QStringLiteral("SearchWord")), QStringLiteral("ABC"));
-    QCOMPARE(w.StrSearchValue, QStringLiteral("ABC"));
+    QCOMPARE(w.search().StrSearchValue, QStringLiteral("ABC"));
     QCOMPARE(w.searchCombo()->itemText(0), QStringLiteral("ABC"));
     QVERIFY(win.messages.texts.isEmpty());
     // The history reaches the file when the box loses the focus.
@@ -255,7 +256,7 @@ void TFormFindTest::badExpressionShowsTheErrorAndKeepsTheSelection()
     Window win("abc");
     win.ini().writeBool(QStringLiteral("Options"), QStringLiteral("RegExp"), true);
     win.w.textView()->setSelection(1, 1);
-    win.w.StrSearchValue = QStringLiteral("a(");
+    win.w.search().StrSearchValue = QStringLiteral("a(");
     win.w.runCommand(u"1102");
     QCOMPARE(win.messages.texts.size(), 1);
     QVERIFY(win.messages.texts[0].startsWith(J(u"オフセット 2 で正規表現にエラーがあります: ")));
@@ -268,7 +269,7 @@ void TFormFindTest::binaryViewStopsTheCommands()
     Window win("abc");
     win.w.runCommand(u"1721");
     QVERIFY(win.w.binary().shown());
-    win.w.StrSearchValue = QStringLiteral("b");
+    win.w.search().StrSearchValue = QStringLiteral("b");
     for (CommandCode code : std::initializer_list<CommandCode>{u"1101", u"1102", u"1103", u"1104"})
         win.w.runCommand(code);
     QVERIFY(!win.w.findDialog()->isVisible());

@@ -1,5 +1,9 @@
-// Scrolling, cursor and selection commands of the main window.
+#include "NavigationController.h"
+
+#include "LanguageController.h"
+#include "MainSettings.h"
 #include "TFormMain.h"
+#include "ViewController.h"
 
 #include "BinaryController.h"
 
@@ -8,6 +12,7 @@
 #include "TFormPageSetting.h"
 #include "TMemoExDark.h"
 #include "ViewText.h"
+#include "WordFinder.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -34,11 +39,31 @@ bool viewIsEmpty(const TMemoExDark *view)
 
 } // namespace
 
-void TFormMain::registerNavigationCommands()
+NavigationController::NavigationController(TFormMain &window)
+    : m_w(window)
+    , m_settings(window.settings())
+    , m_ini(window.ini())
+    , Memo1(window.textView())
 {
-    constexpr auto textOnly = WhileDump::StandsStill;
-    auto reg = [this](CommandCode code, std::function<void()> fn) { registerCommand(code, std::move(fn), textOnly); };
-    auto scroll = [this](CommandCode code, std::function<void()> fn) { registerCommand(code, std::move(fn)); };
+    for (int i = 1; i <= 100; ++i)
+        StrListScrollVale.append(QString::number(i));
+    readScrollAmounts();
+}
+
+void NavigationController::readScrollAmounts()
+{
+    auto scrollValue = [this](int index) { return StrListScrollVale.value(index, QStringLiteral("1")).toInt(); };
+    IntScroll3 = scrollValue(m_settings.scrollPlusPlusPlusIndex);
+    IntScroll2 = scrollValue(m_settings.scrollPlusPlusIndex);
+    IntScroll1 = scrollValue(m_settings.scrollPlusIndex);
+}
+
+void NavigationController::registerCommands()
+{
+    constexpr auto textOnly = TFormMain::WhileDump::StandsStill;
+    auto reg = [this](CommandCode code, std::function<void()> fn) { m_w.registerCommand(code, std::move(fn), textOnly); };
+    // The scroll commands move the dump while it is shown.
+    auto scroll = [this](CommandCode code, std::function<void()> fn) { m_w.registerCommand(code, std::move(fn)); };
     scroll(u"1231", [this] { documentEdgeCommand(false); });
     scroll(u"1261", [this] { documentEdgeCommand(false); });
     scroll(u"1232", [this] { pageCommand(IntScroll3, false); });
@@ -62,13 +87,13 @@ void TFormMain::registerNavigationCommands()
     reg(u"1212", [this] { selectWordCommand(); });
     reg(u"1221", [this] { openJumpDialog(); });
     // The cursor commands move the caret in the text view even over the dump.
-    registerCommand(u"1271", [this] { cursorKeyCommand(Qt::Key_Right); });
-    registerCommand(u"1272", [this] { cursorKeyCommand(Qt::Key_Left); });
-    registerCommand(u"1273", [this] { cursorKeyCommand(Qt::Key_PageUp); });
-    registerCommand(u"1274", [this] { cursorKeyCommand(Qt::Key_Up); });
-    registerCommand(u"1275", [this] { cursorKeyCommand(Qt::Key_Down); });
-    registerCommand(u"1276", [this] { cursorKeyCommand(Qt::Key_PageDown); });
-    registerCommand(u"1711", [this] { openPageSettingDialog(); });
+    m_w.registerCommand(u"1271", [this] { cursorKeyCommand(Qt::Key_Right); });
+    m_w.registerCommand(u"1272", [this] { cursorKeyCommand(Qt::Key_Left); });
+    m_w.registerCommand(u"1273", [this] { cursorKeyCommand(Qt::Key_PageUp); });
+    m_w.registerCommand(u"1274", [this] { cursorKeyCommand(Qt::Key_Up); });
+    m_w.registerCommand(u"1275", [this] { cursorKeyCommand(Qt::Key_Down); });
+    m_w.registerCommand(u"1276", [this] { cursorKeyCommand(Qt::Key_PageDown); });
+    m_w.registerCommand(u"1711", [this] { openPageSettingDialog(); });
 
     // The text view's popup runs the same commands as the Edit menu.
     struct PopupItem {
@@ -78,25 +103,25 @@ void TFormMain::registerNavigationCommands()
     const PopupItem popupItems[] = {
         {"PopupCopy", u"1201"}, {"PopupAddCopy", u"1202"}, {"PopupSelectAll", u"1203"}, {"PopupCopyOneLine", u"1211"}};
     for (const auto &[name, code] : popupItems) {
-        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
-            connect(a, &QAction::triggered, &m_receiver, [this, code] { runCommand(code); });
+        if (QAction *a = m_w.menus().actionByName(QString::fromLatin1(name)))
+            connect(a, &QAction::triggered, m_w.signalContext(), [this, code] { m_w.runCommand(code); });
     }
-    connect(m_menus->popupMenu(), &QMenu::aboutToShow, &m_receiver, [this] { updatePopupMenu(); });
+    connect(m_w.menus().popupMenu(), &QMenu::aboutToShow, m_w.signalContext(), [this] { updatePopupMenu(); });
     updatePopupMenu();
 }
 
-int TFormMain::caretLine() const
+int NavigationController::caretLine() const
 {
     return Memo1->lineFromPosition(Memo1->selectionStart());
 }
 
 // The scroll commands move the dump while it is shown, without status.
-TMemoExDark *TFormMain::scrolledView() const
+TMemoExDark *NavigationController::scrolledView() const
 {
-    return m_binary->shown() ? m_binary->dump() : Memo1;
+    return m_w.binary().shown() ? m_w.binary().dump() : Memo1;
 }
 
-void TFormMain::scrollAndPlaceCaret(int scrollBy, int targetLine)
+void NavigationController::scrollAndPlaceCaret(int scrollBy, int targetLine)
 {
     TMemoExDark *view = scrolledView();
     view->scrollLines(scrollBy);
@@ -107,11 +132,11 @@ void TFormMain::scrollAndPlaceCaret(int scrollBy, int targetLine)
     view->setFocus();
     if (view != Memo1)
         return;
-    leaveLineNumberSelection();
-    MemoStatus();
+    m_w.view().leaveLineNumberSelection();
+    m_w.MemoStatus();
 }
 
-void TFormMain::pageCommand(int amount, bool down)
+void NavigationController::pageCommand(int amount, bool down)
 {
     TMemoExDark *view = scrolledView();
     const int a = view->lineFromPosition(view->selectionStart());
@@ -119,7 +144,7 @@ void TFormMain::pageCommand(int amount, bool down)
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
 }
 
-void TFormMain::documentEdgeCommand(bool end)
+void NavigationController::documentEdgeCommand(bool end)
 {
     TMemoExDark *view = scrolledView();
     const int a = view->lineFromPosition(view->selectionStart());
@@ -127,17 +152,17 @@ void TFormMain::documentEdgeCommand(bool end)
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
 }
 
-void TFormMain::lineEdgeCommand(bool end)
+void NavigationController::lineEdgeCommand(bool end)
 {
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
     Memo1->setCaretPosition(end ? start + Memo1->lineLength(line) : start);
     Memo1->ensureCaretVisible();
-    leaveLineNumberSelection();
-    MemoStatus();
+    m_w.view().leaveLineNumberSelection();
+    m_w.MemoStatus();
 }
 
-void TFormMain::cursorKeyCommand(int key)
+void NavigationController::cursorKeyCommand(int key)
 {
     using K = Navigator::CursorKey;
     K which = K::Right;
@@ -159,28 +184,28 @@ void TFormMain::cursorKeyCommand(int key)
     QObject *view = Memo1;
     view->event(&press);
     view->event(&release);
-    leaveLineNumberSelection();
-    MemoStatus();
+    m_w.view().leaveLineNumberSelection();
+    m_w.MemoStatus();
 }
 
-void TFormMain::copySelection(bool append)
+void NavigationController::copySelection(bool append)
 {
     if (!Memo1->hasSelection())
         return;
-    QString text = BoolLineNumberSelect ? Navigator::joinedLines(StrListSelectNumber) : Memo1->selectedText();
+    QString text = m_w.view().BoolLineNumberSelect ? Navigator::joinedLines(m_w.view().StrListSelectNumber) : Memo1->selectedText();
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (append)
         text.prepend(clipboard->text());
     clipboard->setText(text);
 }
 
-void TFormMain::copyOneLine()
+void NavigationController::copyOneLine()
 {
     if (viewIsEmpty(Memo1))
         return;
     QString text;
-    if (BoolLineNumberSelect) {
-        text = Navigator::joinedLines(StrListSelectNumber);
+    if (m_w.view().BoolLineNumberSelect) {
+        text = Navigator::joinedLines(m_w.view().StrListSelectNumber);
     } else {
         const int line = caretLine();
         text = viewLineText(Memo1, line);
@@ -190,81 +215,78 @@ void TFormMain::copyOneLine()
         QGuiApplication::clipboard()->setText(text);
 }
 
-void TFormMain::selectAllCommand()
+void NavigationController::selectAllCommand()
 {
     if (viewIsEmpty(Memo1))
         return;
     Memo1->selectAll();
-    leaveLineNumberSelection();
-    MemoStatus();
+    m_w.view().leaveLineNumberSelection();
+    m_w.MemoStatus();
 }
 
-void TFormMain::selectWordCommand()
+void NavigationController::selectWordCommand()
 {
     if (viewIsEmpty(Memo1))
         return;
     const int line = caretLine();
     const int start = Memo1->lineStart(line);
     const QString text = viewLineText(Memo1, line);
-    const Navigator::Span span = Navigator::wordAround(text, Memo1->selectionStart() - start);
+    const auto span = WordFinder::betweenDelimiters(text, Memo1->selectionStart() - start, WordFinder::Before::WithinLimit);
     Memo1->setSelection(start + span.start, span.length);
-    leaveLineNumberSelection();
-    MemoStatus();
+    m_w.view().leaveLineNumberSelection();
+    m_w.MemoStatus();
 }
 
-void TFormMain::openJumpDialog()
+void NavigationController::openDialog(QDialog *dialog, const QString &languageFile,
+                                      void (NavigationController::*accepted)())
 {
     // Opened window-modal without a nested loop; the answer comes back through finished().
-    auto *dialog = new TFormJump(BoolJapanese, this, [this](const QString &japanese, const QString &english) {
-        showMessage(japanese, english);
-    });
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    applyWindowLanguage(dialog, QStringLiteral("Jump.txt"));
-    connect(dialog, &QDialog::finished, &m_receiver, [this](int result) {
+    m_w.language().applyWindowLanguage(dialog, languageFile);
+    connect(dialog, &QDialog::finished, m_w.signalContext(), [this, accepted](int result) {
         if (result == QDialog::Accepted)
-            applyJump();
+            (this->*accepted)();
         Memo1->setFocus();
     });
     dialog->open();
 }
 
-void TFormMain::applyJump()
+void NavigationController::openJumpDialog()
+{
+    openDialog(new TFormJump(m_w.BoolJapanese, &m_w,
+                             [this](const QString &japanese, const QString &english) {
+                                 m_w.showMessage(japanese, english);
+                             }),
+               QStringLiteral("Jump.txt"), &NavigationController::applyJump);
+}
+
+void NavigationController::applyJump()
 {
     m_settings.reload(m_ini, MainKey::Jump);
     const Navigator::Move m = Navigator::jump(caretLine(), m_settings.jump, viewLines(Memo1));
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
 }
 
-void TFormMain::openPageSettingDialog()
+void NavigationController::openPageSettingDialog()
 {
-    auto *dialog = new TFormPageSetting(BoolJapanese, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    applyWindowLanguage(dialog, QStringLiteral("PageSetting.txt"));
-    connect(dialog, &QDialog::finished, &m_receiver, [this](int result) {
-        if (result == QDialog::Accepted)
-            applyPageSetting();
-        Memo1->setFocus();
-    });
-    dialog->open();
+    openDialog(new TFormPageSetting(m_w.BoolJapanese, &m_w), QStringLiteral("PageSetting.txt"),
+               &NavigationController::applyPageSetting);
 }
 
-void TFormMain::applyPageSetting()
+void NavigationController::applyPageSetting()
 {
     for (MainKey key : {MainKey::ScrollPlusPlusPlusIndex, MainKey::ScrollPlusPlusIndex, MainKey::ScrollPlusIndex})
         m_settings.reload(m_ini, key);
-    auto scrollValue = [this](int index) { return StrListScrollVale.value(index, QStringLiteral("1")).toInt(); };
-    IntScroll3 = scrollValue(m_settings.scrollPlusPlusPlusIndex);
-    IntScroll2 = scrollValue(m_settings.scrollPlusPlusIndex);
-    IntScroll1 = scrollValue(m_settings.scrollPlusIndex);
+    readScrollAmounts();
 }
 
-void TFormMain::updatePopupMenu()
+void NavigationController::updatePopupMenu()
 {
     const bool selection = Memo1->hasSelection();
     const bool empty = viewIsEmpty(Memo1);
     const bool allSelected = Memo1->selectionStart() == 0 && Memo1->selectionLength() == viewTextLength(Memo1);
     auto enable = [this](const char *name, bool on) {
-        if (QAction *a = m_menus->actionByName(QString::fromLatin1(name)))
+        if (QAction *a = m_w.menus().actionByName(QString::fromLatin1(name)))
             a->setEnabled(on);
     };
     enable("PopupCopy", selection);

@@ -1,6 +1,7 @@
-// Marks, line numbers, wrapping, status-bar and font commands of the main window.
-#include "TFormMain.h"
+#include "ViewController.h"
+
 #include "TFormFind.h"
+#include "TFormMain.h"
 
 #include "ColorText.h"
 #include "LineNumberSource.h"
@@ -11,6 +12,7 @@
 #include "TMemoExDark.h"
 #include "EventWatcher.h"
 #include "ViewText.h"
+#include "WordFinder.h"
 #include "MainMenuBuilder.h"
 
 #include <QAction>
@@ -25,11 +27,6 @@
 namespace quillon {
 
 namespace {
-
-QString J(const char16_t *s)
-{
-    return QString::fromUtf16(s);
-}
 
 QColor qcolor(TColor c)
 {
@@ -47,155 +44,199 @@ constexpr CommandCode statusBarCodes[] = {u"1431", u"1432", u"1433", u"1434"};
 
 } // namespace
 
+ViewController::ViewController(TFormMain &window)
+    : m_w(window)
+    , m_settings(window.settings())
+    , m_ini(window.ini())
+    , Memo1(window.textView())
+    , MemoLineNumber(window.lineNumberView())
+{
+    IntSkinStyle = m_settings.skinStyle;
+    FTextColorCarbon = m_settings.colorCarbon;
+    FTextColorCharcoal = m_settings.colorCharcoal;
+    FTextColorDark = m_settings.colorDark;
+    // The filer's own settings decide the marks only when its file is beside us.
+    if (m_settings.sameAsHarbekan) {
+        IntSfiftRet = m_settings.harbekanShiftRet;
+        IntShiftEof = m_settings.harbekanShiftEof;
+        IntShiftTab = m_settings.harbekanShiftTab;
+        IntShiftDbcs = m_settings.harbekanShiftDbcs;
+    } else {
+        IntSfiftRet = m_settings.shiftRet;
+        IntShiftEof = m_settings.shiftEof;
+        IntShiftTab = m_settings.shiftTab;
+        IntShiftDbcs = m_settings.shiftDbcs;
+    }
+}
+
+void ViewController::applySettingsToViews()
+{
+    QFont font(m_settings.textFont.name, m_settings.textFont.pointSize());
+    for (TMemoExDark *view : {Memo1, MemoLineNumber}) {
+        view->setFont(font);
+        view->setTextColor(qcolor(m_settings.textFont.color));
+        view->setBackgroundColor(qcolor(m_settings.backColorReadOnly));
+        // Dark margins follow the theme.
+        view->setDarkMode(IntSkinStyle != 0);
+        const TColor dark = IntSkinStyle == 1 ? FTextColorCarbon : IntSkinStyle == 2 ? FTextColorCharcoal : FTextColorDark;
+        view->setDarkBackColor(qcolor(dark));
+    }
+    Memo1->setShiftRet(IntSfiftRet);
+    Memo1->setShiftEof(IntShiftEof);
+    Memo1->setShiftTab(IntShiftTab);
+    Memo1->setShiftDBCS(IntShiftDbcs);
+    TabStops = m_settings.tabWidth() * 4;
+    Memo1->setTabStopDialogUnits(TabStops);
+}
+
 // The events of the text view, the line-number view and the window itself;
 // only a double click in either view is taken.
-bool TFormMain::viewEvent(QObject *watched, QEvent *e)
+bool ViewController::viewEvent(QObject *watched, QEvent *e)
 {
-    TFormMain *w = this;
     const QEvent::Type type = e->type();
-    if (watched == w->Memo1->viewport()) {
+    if (watched == Memo1->viewport()) {
         switch (type) {
         case QEvent::MouseButtonPress:
-            w->m_pressedInText = true;
+            m_pressedInText = true;
             // The view moves its caret first; the position is taken after.
-            QTimer::singleShot(0, w, [w] {
-                w->IntLastMousePos = w->Memo1->caretPosition();
-                w->MemoStatus();
+            QTimer::singleShot(0, this, [this] {
+                IntLastMousePos = Memo1->caretPosition();
+                m_w.MemoStatus();
             });
             break;
         case QEvent::MouseButtonRelease:
-            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && w->m_pressedInText) {
-                w->m_pressedInText = false;
-                QTimer::singleShot(0, w, [w] {
-                    w->IntLastMousePos = w->Memo1->caretPosition();
-                    w->textViewClicked();
+            if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton && m_pressedInText) {
+                m_pressedInText = false;
+                QTimer::singleShot(0, this, [this] {
+                    IntLastMousePos = Memo1->caretPosition();
+                    textViewClicked();
                 });
             }
             break;
         case QEvent::MouseButtonDblClick:
             if (static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-                w->m_pressedInText = false;
-                w->textViewDoubleClicked();
+                m_pressedInText = false;
+                textViewDoubleClicked();
                 return true;
             }
             break;
         case QEvent::MouseMove:
-            if (w->m_pressedInText && (static_cast<QMouseEvent *>(e)->buttons() & Qt::LeftButton))
-                QTimer::singleShot(0, w, [w] { w->selectionToSearchBar(); });
+            if (m_pressedInText && (static_cast<QMouseEvent *>(e)->buttons() & Qt::LeftButton))
+                QTimer::singleShot(0, this, [this] { selectionToSearchBar(); });
             break;
         default:
             break;
         }
         return false;
     }
-    if (watched == w->Memo1) {
+    if (watched == Memo1) {
         if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
             const auto *k = static_cast<QKeyEvent *>(e);
             const bool onlyShift = (k->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier;
-            QTimer::singleShot(0, w, [w, onlyShift, up = type == QEvent::KeyRelease] {
+            QTimer::singleShot(0, this, [this, onlyShift, up = type == QEvent::KeyRelease] {
                 if (onlyShift)
-                    w->selectionToSearchBar();
+                    selectionToSearchBar();
                 if (up) {
-                    w->IntLastMousePos = w->Memo1->caretPosition();
-                    w->MemoStatus();
+                    IntLastMousePos = Memo1->caretPosition();
+                    m_w.MemoStatus();
                 }
             });
         } else if (type == QEvent::Resize) {
-            QTimer::singleShot(0, w, [w] { w->syncLineNumbers(); });
+            QTimer::singleShot(0, this, [this] { syncLineNumbers(); });
         }
         return false;
     }
-    if (watched == w->MemoLineNumber->viewport()) {
+    if (watched == MemoLineNumber->viewport()) {
         switch (type) {
         case QEvent::MouseButtonRelease: {
             const auto *m = static_cast<QMouseEvent *>(e);
             if (m->button() == Qt::LeftButton) {
                 const Qt::KeyboardModifiers mods = m->modifiers();
-                QTimer::singleShot(0, w, [w, mods] { w->lineNumberClicked(mods); });
+                QTimer::singleShot(0, this, [this, mods] { lineNumberClicked(mods); });
             }
             break;
         }
         case QEvent::MouseButtonDblClick:
-            w->BoolLineNumberDoubleClick = true;
-            w->Timers[11]->start();
+            BoolLineNumberDoubleClick = true;
+            m_w.Timers[11]->start();
             return true;
         case QEvent::Wheel:
             // The numbers follow the text, never the other way round.
-            QCoreApplication::sendEvent(w->Memo1->viewport(), e);
+            QCoreApplication::sendEvent(Memo1->viewport(), e);
             return true;
         default:
             break;
         }
         return false;
     }
-    if (watched == w) {
-        if (type == QEvent::Resize && w->m_resizeLocked && w->size() != w->m_lockedSize) {
+    if (watched == &m_w) {
+        if (type == QEvent::Resize && m_resizeLocked && m_w.size() != m_lockedSize) {
             // A frame that ignores the fixed size still gets its way for a
             // moment: put the size back and say why once per attempt.
-            QTimer::singleShot(0, w, [w] {
-                if (w->m_resizeLocked && !w->isMaximized())
-                    w->resize(w->m_lockedSize);
+            QTimer::singleShot(0, this, [this] {
+                if (m_resizeLocked && !m_w.isMaximized())
+                    m_w.resize(m_lockedSize);
             });
-            w->Timers[7]->start();
-        } else if (type == QEvent::WindowStateChange && w->m_resizeLocked && w->isMaximized()) {
-            QTimer::singleShot(0, w, [w] {
-                w->showNormal();
-                w->resize(w->m_lockedSize);
+            m_w.Timers[7]->start();
+        } else if (type == QEvent::WindowStateChange && m_resizeLocked && m_w.isMaximized()) {
+            QTimer::singleShot(0, this, [this] {
+                m_w.showNormal();
+                m_w.resize(m_lockedSize);
             });
-            w->Timers[7]->start();
+            m_w.Timers[7]->start();
         }
     }
     return false;
 }
 
-void TFormMain::registerViewCommands()
+void ViewController::registerCommands()
 {
-    constexpr auto textOnly = WhileDump::StandsStill;
-    registerCommand(u"1401", [this] { setWrap(false); }, textOnly);
-    registerCommand(u"1402", [this] { setWrap(true); }, textOnly);
-    registerCommand(u"1403", [this] {
+    constexpr auto textOnly = TFormMain::WhileDump::StandsStill;
+    m_w.registerCommand(u"1401", [this] { setWrap(false); }, textOnly);
+    m_w.registerCommand(u"1402", [this] { setWrap(true); }, textOnly);
+    m_w.registerCommand(u"1403", [this] {
         m_settings.showLineNumber = !m_settings.showLineNumber;
-        setViewItemChecked(u"1403", m_settings.showLineNumber);
+        setItemChecked(u"1403", m_settings.showLineNumber);
         showLineNumberView();
     });
-    registerCommand(u"1405", [this] {
+    m_w.registerCommand(u"1405", [this] {
         m_settings.selectLine = !m_settings.selectLine;
-        setViewItemChecked(u"1405", m_settings.selectLine);
+        setItemChecked(u"1405", m_settings.selectLine);
         if (!m_settings.selectLine)
             Memo1->setCaretPosition(Memo1->caretPosition());
     });
     for (int i = 0; i < 4; ++i) {
-        registerCommand(markCodes[i], [this, i] { toggleMark(i); }, textOnly);
-        registerCommand(tabCodes[i], [this, i] { setTabWidthItem(i); }, textOnly);
-        registerCommand(statusBarCodes[i], [this, i] { toggleStatusBarItem(i); }, textOnly);
+        m_w.registerCommand(markCodes[i], [this, i] { toggleMark(i); }, textOnly);
+        m_w.registerCommand(tabCodes[i], [this, i] { setTabWidthItem(i); }, textOnly);
+        m_w.registerCommand(statusBarCodes[i], [this, i] { toggleStatusBarItem(i); }, textOnly);
     }
-    registerCommand(u"1501", [this] { chooseTextFont(); }, textOnly);
-    registerCommand(u"1502", [this] { chooseTextBackColor(); }, textOnly);
-    registerCommand(u"1503", [this] { chooseMarkColor(); }, textOnly);
+    m_w.registerCommand(u"1501", [this] { chooseTextFont(); }, textOnly);
+    m_w.registerCommand(u"1502", [this] { chooseTextBackColor(); }, textOnly);
+    m_w.registerCommand(u"1503", [this] { chooseMarkColor(); }, textOnly);
 
     // The filer's appearance decides the colours while it is followed.
     for (CommandCode code : {CommandCode(u"1501"), CommandCode(u"1502"), CommandCode(u"1503")})
-        setViewItemEnabled(code, !m_settings.sameAsHarbekan);
+        setItemEnabled(code, !m_settings.sameAsHarbekan);
 
     // Check marks and view state as the settings left them.
     if (std::none_of(m_settings.tabs.begin(), m_settings.tabs.end(), [](bool b) { return b; }))
         m_settings.tabs[1] = true;
-    syncViewCheckMarks();
+    syncCheckMarks();
     TEditMarks *em = Memo1->EditMarks();
     em->CrlfMark()->setEnabled(m_settings.markCrLf);
     em->EofMark()->setEnabled(m_settings.markEof);
     em->TabMark()->setEnabled(m_settings.markTab);
     em->SpaceMark()->setEnabled(m_settings.markDbcs);
     em->setColor(qcolor(m_settings.kigouColor));
-    setViewItemChecked(u"1403", m_settings.showLineNumber);
-    setViewItemChecked(u"1405", m_settings.selectLine);
+    setItemChecked(u"1403", m_settings.showLineNumber);
+    setItemChecked(u"1405", m_settings.selectLine);
 
     const bool wrap = m_settings.wrapWindowWidth;
     m_settings.wrapNone = !wrap;
     Memo1->setWrapMode(wrap ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
-    setViewItemEnabled(u"1401", wrap);
-    setViewItemEnabled(u"1402", !wrap);
-    setViewItemEnabled(u"1403", !wrap);
+    setItemEnabled(u"1401", wrap);
+    setItemEnabled(u"1402", !wrap);
+    setItemEnabled(u"1403", !wrap);
 
     // The line-number view: no scroll bars of its own, no focus, no marks.
     MemoLineNumber->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -204,97 +245,64 @@ void TFormMain::registerViewCommands()
     MemoLineNumber->viewport()->setCursor(Qt::ArrowCursor);
     fitLineNumberWidth();
 
-    for (QObject *o : std::initializer_list<QObject *>{Memo1, Memo1->viewport(), MemoLineNumber->viewport(), this})
-        EventWatcher::watch(o, &m_receiver, [this](QObject *w, QEvent *e) { return viewEvent(w, e); });
+    for (QObject *o : std::initializer_list<QObject *>{Memo1, Memo1->viewport(), MemoLineNumber->viewport(), &m_w})
+        EventWatcher::watch(o, m_w.signalContext(), [this](QObject *w, QEvent *e) { return viewEvent(w, e); });
 
-    connect(Memo1, &TMemoExDark::vScrolled, &m_receiver, [this] { syncLineNumbers(); });
-    connect(Memo1, &TMemoExDark::lineCountChanged, &m_receiver, [this] { refreshLineCountPanel(); });
-    connect(Timers[6], &QTimer::timeout, this, &TFormMain::syncLineNumbers);
-    connect(Timers[7], &QTimer::timeout, this, [this] {
-        showMessage(MainMessages::resizeLocked(ResizeLineLimit));
+    connect(Memo1, &TMemoExDark::vScrolled, m_w.signalContext(), [this] { syncLineNumbers(); });
+    connect(Memo1, &TMemoExDark::lineCountChanged, m_w.signalContext(), [this] { m_w.refreshLineCountPanel(); });
+    connect(m_w.Timers[6], &QTimer::timeout, this, [this] { syncLineNumbers(); });
+    connect(m_w.Timers[7], &QTimer::timeout, this, [this] {
+        m_w.showMessage(MainMessages::resizeLocked(ResizeLineLimit));
     });
-    connect(Timers[11], &QTimer::timeout, this, [this] { BoolLineNumberDoubleClick = false; });
-    for (StatusPanels *bar : {StatusBarTop, StatusBarBottom}) {
-        connect(bar, &StatusPanels::pressed, &m_receiver, [this](int x) { m_statusPressX = x; });
-        connect(bar, &StatusPanels::clicked, &m_receiver, [this] { statusBarClicked(); });
+    connect(m_w.Timers[11], &QTimer::timeout, this, [this] { BoolLineNumberDoubleClick = false; });
+    for (StatusPanels *bar : {m_w.upperStatus(), m_w.lowerStatus()}) {
+        connect(bar, &StatusPanels::pressed, m_w.signalContext(), [this](int x) { m_statusPressX = x; });
+        connect(bar, &StatusPanels::clicked, m_w.signalContext(), [this] { statusBarClicked(); });
     }
     showLineNumberView();
 }
 
-void TFormMain::setViewItemEnabled(CommandCode code, bool on)
+void ViewController::setItemEnabled(CommandCode code, bool on)
 {
-    if (QAction *a = commandAction(code))
+    if (QAction *a = m_w.commandAction(code))
         a->setEnabled(on);
 }
 
-void TFormMain::setViewItemChecked(CommandCode code, bool on)
+void ViewController::setItemChecked(CommandCode code, bool on)
 {
-    if (QAction *a = commandAction(code))
+    if (QAction *a = m_w.commandAction(code))
         a->setChecked(on);
 }
 
-void TFormMain::syncViewCheckMarks()
+void ViewController::syncCheckMarks()
 {
     const bool marks[] = {m_settings.markCrLf, m_settings.markEof, m_settings.markTab, m_settings.markDbcs};
     const bool bars[] = {m_settings.statusBarTop, m_settings.statusBarBottom, m_settings.statusBarFormResize,
                          m_settings.showFileName};
     for (int i = 0; i < 4; ++i) {
-        setViewItemChecked(markCodes[i], marks[i]);
-        setViewItemChecked(statusBarCodes[i], bars[i]);
+        setItemChecked(markCodes[i], marks[i]);
+        setItemChecked(statusBarCodes[i], bars[i]);
         if (m_settings.tabs[size_t(i)])
-            setViewItemChecked(tabCodes[i], true);
+            setItemChecked(tabCodes[i], true);
     }
-    setViewItemChecked(m_settings.wrapWindowWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
+    setItemChecked(m_settings.wrapWindowWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
 }
 
-// ---- status ------------------------------------------------------------------
-
-void TFormMain::MemoStatus()
-{
-    if (!Memo1)
-        return;
-    // Line and column of the selection's start, both in display lines. The
-    // column counts from the start of that same line, so a selection that
-    // ends on a later line never yields a negative column.
-    const int start = Memo1->selectionStart();
-    const int line = Memo1->lineFromPosition(start);
-    const int column = start - Memo1->lineStart(line) + 1;
-    setPanel(1, BoolJapanese ? QStringLiteral("%1%2%3%4").arg(line + 1).arg(J(u"行,")).arg(column).arg(J(u"桁"))
-                             : QStringLiteral("Row:%1 Col:%2").arg(line + 1).arg(column));
-    refreshLineCountPanel();
-}
-
-void TFormMain::refreshLineCountPanel()
-{
-    int count = 0;
-    if (Memo1 && Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth) {
-        // Display lines; while the text is still being broken in the
-        // background this is the count so far, refreshed when it is done.
-        const int length = viewTextLength(Memo1);
-        const bool endsWithLineEnd = length == 0 || viewTextRange(Memo1, length - 1, 1) == QLatin1String("\n");
-        count = Memo1->lineCountSoFar() - (endsWithLineEnd ? 1 : 0);
-    } else {
-        count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
-    }
-    setPanel(2, BoolJapanese ? QString::number(count) + J(u"行") : QStringLiteral("Row:") + QString::number(count));
-    updateResizeLock();
-}
-
-void TFormMain::statusBarClicked()
+void ViewController::statusBarClicked()
 {
     if (!m_settings.statusBarFormResize)
         return;
-    const int width = StatusBarTop->isVisible() ? StatusBarTop->width() : StatusBarBottom->width();
+    const int width = m_w.upperStatus()->isVisible() ? m_w.upperStatus()->width() : m_w.lowerStatus()->width();
     const int third = width / 3;
     if (m_statusPressX < third)
-        showMinimized();
+        m_w.showMinimized();
     else if (m_statusPressX < third * 2)
-        showNormal();
+        m_w.showNormal();
     else
-        showMaximized();
+        m_w.showMaximized();
 }
 
-void TFormMain::toggleStatusBarItem(int index)
+void ViewController::toggleStatusBarItem(int index)
 {
     bool *const flags[] = {&m_settings.statusBarTop, &m_settings.statusBarBottom, &m_settings.statusBarFormResize,
                            &m_settings.showFileName};
@@ -302,111 +310,111 @@ void TFormMain::toggleStatusBarItem(int index)
                             MainKey::ShowFileName};
     bool *flag = flags[index];
     *flag = !*flag;
-    setViewItemChecked(statusBarCodes[index], *flag);
+    setItemChecked(statusBarCodes[index], *flag);
     if (index == 0)
-        StatusBarTop->setVisible(*flag);
+        m_w.upperStatus()->setVisible(*flag);
     else if (index == 1)
-        StatusBarBottom->setVisible(*flag);
+        m_w.lowerStatus()->setVisible(*flag);
     else if (index == 3)
-        refreshPanel0();
+        m_w.refreshPanel0();
     m_settings.save(m_ini, keys[index]);
 }
 
 // ---- text-view events --------------------------------------------------------
 
-void TFormMain::textViewClicked()
+void ViewController::textViewClicked()
 {
-    if (m_menus)
-        m_menus->setMenuBarState(MenuBarState::Normal);
-    MemoStatus();
+    m_w.menus().setMenuBarState(MenuBarState::Normal);
+    m_w.MemoStatus();
     leaveLineNumberSelection();
 }
 
-void TFormMain::textViewDoubleClicked()
+void ViewController::textViewDoubleClicked()
 {
     // Back to where the button went down, then the word there.
     Memo1->setCaretPosition(IntLastMousePos);
-    if (isRegistered(u"1212")) {
-        runCommand(u"1212");
+    if (m_w.isRegistered(u"1212")) {
+        m_w.runCommand(u"1212");
     } else {
         const int line = Memo1->lineFromPosition(IntLastMousePos);
         const int start = Memo1->lineStart(line);
         const QString text = viewLineText(Memo1, line);
-        const auto span = TextViewGeometry::wordAt(text, IntLastMousePos - start);
+        const auto span = WordFinder::runAt(text, IntLastMousePos - start);
         Memo1->select(start + span.start, start + span.start + span.length);
     }
     if (Memo1->hasSelection())
-        ComboBoxSearch->setEditText(Memo1->selectedText());
-    MemoStatus();
+        m_w.searchCombo()->setEditText(Memo1->selectedText());
+    m_w.MemoStatus();
 }
 
-void TFormMain::selectionToSearchBar()
+void ViewController::selectionToSearchBar()
 {
     // While the find dialog is up it keeps its own word.
-    if ((FormFind && FormFind->isVisible()) || !PanelSearch->isVisible() || !Memo1->hasSelection())
+    const TFormFind *find = m_w.findDialog();
+    if ((find && find->isVisible()) || !m_w.searchPanel()->isVisible() || !Memo1->hasSelection())
         return;
     QString text = Memo1->selectedText();
     const qsizetype cr = text.indexOf(QLatin1Char('\r'));
     if (cr >= 0)
         text.truncate(cr);
-    ComboBoxSearch->setEditText(text);
+    m_w.searchCombo()->setEditText(text);
 }
 
 // ---- marks and tabs ----------------------------------------------------------
 
-void TFormMain::toggleMark(int i)
+void ViewController::toggleMark(int i)
 {
     bool *flags[] = {&m_settings.markCrLf, &m_settings.markEof, &m_settings.markTab, &m_settings.markDbcs};
     bool &flag = *flags[i];
     flag = !flag;
-    setViewItemChecked(markCodes[i], flag);
+    setItemChecked(markCodes[i], flag);
     TEditMarks *em = Memo1->EditMarks();
     TEditMark *marks[] = {em->CrlfMark(), em->EofMark(), em->TabMark(), em->SpaceMark()};
     marks[i]->setEnabled(flag);
 }
 
-void TFormMain::setTabWidthItem(int index)
+void ViewController::setTabWidthItem(int index)
 {
     const int current = int(std::find(m_settings.tabs.begin(), m_settings.tabs.end(), true) - m_settings.tabs.begin());
     if (index == current) {
         if (current < 4)
-            setViewItemChecked(tabCodes[current], true);
+            setItemChecked(tabCodes[current], true);
         return;
     }
     m_settings.tabs.fill(false);
     m_settings.tabs[size_t(index)] = true;
-    setViewItemChecked(tabCodes[index], true);
+    setItemChecked(tabCodes[index], true);
     TabStops = (index + 1) * 8; // dialog units: 4 are one average character
     Memo1->setTabStopDialogUnits(TabStops);
 }
 
 // ---- wrapping ----------------------------------------------------------------
 
-void TFormMain::setWrap(bool wrapAtWidth)
+void ViewController::setWrap(bool wrapAtWidth)
 {
     if (m_settings.wrapWindowWidth == wrapAtWidth) {
-        setViewItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
+        setItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
         return;
     }
     m_settings.wrapWindowWidth = wrapAtWidth;
     m_settings.wrapNone = !wrapAtWidth;
-    setViewItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
-    setViewItemEnabled(u"1401", wrapAtWidth);
-    setViewItemEnabled(u"1402", !wrapAtWidth);
-    setViewItemEnabled(u"1403", !wrapAtWidth);
-    if (isRegistered(u"1404"))
-        setViewItemEnabled(u"1404", !wrapAtWidth && m_settings.showLineNumber);
+    setItemChecked(wrapAtWidth ? CommandCode(u"1402") : CommandCode(u"1401"), true);
+    setItemEnabled(u"1401", wrapAtWidth);
+    setItemEnabled(u"1402", !wrapAtWidth);
+    setItemEnabled(u"1403", !wrapAtWidth);
+    if (m_w.isRegistered(u"1404"))
+        setItemEnabled(u"1404", !wrapAtWidth && m_settings.showLineNumber);
     m_settings.save(m_ini, MainKey::WrapNone);
     m_settings.save(m_ini, MainKey::WrapWindowWidth);
     Memo1->setWrapMode(wrapAtWidth ? TMemoExDark::WrapMode::WidgetWidth : TMemoExDark::WrapMode::NoWrap);
     showLineNumberView();
     if (wrapAtWidth)
         leaveLineNumberSelection();
-    LoadFileSecondTime();
-    MemoStatus();
+    m_w.LoadFileSecondTime();
+    m_w.MemoStatus();
 }
 
-void TFormMain::updateResizeLock()
+void ViewController::updateResizeLock()
 {
     const bool lock = Memo1->wrapMode() == TMemoExDark::WrapMode::WidgetWidth
                       && Memo1->lineCountSoFar() > ResizeLineLimit;
@@ -416,21 +424,21 @@ void TFormMain::updateResizeLock()
     if (lock) {
         // X11 has no way to refuse a frame's resize after the fact, so the
         // window tells the frame its size is fixed while this holds.
-        m_lockedSize = size();
-        setFixedSize(m_lockedSize);
+        m_lockedSize = m_w.size();
+        m_w.setFixedSize(m_lockedSize);
     } else {
-        setMinimumSize(780, 240);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_w.setMinimumSize(780, 240);
+        m_w.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     }
 }
 
 // ---- line numbers ------------------------------------------------------------
 
-void TFormMain::numberLines()
+void ViewController::numberLines()
 {
     m_settings.reload(m_ini, MainKey::LineZero);
     const int lineZero = m_settings.lineZero;
-    const int lines = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
+    const int lines = m_w.StrListLoadFileTmp ? m_w.StrListLoadFileTmp->visibleLineCount() : 0;
     MemoLineNumber->setSource(std::make_shared<const LineNumberSource>(LineNumberText::countFor(lines), lineZero));
     fitLineNumberWidth();
     IntTopLineMemo = -1;
@@ -439,28 +447,28 @@ void TFormMain::numberLines()
 
 // "LineWidth" is the least width: a larger font or a seven-digit number
 // widens the column rather than cutting its numbers.
-void TFormMain::fitLineNumberWidth()
+void ViewController::fitLineNumberWidth()
 {
     MemoLineNumber->setFixedWidth(std::max({8, m_settings.lineWidth, MemoLineNumber->widthForLongestLine()}));
 }
 
-void TFormMain::showLineNumberView()
+void ViewController::showLineNumberView()
 {
     const bool show = m_settings.showLineNumber && !m_settings.wrapWindowWidth;
-    if (isRegistered(u"1404"))
-        setViewItemEnabled(u"1404", show);
+    if (m_w.isRegistered(u"1404"))
+        setItemEnabled(u"1404", show);
     if (show) {
         numberLines();
         MemoLineNumber->show();
-        Timers[6]->start();
+        m_w.Timers[6]->start();
         syncLineNumbers();
     } else {
         MemoLineNumber->hide();
-        Timers[6]->stop();
+        m_w.Timers[6]->stop();
     }
 }
 
-void TFormMain::syncLineNumbers()
+void ViewController::syncLineNumbers()
 {
     if (!MemoLineNumber->isVisible())
         return;
@@ -480,7 +488,7 @@ void TFormMain::syncLineNumbers()
     }
 }
 
-void TFormMain::afterTextLoaded()
+void ViewController::afterTextLoaded()
 {
     leaveLineNumberSelection();
     StrListSelectNumber.clear();
@@ -488,20 +496,25 @@ void TFormMain::afterTextLoaded()
         numberLines();
 }
 
-void TFormMain::enterLineNumberSelection()
+void ViewController::leaveLineNumberSelection()
 {
-    BoolLineNumberSelect = true;
-    setPanel(3, QStringLiteral("SelectNumberMode"));
+    BoolLineNumberSelect = false;
+    m_w.refreshReadOnlyPanel();
 }
 
-void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
+void ViewController::enterLineNumberSelection()
+{
+    BoolLineNumberSelect = true;
+    m_w.setPanel(3, QStringLiteral("SelectNumberMode"));
+}
+
+void ViewController::lineNumberClicked(Qt::KeyboardModifiers modifiers)
 {
     if (BoolLineNumberDoubleClick)
         return;
     const int clicked = MemoLineNumber->lineFromPosition(MemoLineNumber->caretPosition());
     const bool extend = (modifiers & Qt::ShiftModifier) != 0;
     const LineNumberSelection s = LineNumberSelection::click(clicked, Memo1->lineCount(), IntLineNumberAnchor, extend);
-    IntLineNumberEnd = s.line;
     if (!m_settings.selectLine) {
         Memo1->setCaretPosition(Memo1->lineStart(s.line));
     } else {
@@ -519,22 +532,22 @@ void TFormMain::lineNumberClicked(Qt::KeyboardModifiers modifiers)
             Memo1->select(IntSelectStart, IntSelectEnd);
         StrListSelectNumber.clear();
         for (int l = s.top; l <= s.bottom; ++l)
-            StrListSelectNumber.append(StrListLoadFileTmp ? StrListLoadFileTmp->line(l).toString() : QString());
+            StrListSelectNumber.append(m_w.StrListLoadFileTmp ? m_w.StrListLoadFileTmp->line(l).toString() : QString());
         enterLineNumberSelection();
     }
     Memo1->setFocus();
-    MemoStatus();
+    m_w.MemoStatus();
 }
 
 // ---- fonts and colours -------------------------------------------------------
 
-void TFormMain::chooseTextFont()
+void ViewController::chooseTextFont()
 {
     if (m_settings.sameAsHarbekan)
         return;
     QFont font;
     QColor color;
-    if (!MessageService::dialogs().chooseFont(this, Memo1->font(), Memo1->textColor(), &font, &color))
+    if (!MessageService::dialogs().chooseFont(&m_w, Memo1->font(), Memo1->textColor(), &font, &color))
         return;
     for (TMemoExDark *view : {Memo1, MemoLineNumber}) {
         view->setFont(font);
@@ -550,28 +563,28 @@ void TFormMain::chooseTextFont()
     syncLineNumbers();
 }
 
-void TFormMain::chooseTextBackColor()
+void ViewController::chooseTextBackColor()
 {
     if (m_settings.sameAsHarbekan)
         return;
     QColor color;
-    if (!MessageService::dialogs().chooseColor(this, Memo1->backgroundColor(), &color))
+    if (!MessageService::dialogs().chooseColor(&m_w, Memo1->backgroundColor(), &color))
         return;
     Memo1->setBackgroundColor(color);
     MemoLineNumber->setBackgroundColor(color);
-    QPalette pal = PanelMain->palette();
+    QPalette pal = m_w.mainPanel()->palette();
     pal.setColor(QPalette::Window, color);
-    PanelMain->setPalette(pal);
+    m_w.mainPanel()->setPalette(pal);
     m_settings.backColorReadOnly = rgbToColor(color.rgb());
     m_settings.save(m_ini, MainKey::BackColorReadOnly);
 }
 
-void TFormMain::chooseMarkColor()
+void ViewController::chooseMarkColor()
 {
     if (m_settings.sameAsHarbekan)
         return;
     QColor color;
-    if (!MessageService::dialogs().chooseColor(this, Memo1->EditMarks()->CrlfMark()->color(), &color))
+    if (!MessageService::dialogs().chooseColor(&m_w, Memo1->EditMarks()->CrlfMark()->color(), &color))
         return;
     Memo1->EditMarks()->setColor(color);
     m_settings.kigouColor = rgbToColor(color.rgb());

@@ -1,0 +1,40 @@
+#include "MappedFile.h"
+
+namespace quillon {
+
+bool MappedFile::open(const QString &path)
+{
+    m_file.setFileName(path);
+    if (!m_file.open(QIODevice::ReadOnly))
+        return false;
+    m_size = m_file.size();
+    return true;
+}
+
+bool MappedFile::load(Mapping mapping)
+{
+    if (m_size == 0)
+        return true;
+    if (mapping == Mapping::Allowed) {
+        if (uchar *p = m_file.map(0, m_size)) {
+            m_bytes = QByteArrayView(reinterpret_cast<const char *>(p), m_size);
+            m_mapped = true;
+            return true;
+        }
+    }
+    m_copy = QByteArray(m_size, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < m_size) {
+        const qint64 step = m_file.read(m_copy.data() + got, m_size - got);
+        if (step < 0)
+            return false;
+        if (step == 0)
+            break; // the file shrank since it was measured
+        got += step;
+    }
+    m_copy.truncate(got);
+    m_bytes = QByteArrayView(m_copy);
+    return true;
+}
+
+} // namespace quillon
