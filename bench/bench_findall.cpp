@@ -44,8 +44,8 @@ bool runUntil(Done done, qint64 limitMs)
 
 const QString kWord = QString::fromUtf16(u"日本");
 
-// Find all, best of three: -1 when the window did not come up.
-qint64 findAllMs(const QString &file, int *listed)
+// Find all of word, best of three: -1 when the window did not come up.
+qint64 findAllMs(const QString &file, const QString &word, int *listed)
 {
     quillon::TFormMain window({file});
     window.resize(1000, 700);
@@ -54,7 +54,7 @@ qint64 findAllMs(const QString &file, int *listed)
     if (!runUntil([&] { return text->lineCount() > 1; }, 120000))
         return -1;
     quillon::IniFile ini(quillon::AppPaths::settingsPath());
-    ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), kWord);
+    ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), word);
     qint64 best = -1;
     for (int round = 0; round < 3; ++round) {
         window.commandAction(u"1105")->trigger();
@@ -142,23 +142,23 @@ int main(int argc, char *argv[])
         return 2;
     QApplication app(argc, argv);
     bool ok = true;
-    {
+    // A rare word and one on about a third of the lines (a long list to build).
+    for (const QString &word : {kWord, QStringLiteral("e")}) {
         bench::FreshProgram program;
         int listed = 0;
-        const qint64 ms = findAllMs(args->file, &listed);
+        const qint64 ms = findAllMs(args->file, word, &listed);
         constexpr qint64 BudgetMs = 500;
         if (ms < 0) {
             std::printf("find all on the large file: FAILED (the window did not come up)\n");
             ok = false;
-        } else {
-            std::printf("find all of %s (%d lines listed): %lld ms", qPrintable(QFileInfo(args->file).fileName()),
-                        listed, static_cast<long long>(ms));
-            if (args->referenceMs > 0)
-                std::printf(" = %.2f x iconv", double(ms) / args->referenceMs);
-            std::printf(" (budget %lld ms) %s\n", static_cast<long long>(BudgetMs),
-                        ms <= BudgetMs ? "ok" : "OVER BUDGET");
-            ok = ok && ms <= BudgetMs;
+            continue;
         }
+        std::printf("find all \"%s\" in %s (%d lines listed): %lld ms", qPrintable(word),
+                    qPrintable(QFileInfo(args->file).fileName()), listed, static_cast<long long>(ms));
+        if (args->referenceMs > 0)
+            std::printf(" = %.2f x iconv", double(ms) / args->referenceMs);
+        std::printf(" (budget %lld ms) %s\n", static_cast<long long>(BudgetMs), ms <= BudgetMs ? "ok" : "OVER BUDGET");
+        ok = ok && ms <= BudgetMs;
     }
 
     const QString grep = QStandardPaths::findExecutable(QStringLiteral("grep"));

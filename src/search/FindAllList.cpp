@@ -8,8 +8,8 @@ FindAllList FindAllLines(int lineCount, const LineAccess &line, QStringView word
 {
     FindAllList result;
     LineMatcher matcher(word, options);
-    TextSink sink;
     QString scratch;
+    qsizetype units = 0;
     for (int i = 0; i < lineCount; ++i) {
         const QStringView text = line(i, scratch);
         TSearchInfo info;
@@ -18,12 +18,19 @@ FindAllList FindAllLines(int lineCount, const LineAccess &line, QStringView word
             result.error = r.error;
             break;
         }
-        if (!r)
-            continue;
-        if (!result.numbers.empty())
+        if (r) {
+            result.numbers.push_back(i + 1);
+            units += text.size() + 2;
+        }
+    }
+    // The list is written once at its final size: growing it line by line
+    // would copy a long list over and over.
+    TextSink sink(units);
+    for (size_t k = 0; k < result.numbers.size(); ++k) {
+        if (k > 0)
             sink.put(u'\n'); // one line end, written as CR LF
+        const QStringView text = line(result.numbers[k] - 1, scratch);
         sink.putPlain(reinterpret_cast<const char16_t *>(text.utf16()), text.size());
-        result.numbers.push_back(i + 1);
     }
     result.lines = std::make_shared<const TextBuffer>(sink.finish());
     return result;
