@@ -379,6 +379,12 @@ void TFormFindAll::shown()
     applyKeyMap();
 
     MemoLineNumber->setFixedWidth(std::max(0, m_ini.readInteger(kEditor, kLineWidth, 80)));
+    // The list's horizontal scroll bar takes room the number column does not
+    // have: the same margin keeps their last lines level.
+    MemoLineNumber->setTextMargins(QMargins(Memo1->textMargins().left(), Memo1->textMargins().top(),
+                                            MemoLineNumber->textMargins().right(),
+                                            Memo1->textMargins().bottom()
+                                                + Memo1->horizontalScrollBar()->sizeHint().height()));
     StatusBarTop->setVisible(m_ini.readBool(kStatusBar, QStringLiteral("PositionTop"), true));
     StatusBarBottom->setVisible(m_ini.readBool(kStatusBar, QStringLiteral("PositionBottom"), true));
     layoutStatus();

@@ -299,6 +299,10 @@ void TFormFindAllTest::numberColumnFollowsTheList()
     QVERIFY(f->list()->firstVisibleLine() > 100);
     QCOMPARE(f->numberColumn()->lineText(f->numberColumn()->firstVisibleLine()),
              QStringLiteral("%1").arg(f->list()->firstVisibleLine() + 1, 6, 10, QLatin1Char('0')));
+    // At the very end too, below the list's horizontal scroll bar.
+    f->list()->verticalScrollBar()->setValue(f->list()->verticalScrollBar()->maximum());
+    QTRY_COMPARE(f->numberColumn()->firstVisibleLine(), f->list()->firstVisibleLine());
+    QCOMPARE(f->list()->firstVisibleLine() + f->list()->visibleLineCount(), 500);
     f->close();
 }
 
