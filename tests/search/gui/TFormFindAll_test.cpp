@@ -87,7 +87,9 @@ class TFormFindAllTest : public QObject {
 private slots:
     void listsLinesWithTheirNumbers_data();
     void listsLinesWithTheirNumbers();
+    void noHitGivesBothMessages_data();
     void noHitGivesBothMessages();
+    void resultListCutPastTheLimit();
     void wrappedTextListsDisplayLines();
     void commandsWithoutTextOrTarget();
     void keyMapLostALineIsResetAndNothingStarts();
@@ -135,12 +137,26 @@ void TFormFindAllTest::listsLinesWithTheirNumbers()
     f->close();
 }
 
+void TFormFindAllTest::noHitGivesBothMessages_data()
+{
+    QTest::addColumn<bool>("japanese");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("Japanese") << true << QStringList{kEmpty, kDone};
+    QTest::newRow("English") << false
+                             << QStringList{QStringLiteral("Information : Text is empty.\r\n[OK]"),
+                                            QStringLiteral("Information : Search word had done.\r\n[OK]")};
+}
+
 void TFormFindAllTest::noHitGivesBothMessages()
 {
+    QFETCH(bool, japanese);
+    QFETCH(QStringList, messages);
     Window win(twelveLines());
+    if (!japanese)
+        win.w.runCommand(u"1952");
     TFormFindAll *f = win.open(QStringLiteral("1105"), QStringLiteral("dog"));
     QVERIFY(f);
-    QTRY_COMPARE(win.messages.texts, (QStringList{kEmpty, kDone}));
+    QTRY_COMPARE(win.messages.texts, messages);
     QCOMPARE(f->list()->length(), 0);
     f->close();
 }
@@ -371,6 +387,24 @@ void TFormFindAllTest::stopKeepsWhatWasFound()
         QCOMPARE(found[i], win.home.file(QStringLiteral("d/f%1.txt").arg(i, 3, 10, QLatin1Char('0')))
                                + (i == 0 ? QStringLiteral("*(1)[1]cat") : QStringLiteral("*(1)[20001]")
                                               + QString(20000, u'x') + QStringLiteral("cat")));
+    f->close();
+}
+
+void TFormFindAllTest::resultListCutPastTheLimit()
+{
+    QByteArray many;
+    for (int i = 0; i < 60000; ++i)
+        many += "aa\n";
+    Window win(many, QStringLiteral("d/1.txt"));
+    win.home.write(QStringLiteral("d/2.txt"), many);
+    TFormFindAll *f = win.open(QStringLiteral("1106"), QStringLiteral("aa"));
+    QVERIFY(f);
+    QTRY_VERIFY_WITH_TIMEOUT(!f->searching(), 20000);
+    QCOMPARE(win.messages.texts,
+             QStringList{J(u"Information : 検索結果の行数が 100000 行を超えたので\r\n途中までの検索結果を表示します")});
+    QCOMPARE(f->list()->lineCount(), FolderSearch::LineLimit + 1);
+    QCOMPARE(f->numberColumn()->lineText(FolderSearch::LineLimit), QStringLiteral("100001"));
+    QCOMPARE(f->list()->lineText(FolderSearch::LineLimit), win.home.file(QStringLiteral("d/2.txt")) + QStringLiteral("*(40001)[1]aa"));
     f->close();
 }
 
