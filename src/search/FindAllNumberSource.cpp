@@ -25,13 +25,13 @@ FindAllNumberSource::FindAllNumberSource(std::vector<int> numbers, int lineZero)
     m_starts.reserve(m_numbers.size());
     qint64 pos = 0;
     for (int n : m_numbers) {
-        m_starts.push_back(int32_t(pos));
+        m_starts.push_back(pos);
         pos += widthOf(n) + 2;
     }
-    m_length = m_numbers.empty() ? 0 : int(pos - 2);
+    m_length = m_numbers.empty() ? 0 : pos - 2;
 }
 
-int FindAllNumberSource::lineStart(int line) const
+TextPos FindAllNumberSource::lineStart(int line) const
 {
     if (line <= 0)
         return 0;
@@ -47,11 +47,11 @@ int FindAllNumberSource::lineLength(int line) const
     return widthOf(m_numbers[size_t(line)]);
 }
 
-int FindAllNumberSource::lineOf(int pos) const
+int FindAllNumberSource::lineOf(TextPos pos) const
 {
     if (m_starts.empty() || pos <= 0)
         return 0;
-    const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), int32_t(pos));
+    const auto it = std::upper_bound(m_starts.begin(), m_starts.end(), pos);
     return int(it - m_starts.begin()) - 1;
 }
 

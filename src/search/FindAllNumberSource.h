@@ -16,18 +16,18 @@ public:
     [[nodiscard]] const std::vector<int> &numbers() const { return m_numbers; }
 
     [[nodiscard]] int lineCount() const override { return m_numbers.empty() ? 1 : int(m_numbers.size()); }
-    [[nodiscard]] int length() const override { return m_length; }
-    [[nodiscard]] int lineStart(int line) const override;
+    [[nodiscard]] TextPos length() const override { return m_length; }
+    [[nodiscard]] TextPos lineStart(int line) const override;
     [[nodiscard]] int lineLength(int line) const override;
-    [[nodiscard]] int lineOf(int pos) const override;
+    [[nodiscard]] int lineOf(TextPos pos) const override;
     [[nodiscard]] QStringView line(int line, QString &scratch) const override;
     [[nodiscard]] int longestLine() const override;
 
 private:
     std::vector<int> m_numbers;
-    std::vector<int32_t> m_starts; // start of each line
+    std::vector<TextPos> m_starts; // start of each line
     int m_lineZero = 1;
-    int m_length = 0;
+    TextPos m_length = 0;
 };
 
 } // namespace quillon

@@ -27,20 +27,20 @@ QPoint MarkLayout::placeAt(Kind kind, QPoint c, const Metrics &m)
     return c;
 }
 
-void MarkLayout::layoutSegment(QStringView segment, int segStart, bool hasLineEnd, qreal originX, int y,
+void MarkLayout::layoutSegment(QStringView segment, TextPos segStart, bool hasLineEnd, qreal originX, int y,
                                const TextViewGeometry &geometry, const Enabled &on, const Metrics &m,
-                               int textLength, qreal minX, qreal maxX, std::vector<Mark> &out)
+                               TextPos textLength, qreal minX, qreal maxX, std::vector<Mark> &out)
 {
     if (!on.any())
         return;
     const int n = int(segment.size());
-    const int lastPos = textLength - 1;
+    const TextPos lastPos = textLength - 1;
     // Jump to the first character near the left edge; the walk then stops at
     // the right edge, so a long line costs only what is in sight.
     const auto cur = geometry.seek(segment, std::max<qreal>(0, minX - originX));
     int i = cur.column;
     qreal x = cur.x;
-    auto add = [&](Kind kind, int pos, qreal cx) {
+    auto add = [&](Kind kind, TextPos pos, qreal cx) {
         const QPoint c(int(std::floor(originX + cx)), y);
         out.push_back({kind, pos, placeAt(kind, c, m)});
     };
@@ -57,7 +57,7 @@ void MarkLayout::layoutSegment(QStringView segment, int segStart, bool hasLineEn
         i += len;
     }
     const bool walkedAll = i >= n;
-    const int endPos = segStart + n; // the CR, when the segment ends a line
+    const TextPos endPos = segStart + n; // the CR, when the segment ends a line
     if (hasLineEnd && on.crlf && walkedAll && endPos <= lastPos)
         add(Kind::CrLf, endPos, x);
     if (on.eof) {

@@ -3,6 +3,7 @@
 // mark on each tab, a square on each full-width space and the end-of-file
 // arrow at the start of the line below the last character. Free of widgets
 // so the rules can be checked without a display.
+#include "LineSource.h"
 #include "TextViewGeometry.h"
 
 #include <QPoint>
@@ -29,7 +30,7 @@ public:
     };
     struct Mark {
         Kind kind = Kind::Eof;
-        int pos = 0;   // the character that carries the mark
+        TextPos pos = 0; // the character that carries the mark
         QPoint at;     // top-left of the glyph
     };
 
@@ -45,9 +46,9 @@ public:
     // hasLineEnd: a CR LF follows it in the text. Only characters whose left
     // edge lies left of maxX are walked, from near minX on, so a long line
     // costs its visible part.
-    static void layoutSegment(QStringView segment, int segStart, bool hasLineEnd, qreal originX, int y,
+    static void layoutSegment(QStringView segment, TextPos segStart, bool hasLineEnd, qreal originX, int y,
                               const TextViewGeometry &geometry, const Enabled &on, const Metrics &m,
-                              int textLength, qreal minX, qreal maxX, std::vector<Mark> &out);
+                              TextPos textLength, qreal minX, qreal maxX, std::vector<Mark> &out);
 };
 
 } // namespace quillon

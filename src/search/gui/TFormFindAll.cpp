@@ -460,8 +460,8 @@ bool TFormFindAll::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     if (watched == Memo1 && event->type() == QEvent::KeyRelease) {
-        Info.Start = Memo1->selectionStart();
-        Info.Length = Memo1->selectionLength();
+        Info.Start = qint32(Memo1->selectionStart());
+        Info.Length = qint32(Memo1->selectionLength());
         refreshStatus();
     }
     if (watched == Memo1->viewport() && event->type() == QEvent::MouseButtonRelease)
@@ -689,10 +689,11 @@ void TFormFindAll::searchList(bool next)
     TSearchInfo info;
     SearchResult r;
     if (next) {
-        info.Start = Memo1->selectionStart() + Memo1->selectionLength() + 1;
-        r = SearchForward(text, info, StrSearchValue, Memo1->length(), options);
+        // The list is one decoded buffer: its positions fit 32 bits.
+        info.Start = qint32(Memo1->selectionStart() + Memo1->selectionLength() + 1);
+        r = SearchForward(text, info, StrSearchValue, int(Memo1->length()), options);
     } else {
-        info.Start = Memo1->selectionStart();
+        info.Start = qint32(Memo1->selectionStart());
         r = SearchBackward(text, info, StrSearchValue, options);
     }
     if (r.failed()) {
@@ -720,7 +721,7 @@ void TFormFindAll::moveTo(int targetLine)
     const int last = Memo1->lineCount() - 1;
     targetLine = std::clamp(targetLine, 0, std::max(0, last));
     Memo1->scrollLines(targetLine - caretLine());
-    Memo1->setCaretPosition(std::max(0, Memo1->lineStart(targetLine)));
+    Memo1->setCaretPosition(std::max<TextPos>(0, Memo1->lineStart(targetLine)));
     Memo1->ensureCaretVisible();
     Memo1->setFocus();
     refreshStatus();
@@ -791,7 +792,7 @@ void TFormFindAll::syncNumbers()
 
 void TFormFindAll::refreshStatus()
 {
-    const int pos = Memo1->caretPosition();
+    const TextPos pos = Memo1->caretPosition();
     const int line = Memo1->lineFromPosition(pos);
     const QString where = QString::number(line + 1) + J(u"行,") + QString::number(pos - Memo1->lineStart(line) + 1)
         + J(u"桁");
