@@ -4,6 +4,7 @@
 #include "HexDumpCommand.h"
 #include "TFormMain.h"
 #include "SearchCommand.h"
+#include "SearchFolderCommand.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,6 +20,7 @@ void printHelp(QTextStream &out)
            "       Quillon --guess [--porcelain] FILE...\n"
            "       Quillon --search [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
            "       Quillon --hexdump [--page N] FILE\n"
+           "       Quillon --search-folder [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
            "\n"
            "Shows FILE read-only, detecting its character code (Shift_JIS, JIS, EUC-JP,\n"
            "UTF-8, UTF-16) and line ends.\n"
@@ -33,6 +35,12 @@ void printHelp(QTextStream &out)
            "  --hexdump    print the hex dump of FILE (header line and rows) as the\n"
            "               window shows it; with --page N only page N (from 0) of\n"
            "               65536 bytes; exit 0, or 2 on errors\n"
+           "  --search-folder  search WORD in every file of FILE's folder with FILE's\n"
+           "               extension, in natural order of the names, each decoded as\n"
+           "               the viewer decodes it; print one line per hit,\n"
+           "               PATH*(LINE)[COLUMN]TEXT, as the multi-file search lists\n"
+           "               it; unreadable files are named on stderr and skipped;\n"
+           "               exit 0 found, 1 none, 2 error\n"
            "  --help       this text\n"
            "  --version    the program's version\n";
 }
@@ -46,7 +54,7 @@ int main(int argc, char *argv[])
         const QString first = QString::fromLocal8Bit(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("--version")
             || first == QLatin1String("--guess") || first == QLatin1String("--search")
-            || first == QLatin1String("--hexdump")) {
+            || first == QLatin1String("--hexdump") || first == QLatin1String("--search-folder")) {
             QCoreApplication app(argc, argv);
             QTextStream out(stdout);
             QTextStream err(stderr);
@@ -67,6 +75,8 @@ int main(int argc, char *argv[])
                     return 2;
                 return quillon::runHexDump(args, stdoutFile, err);
             }
+            if (first == QLatin1String("--search-folder"))
+                return quillon::runSearchFolder(args, out, err);
             if (first == QLatin1String("--search"))
                 return quillon::runSearch(args, out, err);
             return quillon::runGuess(args, out, err);

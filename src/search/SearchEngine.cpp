@@ -6,6 +6,7 @@
 #include <pcre2.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace quillon {
 
@@ -35,6 +36,9 @@ public:
     enum class Outcome { Hit, Miss, Fail };
 
     Matcher(QStringView text) : m_text(text), m_len(int(text.size())) {}
+    // A matcher compiled once for many subjects (setSubject); invalidUtf
+    // compiles it for subjects that may hold lone surrogates.
+    Matcher(bool invalidUtf) : m_forceInvalid(invalidUtf) {}
     ~Matcher()
     {
         pcre2_match_data_free(m_data);
@@ -51,7 +55,7 @@ public:
         // Lone surrogates in the text: PCRE2 must not be told the text is
         // valid UTF-16 (NO_UTF_CHECK would then be undefined behaviour), so
         // it compiles for invalid UTF, where such units simply never match.
-        const bool valid = IsValidUtf16(m_text);
+        const bool valid = !m_forceInvalid && IsValidUtf16(m_text);
         uint32_t options = PCRE2_UTF;
         if (pattern.caseless)
             options |= PCRE2_CASELESS;
@@ -149,6 +153,11 @@ public:
     }
     [[nodiscard]] int patternLength() const { return m_patternLength; }
     [[nodiscard]] int length() const { return m_len; }
+    void setSubject(QStringView text)
+    {
+        m_text = text;
+        m_len = int(text.size());
+    }
 
 private:
     // A cut never splits a surrogate pair.
@@ -163,7 +172,8 @@ private:
     }
 
     QStringView m_text;
-    int m_len;
+    int m_len = 0;
+    bool m_forceInvalid = false;
     int m_patternLength = 0;
     uint32_t m_matchOptions = 0;
     bool m_jit = false;
@@ -446,6 +456,52 @@ SearchResult SearchAll(QStringView text, TSearchInfo &info, QStringView word, QS
     if (!any)
         return {};
     return hit(info, firstStart, firstEnd);
+}
+
+struct LineMatcher::Impl {
+    SearchPattern pattern;
+    std::unique_ptr<Matcher> valid;   // for subjects without lone surrogates
+    std::unique_ptr<Matcher> invalid; // compiled when the first such subject comes
+};
+
+LineMatcher::LineMatcher(QStringView word, TSearchOptions options)
+    : m_impl(std::make_unique<Impl>())
+{
+    m_impl->pattern = BuildSearchPattern(word, options);
+    m_empty = word.isEmpty();
+    if (m_empty)
+        return;
+    m_impl->valid = std::make_unique<Matcher>(false);
+    if (!m_impl->valid->compile(m_impl->pattern, m_error))
+        m_impl->valid.reset();
+}
+
+LineMatcher::~LineMatcher() = default;
+
+SearchResult LineMatcher::first(QStringView subject, TSearchInfo &info, int from)
+{
+    if (m_empty || m_error.isError() || subject.isEmpty() || from < 0 || from >= subject.size())
+        return m_error.isError() ? failure(m_error) : SearchResult{};
+    Matcher *m = m_impl->valid.get();
+    if (!IsValidUtf16(subject)) {
+        if (!m_impl->invalid) {
+            m_impl->invalid = std::make_unique<Matcher>(true);
+            if (!m_impl->invalid->compile(m_impl->pattern, m_error)) {
+                m_impl->invalid.reset();
+                return failure(m_error);
+            }
+        }
+        m = m_impl->invalid.get();
+    }
+    m->setSubject(subject);
+    int s = 0, e = 0;
+    SearchError error;
+    switch (m->find(from, -1, s, e, error)) {
+    case Matcher::Outcome::Hit: return hit(info, s, e);
+    case Matcher::Outcome::Fail: return failure(error);
+    case Matcher::Outcome::Miss: break;
+    }
+    return {};
 }
 
 TSearchOptions SetOptions(const IniFile &ini, int searchNext)

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <memory>
+
 namespace quillon {
 
 class IniFile;
@@ -75,6 +77,30 @@ SearchResult SearchFirst(QStringView text, TSearchInfo &info, QStringView word, 
 // info.Start must be below the text's length (callers pass 0).
 SearchResult SearchAll(QStringView text, TSearchInfo &info, QStringView word, QStringList &list,
                        TSearchOptions options);
+
+// One expression compiled once and run over many short subjects: the find-all
+// list searches every line of a text by itself, as SearchFirst with Start 0
+// would, without compiling the expression a million times. Not shared
+// between threads.
+class LineMatcher {
+public:
+    LineMatcher(QStringView word, TSearchOptions options);
+    ~LineMatcher();
+    LineMatcher(const LineMatcher &) = delete;
+    LineMatcher &operator=(const LineMatcher &) = delete;
+
+    // An expression that does not compile; every search then fails with it.
+    [[nodiscard]] const SearchError &error() const { return m_error; }
+    // The leftmost match in subject at offset from or later; an empty word or
+    // subject finds nothing, as SearchFirst does.
+    SearchResult first(QStringView subject, TSearchInfo &info, int from = 0);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+    SearchError m_error;
+    bool m_empty = false;
+};
 
 // Options from section [Options] of the settings file, read on every call:
 // MatchCase, WholeWord, RegExp, IncludeCRLF (which adds IncludeSpace too);

@@ -18,6 +18,7 @@
 #include "StartArguments.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
+#include "FindAllController.h"
 #include "TextLoader.h"
 #include "ViewController.h"
 #include "ViewText.h"
@@ -224,6 +225,8 @@ void TFormMain::createControllers()
     m_keys->registerCommands();
     m_binary = std::make_unique<BinaryController>(*this, *m_menus, *MemoBinary);
     m_binary->registerCommands();
+    m_findAll = std::make_unique<FindAllController>(*this);
+    m_findAll->registerCommands();
     m_language = std::make_unique<LanguageController>(*this);
     m_language->registerCommands();
 }

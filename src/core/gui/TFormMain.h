@@ -27,6 +27,7 @@ struct LoadedText;
 struct MessageText;
 class BinaryController;
 class FileController;
+class FindAllController;
 class HexDumpView;
 class KeyMapController;
 class LanguageController;
@@ -190,6 +191,7 @@ private:
     std::unique_ptr<SearchController> m_search;
     std::unique_ptr<KeyMapController> m_keys;
     std::unique_ptr<BinaryController> m_binary;
+    std::unique_ptr<FindAllController> m_findAll;
     std::unique_ptr<LanguageController> m_language;
 
     // The receiver of every signal and event the window's children send it.

@@ -46,7 +46,8 @@ int StatusPanels::panelWidth(int panel) const
 {
     if (panel == 0)
         return m_panels[0]->minimumWidth();
-    return fixedWidths[panel];
+    return m_panels[size_t(panel)]->maximumWidth() < QWIDGETSIZE_MAX ? m_panels[size_t(panel)]->maximumWidth()
+                                                                       : fixedWidths[panel];
 }
 
 void StatusPanels::layoutPanels(int windowWidth)
@@ -54,6 +55,13 @@ void StatusPanels::layoutPanels(int windowWidth)
     m_panels[0]->setMinimumWidth(std::max(0, windowWidth - 690));
     for (int i = 1; i < PanelCount; ++i)
         m_panels[size_t(i)]->setFixedWidth(fixedWidths[i]);
+}
+
+void StatusPanels::layoutPanels(int windowWidth, const std::array<int, PanelCount> &widths, int reserve)
+{
+    m_panels[0]->setMinimumWidth(std::max(0, windowWidth - reserve));
+    for (int i = 1; i < PanelCount; ++i)
+        m_panels[size_t(i)]->setFixedWidth(widths[size_t(i)]);
 }
 
 void StatusPanels::mousePressEvent(QMouseEvent *event)

@@ -18,6 +18,9 @@ public:
     [[nodiscard]] QString panelText(int panel) const;
     // Panel 0 is the window width minus 690; panels 1 to 6 are fixed.
     void layoutPanels(int windowWidth);
+    // Another window's widths: panel 0 is the window width minus reserve,
+    // panels 1 to 6 take widths[1..6].
+    void layoutPanels(int windowWidth, const std::array<int, PanelCount> &widths, int reserve);
     [[nodiscard]] int panelWidth(int panel) const;
 
 signals:
