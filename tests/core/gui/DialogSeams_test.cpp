@@ -27,7 +27,8 @@ public:
     virtual ~User() = default;
     virtual void willAnswer(MessageAnswer answer) = 0;
     virtual void willOpen(const QString &fileName) = 0;
-    virtual void willPickFont(const QFont &font) = 0;
+    // The font, then the colour dialog that follows it (an invalid colour cancels that one).
+    virtual void willPickFont(const QFont &font, const QColor &color) = 0;
     virtual void willPickColor(const QColor &color) = 0;
     virtual void willCancel() = 0;
     [[nodiscard]] virtual QString lastMessage() const = 0;
@@ -54,12 +55,27 @@ public:
 
         });
     }
-    void willPickFont(const QFont &font) override
+    void willPickFont(const QFont &font, const QColor &color) override
     {
         test::answerNextModal<QFontDialog>([font](QFontDialog *d) {
+            m_startFamily() = d->currentFont().family();
             d->setCurrentFont(font);
             d->accept();
         });
+        test::answerNextModal<QColorDialog>([color](QColorDialog *d) {
+            if (!color.isValid()) {
+                d->reject();
+                return;
+            }
+            d->setCurrentColor(color);
+            d->accept();
+        });
+    }
+    // The face the font dialog opened on.
+    static QString &m_startFamily()
+    {
+        static QString family;
+        return family;
     }
     void willPickColor(const QColor &color) override
     {
@@ -87,10 +103,11 @@ public:
         m_dialogs.accept = true;
         m_dialogs.fileAnswer = fileName;
     }
-    void willPickFont(const QFont &font) override
+    void willPickFont(const QFont &font, const QColor &color) override
     {
         m_dialogs.accept = true;
         m_dialogs.fontAnswer = font;
+        m_dialogs.fontColorAnswer = color;
     }
     void willPickColor(const QColor &color) override
     {
@@ -188,12 +205,19 @@ void DialogSeamsTest::chooseFont()
     QVERIFY(!MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
 
     const QFont chosen(QStringLiteral("DejaVu Sans Mono"), 20);
-    user->willPickFont(chosen);
+    user->willPickFont(chosen, QColor(0x11, 0x22, 0x33));
     QVERIFY(MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
     QCOMPARE(font.family(), chosen.family());
     QCOMPARE(font.pointSize(), 20);
-    // The font dialog has no colour control: the colour comes back as it went
-    // in, never as something the user did not choose.
+    QCOMPARE(color, QColor(0x11, 0x22, 0x33));
+    if (real) // the dialog opens on the face in use, not on a stand-in
+        QCOMPARE(RealUser::m_startFamily(), QStringLiteral("IPAGothic"));
+
+    // A cancelled colour keeps the colour as it was; the font still counts.
+    font = QFont();
+    user->willPickFont(chosen, QColor());
+    QVERIFY(MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
+    QCOMPARE(font.family(), chosen.family());
     QCOMPARE(color, initialColor);
 }
 
