@@ -10,6 +10,7 @@
 #include "TMemoExDark.h"
 #include "MainMenuBuilder.h"
 #include "KeyMapController.h"
+#include "GridController.h"
 #include "EventWatcher.h"
 #include "StartArguments.h"
 #include "LoadOutcome.h"
@@ -249,6 +250,8 @@ void TFormMain::createMenus()
     registerSearchCommands();
     m_keys = std::make_unique<KeyMapController>(*this, *m_menus);
     m_keys->registerCommands();
+    auto *grid = new GridController(*this);
+    grid->registerCommands();
     registerLanguageCommands();
 
     Memo1->setContextMenuPolicy(Qt::CustomContextMenu);
