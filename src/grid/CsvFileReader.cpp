@@ -292,58 +292,78 @@ CsvLines CsvFileReader::cutAndDecode(QByteArrayView bytes, int code, int lineEnd
     } // the only reference now: the text is cut in place without a copy
 
     // Every break of the sink's text is CR LF; each becomes what the file
-    // holds: a cut between two lines, or the break kept inside its line.
+    // holds: a cut between two lines, or the break kept inside its line. The
+    // text is rewritten in place only from the first break kept in a line
+    // on: until then (in most files: always) the lines stay where they are
+    // and the cut CR LF pairs between them are simply stepped over.
     CsvLines out;
     char16_t *d = reinterpret_cast<char16_t *>(text.data());
+    const QStringView view(text);
     const qsizetype n = text.size();
-    qsizetype w = 0, lineStart = 0;
+    qsizetype w = 0, lineStart = 0, r = 0;
     size_t k = 0;
     uint32_t lastCutEnd = 0;
-    auto cut = [&](uint32_t byteEnd) {
-        out.m_ranges.push_back({int32_t(lineStart), int32_t(w - lineStart)});
-        lineStart = w;
-        lastCutEnd = byteEnd;
-    };
-    for (qsizetype r = 0; r < n; ++r) {
-        const char16_t c = d[r];
-        if (c != u'\r') {
-            d[w++] = c;
-            continue;
-        }
-        ++r; // the LF the sink wrote after it
+    auto put = [&](char16_t c) { d[w++] = c; };
+    while (r <= n) {
+        qsizetype cr = view.indexOf(u'\r', r);
+        if (cr < 0)
+            cr = n;
+        if (w != r && cr > r)
+            std::memmove(d + w, d + r, size_t(cr - r) * sizeof(char16_t));
+        w += cr - r;
+        if (cr >= n)
+            break;
+        r = cr + 2; // the CR and the LF the sink wrote after it
         const RawBreak b = breaks[k++];
+        bool cutHere = false;
         switch (lineEnd) {
         case LineEndCrLf:
             if (b.kind == BreakCrLf)
-                cut(b.end);
+                cutHere = true;
             else
-                d[w++] = b.kind == BreakCr ? u'\r' : u'\n';
+                put(b.kind == BreakCr ? u'\r' : u'\n');
             break;
         case LineEndCr:
-            if (b.kind == BreakLf) {
-                d[w++] = u'\n';
-            } else {
-                cut(b.kind == BreakCrLf ? b.end - (isUtf16(code) ? 2 : 1) : b.end);
-                if (b.kind == BreakCrLf)
-                    d[w++] = u'\n';
-            }
+            if (b.kind == BreakLf)
+                put(u'\n');
+            else
+                cutHere = true; // a CR LF: the LF begins the next line, below
             break;
         case LineEndLf:
             if (b.kind == BreakCr) {
-                d[w++] = u'\r';
+                put(u'\r');
             } else {
                 if (b.kind == BreakCrLf)
-                    d[w++] = u'\r';
-                cut(b.end);
+                    put(u'\r');
+                cutHere = true;
             }
             break;
         default:
             // No line end: every break stays, CR LF as two characters.
             if (b.kind != BreakLf)
-                d[w++] = u'\r';
+                put(u'\r');
             if (b.kind != BreakCr)
-                d[w++] = u'\n';
+                put(u'\n');
             break;
+        }
+        if (!cutHere)
+            continue;
+        out.m_ranges.push_back({int32_t(lineStart), int32_t(w - lineStart)});
+        if (lineEnd == LineEndCr && b.kind == BreakCrLf) {
+            // The LF begins the next line.
+            lastCutEnd = b.end - (isUtf16(code) ? 2 : 1);
+            if (w == cr) {
+                lineStart = cr + 1; // the sink's LF, where it is
+                w = r;
+            } else {
+                lineStart = w;
+                put(u'\n');
+            }
+        } else {
+            lastCutEnd = b.end;
+            if (w == cr)
+                w = r; // nothing moved yet: step over the pair
+            lineStart = w;
         }
     }
     // Bytes after the last cut form the last line, even when they decode to nothing.

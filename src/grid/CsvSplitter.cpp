@@ -1,7 +1,5 @@
 #include "CsvSplitter.h"
 
-#include "LineSplitter.h"
-
 namespace quillon {
 
 QString CsvSplitter::GetSeparater(QStringView line)
@@ -77,12 +75,18 @@ void appendCells(QStringView line, CsvMode mode, QStringList &cells)
 
 CellForm CsvSplitter::splitSpans(QStringView line, CsvMode mode, std::vector<CellSpan> &spans)
 {
+    std::vector<FieldSpan> scratch;
+    return splitSpans(line, mode, spans, scratch);
+}
+
+CellForm CsvSplitter::splitSpans(QStringView line, CsvMode mode, std::vector<CellSpan> &spans,
+                                 std::vector<FieldSpan> &scratch)
+{
     if (mode == CsvMode::CommaEx1 || mode == CsvMode::CommaEx2)
         return splitComma(line, spans);
-    static thread_local std::vector<FieldSpan> fields;
-    fields.clear();
-    LineSplitter::splitSpans(line, fields);
-    for (const FieldSpan &f : fields)
+    scratch.clear();
+    LineSplitter::splitSpans(line, scratch);
+    for (const FieldSpan &f : scratch)
         spans.push_back({int32_t(f.start), int32_t(f.length)});
     return CellForm::Plain;
 }

@@ -2,6 +2,8 @@
 // Cutting one line of a grid file into cells, in the grid's three splitting
 // modes, as stretches of the line: the grid keeps its lines and makes a cell's
 // text only when it is shown, searched or copied.
+#include "LineSplitter.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -39,6 +41,9 @@ public:
 
     // Appends the cells of `line` as stretches; returns how their text is made.
     static CellForm splitSpans(QStringView line, CsvMode mode, std::vector<CellSpan> &spans);
+    // The same with a caller's scratch list, for splitting many lines.
+    static CellForm splitSpans(QStringView line, CsvMode mode, std::vector<CellSpan> &spans,
+                               std::vector<FieldSpan> &scratch);
     // The text of one cell as splitting leaves it.
     [[nodiscard]] static QString splitCellText(QStringView line, CellSpan span, CellForm form);
     // The text of one cell as the grid stores it: every LF becomes CR LF.

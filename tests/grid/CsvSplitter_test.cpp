@@ -110,6 +110,31 @@ TEST(CsvTable, RowsAndWidestLine)
     EXPECT_EQ(t.cell(7, 0), QString());
 }
 
+// A large table is split in two halves at once; the joined table is the one
+// the lines give one by one.
+TEST(CsvTable, LargeTableIsTheSumOfItsLines)
+{
+    QStringList lines;
+    for (int i = 0; i < 30001; ++i)
+        lines.append(QString(i % 7, u',') + QString::number(i) + (i % 5 == 0 ? QStringLiteral(",\"x,y\"") : QString()));
+    for (CsvMode mode : {CsvMode::Automatic, CsvMode::CommaEx2}) {
+        const CsvTable t = CsvTable::build(CsvLines(lines), mode);
+        ASSERT_EQ(t.rowCount(), lines.size());
+        int widest = 0;
+        for (int r = 0; r < t.rowCount(); r += 97) {
+            std::vector<CellSpan> spans;
+            const CellForm form = CsvSplitter::splitSpans(lines.at(r), mode, spans);
+            ASSERT_EQ(t.cellCount(r), int(spans.size())) << r;
+            for (int c = 0; c < int(spans.size()); ++c)
+                ASSERT_EQ(t.cell(r, c), CsvSplitter::cellText(lines.at(r), spans[size_t(c)], form)) << r;
+        }
+        for (int r = 0; r < t.rowCount(); ++r)
+            widest = std::max(widest, t.cellCount(r));
+        EXPECT_EQ(t.columnCount(), widest);
+        EXPECT_EQ(t.cell(30000, 5), QStringLiteral("30000")); // 30000 % 7 commas first
+    }
+}
+
 TEST(CsvTable, StopsWhenAsked)
 {
     QStringList lines(10000, QStringLiteral("a,b"));

@@ -136,11 +136,11 @@ void TMLStringGrid::FixedColumnWidthAdjust()
             for (int r = 0; r < rows; ++r)
                 w1 = std::max(w1, fm.horizontalAdvance(m_model->titleColumnText(r)));
         } else {
-            // "number:count": digits and a colon, the longest text the widest.
-            int longest = 0;
-            for (int r = 0; r < rows; ++r)
-                longest = std::max(longest, int(m_model->titleColumnText(r).size()));
-            w1 = (longest - 1) * widestDigit + fm.horizontalAdvance(u':');
+            // "number:count": digits and a colon; the most digits are the
+            // last line's number and the widest line's count.
+            const int digits = int(m_model->lineNumberText(rows - 1).size())
+                + int(QString::number(m_model->columnCount()).size());
+            w1 = digits * widestDigit + fm.horizontalAdvance(u':');
         }
     }
     m_fixedWidth[0] = w0 + 5;
