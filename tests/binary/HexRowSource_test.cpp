@@ -49,14 +49,32 @@ TEST(HexRowSource, RowsOfAPageOrTheWholeFileMatchTheirText)
     EXPECT_EQ(page.lineOf(page.lineStart(100) + 50), 100);
 }
 
-TEST(HexRowSource, RowsPastThePositionRangeAreCut)
+TEST(HexRowSource, PositionsPastThirtyTwoBitsAddressEveryRow)
 {
-    // A 2 GiB range needs no file to count its rows.
+    // A 5 GB range needs no file to count its rows; the bytes read as zeros.
+    // Rows from offset 1 0000 0000 on take a ninth digit.
     auto reader = std::make_shared<HexFileReader>(QStringLiteral("/nonexistent"));
-    const HexRowSource src(reader, HexRange{0, 0x7FFFFFFE});
-    EXPECT_TRUE(src.rowsCut());
-    EXPECT_LE(qint64(src.length()), qint64(TextBuffer::MaxLength));
-    EXPECT_EQ(src.lineText(src.lineCount() - 1).size(), HexRows::RowLength);
+    const HexRowSource src(reader, HexRange{0, 4999999999});
+    ASSERT_EQ(src.lineCount(), 312500000);
+    const int firstWide = 0x10000000;
+    EXPECT_EQ(src.lineLength(firstWide - 1), 83);
+    EXPECT_EQ(src.lineLength(firstWide), 84);
+    EXPECT_EQ(src.lineText(firstWide - 1).left(10), QStringLiteral("FFFFFFF0  "));
+    EXPECT_EQ(src.lineText(firstWide).left(11), QStringLiteral("100000000  "));
+    const int last = src.lineCount() - 1;
+    EXPECT_EQ(src.length(), TextPos(firstWide) * 85 + TextPos(last + 1 - firstWide) * 86 - 2);
+    // Positions and lines agree across both bands, past 2^32 units too.
+    for (const int l : {1, firstWide - 1, firstWide, firstWide + 1, last}) {
+        SCOPED_TRACE(l);
+        EXPECT_EQ(src.lineStart(l), src.lineStart(l - 1) + src.lineLength(l - 1) + 2);
+        EXPECT_EQ(src.lineOf(src.lineStart(l)), l);
+        EXPECT_EQ(src.lineOf(src.lineStart(l) - 1), l - 1);
+        EXPECT_EQ(src.lineOf(src.lineStart(l) + src.lineLength(l)), l);
+    }
+    EXPECT_EQ(src.lineOf(src.length()), last);
+    EXPECT_EQ(src.lineStart(last) + src.lineLength(last), src.length());
+    EXPECT_EQ(src.lineText(last).left(12), QStringLiteral("12A05F1F0  0"));
+    EXPECT_EQ(src.text(src.lineStart(last) - 3, 5), QStringLiteral("|\r\n12"));
 }
 
 } // namespace

@@ -27,10 +27,23 @@ TEST(MarkLayout, OffsetsAndMarginLines)
     m.widthDot = 16;
     m.lineHeight = 18;
     const QPoint c(40, 36);
-    EXPECT_EQ(MarkLayout::placeAt(MarkLayout::Kind::CrLf, c, m), QPoint(40 + 15 - 9, 36));
-    EXPECT_EQ(MarkLayout::placeAt(MarkLayout::Kind::Tab, c, m), QPoint(40 + 8 - 12, 36)); // 16 * 8 div 10 = 12
-    EXPECT_EQ(MarkLayout::placeAt(MarkLayout::Kind::Space, c, m), QPoint(40 + 13 - 9, 36));
-    EXPECT_EQ(MarkLayout::placeAt(MarkLayout::Kind::Eof, c, m), QPoint(12, 36 + 18));
+    using K = MarkLayout::Kind;
+    // The small gothic font the offsets were chosen for: the formulas as they stand.
+    m.widthDot = 7;
+    EXPECT_EQ(MarkLayout::placeAt(K::CrLf, c, m), QPoint(40 + 15 - 9, 36));
+    EXPECT_EQ(MarkLayout::placeAt(K::Tab, c, m, 32), QPoint(40 + 8 - 5, 36)); // 7 * 8 div 10 = 5
+    EXPECT_EQ(MarkLayout::placeAt(K::Space, c, m, 18), QPoint(40 + 13 - 9, 36));
+    EXPECT_EQ(MarkLayout::placeAt(K::Eof, c, m), QPoint(12, 36 + 18));
+    // A wide font: the formulas would reach into the character before; the
+    // marks stay on their own characters.
+    m.widthM = 16;
+    m.widthDot = 16;
+    EXPECT_EQ(MarkLayout::placeAt(K::Tab, c, m, 32), QPoint(40, 36)); // 8 - 12 < 0
+    EXPECT_EQ(MarkLayout::placeAt(K::Space, c, m, 27), QPoint(40, 36)); // 13 - 16 < 0
+    EXPECT_EQ(MarkLayout::placeAt(K::CrLf, c, m), QPoint(40, 36));
+    // Large offsets keep the mark inside a narrow cell.
+    m.shiftDBCS = 60;
+    EXPECT_EQ(MarkLayout::placeAt(K::Space, c, m, 27), QPoint(40 + 26, 36));
     // Visible lines plus 60 %, never past the last line.
     EXPECT_EQ(MarkLayout::lastMarkedLine(10, 200, 20, 1000), 10 + 16);
     EXPECT_EQ(MarkLayout::lastMarkedLine(10, 200, 20, 15), 14);

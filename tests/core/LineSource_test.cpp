@@ -31,16 +31,16 @@ class ScratchLines final : public LineSource {
 public:
     explicit ScratchLines(const QString &joined) : m_lines(joined.split(QStringLiteral("\r\n"))) {}
     int lineCount() const override { return int(m_lines.size()); }
-    int length() const override { return lineStart(lineCount()); }
-    int lineStart(int line) const override
+    TextPos length() const override { return lineStart(lineCount()); }
+    TextPos lineStart(int line) const override
     {
-        int pos = 0;
+        TextPos pos = 0;
         for (int l = 0; l < std::min(line, lineCount()); ++l)
             pos += int(m_lines[l].size()) + 2;
         return line >= lineCount() ? pos - 2 : pos;
     }
     int lineLength(int line) const override { return line < 0 || line >= lineCount() ? 0 : int(m_lines[line].size()); }
-    int lineOf(int pos) const override
+    int lineOf(TextPos pos) const override
     {
         int l = 0;
         while (l + 1 < lineCount() && lineStart(l + 1) <= pos)

@@ -46,6 +46,9 @@ HexDumpView::HexDumpView(QWidget *parent)
     m_dump->setObjectName(QStringLiteral("MemoBinary"));
     m_dump->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_dump->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The whole dump of a large file is billions of units; a copy is one
+    // string on the clipboard, so it is kept to a size the desktop can take.
+    m_dump->setMaxCopyLength(MaxCopyUnits);
     connect(m_dump->horizontalScrollBar(), &QScrollBar::valueChanged, this,
             [this] { m_header->setHorizontalOffset(m_dump->horizontalOffset()); });
     setDumpFont(m_dump->font());

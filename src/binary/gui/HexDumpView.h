@@ -30,6 +30,8 @@ public:
     [[nodiscard]] TMemoExDark *dump() const { return m_dump; }
     [[nodiscard]] TMemoExDark *header() const { return m_header; }
     [[nodiscard]] static int headerHeight(int pointSize) { return pointSize * 20 / 14; }
+    // The most units Ctrl+C copies (about 1.5 million rows).
+    static constexpr qint64 MaxCopyUnits = qint64(1) << 27;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -5,7 +5,9 @@
 #include "ColorText.h"
 #include "MainMessages.h"
 #include "TextLoader.h"
+#include "BinaryController.h"
 #include "FontSubstitutes.h"
+#include "HexDumpView.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "MainMenuBuilder.h"
@@ -121,6 +123,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     createLayout();
     createMenus();
     applySettingsToViews();
+    m_binary->applySettings(m_settings);
     SetLoadIndexFromMenu();
 
     // Step 12: bars shown as saved; panels 4 and 5 name the read setting.
@@ -210,8 +213,10 @@ void TFormMain::createLayout()
     MemoLineNumber->hide(); // line numbers arrive with the view's next features
     Memo1 = new TMemoExDark(views);
     Memo1->setObjectName(QStringLiteral("Memo1"));
+    MemoBinary = new HexDumpView(views);
     row->addWidget(MemoLineNumber);
     row->addWidget(Memo1, 1);
+    row->addWidget(MemoBinary, 1);
     column->addWidget(views, 1);
 
     StatusBarBottom = new StatusPanels(PanelMain);
@@ -250,6 +255,8 @@ void TFormMain::createMenus()
     registerSearchCommands();
     m_keys = std::make_unique<KeyMapController>(*this, *m_menus);
     m_keys->registerCommands();
+    m_binary = std::make_unique<BinaryController>(*this, *m_menus, *MemoBinary);
+    m_binary->registerCommands();
     auto *grid = new GridController(*this);
     grid->registerCommands();
     registerLanguageCommands();
@@ -407,6 +414,7 @@ void TFormMain::fillLog()
 void TFormMain::writeSettingsAtExit()
 {
     IniBatch batch(m_ini);
+    m_binary->storeSettings(m_settings);
     m_settings.writeAtExit(batch);
     QString state = QStringLiteral("NORMAL");
     if (isMaximized())
@@ -521,8 +529,7 @@ void TFormMain::LoadFile()
     }
 
     IntLoadFileSize = loaded.fileSize;
-    BoolBinaryShow = true;
-    IntBinaryIndex = IntBinaryStart = IntBinaryEnd = 0;
+    m_binary->loadStarted();
     m_shownFileName = path;
     setTitle();
     refreshPanel0();
@@ -551,7 +558,7 @@ void TFormMain::LoadFile()
         setPanel(4, StrLoadChar);
         setPanel(5, StrLoadReturn);
         refreshLineCountPanel();
-        BoolBinaryRead = BoolBinaryShow = false;
+        m_binary->loadFinished();
         showMessage(*outcome.message);
         return;
     }
@@ -566,8 +573,7 @@ void TFormMain::LoadFile()
     Timers[1]->start();
     refreshLineCountPanel();
     MemoStatus();
-    BoolBinaryRead = false;
-    BoolBinaryShow = false;
+    m_binary->loadFinished();
 }
 
 void TFormMain::LoadFileSecondTime()
@@ -594,9 +600,9 @@ void TFormMain::applyLoadedText(const LoadedText &loaded)
     afterTextLoaded();
 }
 
-void TFormMain::showMessage(const MessageText &text)
+MessageAnswer TFormMain::showMessage(const MessageText &text, MessageButtons buttons)
 {
-    showMessage(text.japanese, text.english);
+    return showMessage(text.japanese, text.english, buttons);
 }
 
 void TFormMain::leaveLineNumberSelection()
@@ -656,7 +662,7 @@ void TFormMain::runCommand(CommandCode code)
 std::function<void()> TFormMain::onlyWhileTextShown(std::function<void()> handler)
 {
     return [this, handler = std::move(handler)] {
-        if (!BoolBinaryView) {
+        if (!m_binary->shown()) {
             handler();
             return;
         }

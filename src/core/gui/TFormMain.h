@@ -31,6 +31,8 @@ namespace quillon {
 
 struct LoadedText;
 struct MessageText;
+class BinaryController;
+class HexDumpView;
 class KeyMapController;
 class MainMenuBuilder;
 class StatusPanels;
@@ -68,7 +70,7 @@ public:
     // Shows StrMsg-built text in the current language.
     MessageAnswer showMessage(const QString &japanese, const QString &english,
                               MessageButtons buttons = MessageButtons::Ok);
-    void showMessage(const MessageText &text);
+    MessageAnswer showMessage(const MessageText &text, MessageButtons buttons = MessageButtons::Ok);
 
     [[nodiscard]] TMemoExDark *textView() const { return Memo1; }
     [[nodiscard]] StatusPanels *upperStatus() const { return StatusBarTop; }
@@ -76,6 +78,8 @@ public:
     [[nodiscard]] QAction *commandAction(CommandCode code) const;
     [[nodiscard]] QComboBox *searchCombo() const { return ComboBoxSearch; }
     [[nodiscard]] const MainSettings &settings() const { return m_settings; }
+    // For an area that keeps its values for the exit's write.
+    [[nodiscard]] MainSettings &settingsToChange() { return m_settings; }
     [[nodiscard]] bool isFilerStart() const { return m_args.size() == 2; }
 
     // Main-window state other windows read.
@@ -98,9 +102,6 @@ public:
     int IntScroll1 = 3, IntScroll2 = 17, IntScroll3 = 17;
     int IntSfiftRet = 15, IntShiftEof = 12, IntShiftTab = 8, IntShiftDbcs = 13;
     int TabStops = 16;
-    bool BoolBinaryRead = false;
-    bool BoolBinaryShow = false;
-    int IntBinaryIndex = 0, IntBinaryStart = 0, IntBinaryEnd = 0;
     QString HarboHandle;
     int IntSkinStyle = 0;
     TColor FTextColorCarbon = 0x191919, FTextColorCharcoal = 0x232323, FTextColorDark = 0;
@@ -108,8 +109,8 @@ public:
     bool BoolDeveloper = false;
     QString StrMsg;
     QString StrCsvSeparater;
-    // True while the hex dump is shown (commands of the text view stand still).
-    bool BoolBinaryView = false;
+    // The hex dump area: the view switch, its modes and pages.
+    [[nodiscard]] BinaryController &binary() const { return *m_binary; }
 
     // State of the view: marks, line numbers, wrapping, status (TFormMainView.cpp).
     // Line-number selection mode: copy and append-copy take these lines.
@@ -122,6 +123,8 @@ public:
     int IntSelectStart = 0, IntSelectEnd = 0; // the highlight made in the text view
     int IntLastMousePos = 0;                // caret at the last press or release in the text view
     [[nodiscard]] TMemoExDark *lineNumberView() const { return MemoLineNumber; }
+    // Shows or hides the line numbers as the settings say.
+    void showLineNumberView();
     // Handles a click in the line-number view as its mouse release does.
     void lineNumberClicked(Qt::KeyboardModifiers modifiers);
     // True while wrapping holds the window at its size (too many lines).
@@ -211,7 +214,7 @@ private:
     bool viewEvent(QObject *watched, QEvent *event);
     bool m_pressedInText = false;
     void numberLines();
-    void showLineNumberView();
+    void fitLineNumberWidth();
     void syncLineNumbers();
     void afterTextLoaded();
     void setWrap(bool wrapAtWidth);
@@ -235,6 +238,7 @@ private:
     int m_statusPressX = 0;
 
     // Navigation helpers (TFormMainNavigation.cpp).
+    [[nodiscard]] TMemoExDark *scrolledView() const;
     void scrollAndPlaceCaret(int scrollBy, int targetLine);
     void pageCommand(int amount, bool down);
     void documentEdgeCommand(bool end);
@@ -298,11 +302,13 @@ private:
     QComboBox *ComboBoxSearch = nullptr;
     TMemoExDark *MemoLineNumber = nullptr;
     TMemoExDark *Memo1 = nullptr;
+    HexDumpView *MemoBinary = nullptr;
     std::unique_ptr<MainMenuBuilder> m_menus;
 
     // The controllers of the areas, declared after what they use so they go
     // first; more areas move out of this class into controllers of their own.
     std::unique_ptr<KeyMapController> m_keys;
+    std::unique_ptr<BinaryController> m_binary;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.

@@ -1,6 +1,8 @@
 // Scrolling, cursor and selection commands of the main window.
 #include "TFormMain.h"
 
+#include "BinaryController.h"
+
 #include "Navigator.h"
 #include "TFormJump.h"
 #include "TFormPageSetting.h"
@@ -34,22 +36,23 @@ bool viewIsEmpty(const TMemoExDark *view)
 
 void TFormMain::registerNavigationCommands()
 {
-    constexpr auto textOnly = WhileDump::StandsStill; // the hex dump pages through its own rows
+    constexpr auto textOnly = WhileDump::StandsStill;
     auto reg = [this](CommandCode code, std::function<void()> fn) { registerCommand(code, std::move(fn), textOnly); };
-    reg(u"1231", [this] { documentEdgeCommand(false); });
-    reg(u"1261", [this] { documentEdgeCommand(false); });
-    reg(u"1232", [this] { pageCommand(IntScroll3, false); });
-    reg(u"1233", [this] { pageCommand(IntScroll2, false); });
-    reg(u"1262", [this] { pageCommand(IntScroll2, false); });
-    reg(u"1234", [this] { pageCommand(IntScroll1, false); });
-    reg(u"1263", [this] { pageCommand(IntScroll1, false); });
-    reg(u"1235", [this] { pageCommand(IntScroll1, true); });
-    reg(u"1264", [this] { pageCommand(IntScroll1, true); });
-    reg(u"1236", [this] { pageCommand(IntScroll2, true); });
-    reg(u"1265", [this] { pageCommand(IntScroll2, true); });
-    reg(u"1237", [this] { pageCommand(IntScroll3, true); });
-    reg(u"1238", [this] { documentEdgeCommand(true); });
-    reg(u"1266", [this] { documentEdgeCommand(true); });
+    auto scroll = [this](CommandCode code, std::function<void()> fn) { registerCommand(code, std::move(fn)); };
+    scroll(u"1231", [this] { documentEdgeCommand(false); });
+    scroll(u"1261", [this] { documentEdgeCommand(false); });
+    scroll(u"1232", [this] { pageCommand(IntScroll3, false); });
+    scroll(u"1233", [this] { pageCommand(IntScroll2, false); });
+    scroll(u"1262", [this] { pageCommand(IntScroll2, false); });
+    scroll(u"1234", [this] { pageCommand(IntScroll1, false); });
+    scroll(u"1263", [this] { pageCommand(IntScroll1, false); });
+    scroll(u"1235", [this] { pageCommand(IntScroll1, true); });
+    scroll(u"1264", [this] { pageCommand(IntScroll1, true); });
+    scroll(u"1236", [this] { pageCommand(IntScroll2, true); });
+    scroll(u"1265", [this] { pageCommand(IntScroll2, true); });
+    scroll(u"1237", [this] { pageCommand(IntScroll3, true); });
+    scroll(u"1238", [this] { documentEdgeCommand(true); });
+    scroll(u"1266", [this] { documentEdgeCommand(true); });
     reg(u"1241", [this] { lineEdgeCommand(false); });
     reg(u"1242", [this] { lineEdgeCommand(true); });
     reg(u"1201", [this] { copySelection(false); });
@@ -87,29 +90,40 @@ int TFormMain::caretLine() const
     return Memo1->lineFromPosition(Memo1->selectionStart());
 }
 
+// The scroll commands move the dump while it is shown, without status.
+TMemoExDark *TFormMain::scrolledView() const
+{
+    return m_binary->shown() ? m_binary->dump() : Memo1;
+}
+
 void TFormMain::scrollAndPlaceCaret(int scrollBy, int targetLine)
 {
-    Memo1->scrollLines(scrollBy);
-    Memo1->setCaretPosition(std::max(0, Memo1->lineStart(targetLine)));
+    TMemoExDark *view = scrolledView();
+    view->scrollLines(scrollBy);
+    view->setCaretPosition(std::max<TextPos>(0, view->lineStart(targetLine)));
     // Normally a no-op: the view moved with the caret. A caret that was out
     // of sight before is brought back.
-    Memo1->ensureCaretVisible();
-    Memo1->setFocus();
+    view->ensureCaretVisible();
+    view->setFocus();
+    if (view != Memo1)
+        return;
     leaveLineNumberSelection();
     MemoStatus();
 }
 
 void TFormMain::pageCommand(int amount, bool down)
 {
-    const int a = caretLine();
-    const Navigator::Move m = down ? Navigator::pageDown(a, amount, viewLines(Memo1)) : Navigator::pageUp(a, amount);
+    TMemoExDark *view = scrolledView();
+    const int a = view->lineFromPosition(view->selectionStart());
+    const Navigator::Move m = down ? Navigator::pageDown(a, amount, viewLines(view)) : Navigator::pageUp(a, amount);
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
 }
 
 void TFormMain::documentEdgeCommand(bool end)
 {
-    const int a = caretLine();
-    const Navigator::Move m = end ? Navigator::documentEnd(a, viewLines(Memo1)) : Navigator::documentTop(a);
+    TMemoExDark *view = scrolledView();
+    const int a = view->lineFromPosition(view->selectionStart());
+    const Navigator::Move m = end ? Navigator::documentEnd(a, viewLines(view)) : Navigator::documentTop(a);
     scrollAndPlaceCaret(m.scrollBy, m.targetLine);
 }
 

@@ -202,7 +202,7 @@ void TFormMain::registerViewCommands()
     MemoLineNumber->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MemoLineNumber->setFocusPolicy(Qt::NoFocus);
     MemoLineNumber->viewport()->setCursor(Qt::ArrowCursor);
-    MemoLineNumber->setFixedWidth(std::max(8, m_settings.lineWidth));
+    fitLineNumberWidth();
 
     for (QObject *o : std::initializer_list<QObject *>{Memo1, Memo1->viewport(), MemoLineNumber->viewport(), this})
         EventWatcher::watch(o, &m_receiver, [this](QObject *w, QEvent *e) { return viewEvent(w, e); });
@@ -432,8 +432,16 @@ void TFormMain::numberLines()
     const int lineZero = m_settings.lineZero;
     const int lines = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
     MemoLineNumber->setSource(std::make_shared<const LineNumberSource>(LineNumberText::countFor(lines), lineZero));
+    fitLineNumberWidth();
     IntTopLineMemo = -1;
     syncLineNumbers();
+}
+
+// "LineWidth" is the least width: a larger font or a seven-digit number
+// widens the column rather than cutting its numbers.
+void TFormMain::fitLineNumberWidth()
+{
+    MemoLineNumber->setFixedWidth(std::max({8, m_settings.lineWidth, MemoLineNumber->widthForLongestLine()}));
 }
 
 void TFormMain::showLineNumberView()
@@ -532,6 +540,7 @@ void TFormMain::chooseTextFont()
         view->setFont(font);
         view->setTextColor(color);
     }
+    fitLineNumberWidth();
     m_settings.textFont.name = font.family();
     const int size = font.pointSize() > 0 ? font.pointSize() : m_settings.textFont.pointSize();
     m_settings.textFont.size = QString::number(size);

@@ -61,13 +61,13 @@ LineNumberSource::LineNumberSource(int count, int lineZero)
     m_length = m_count > 0 ? int(unitsBefore(m_count) - BreakUnits) : 0;
 }
 
-int LineNumberSource::lineStart(int line) const
+TextPos LineNumberSource::lineStart(int line) const
 {
     if (line <= 0)
         return 0;
     if (line >= lineCount())
         return m_length;
-    return int(unitsBefore(line));
+    return unitsBefore(line);
 }
 
 int LineNumberSource::lineLength(int line) const
@@ -77,7 +77,7 @@ int LineNumberSource::lineLength(int line) const
     return widthOf(qint64(line) + 1);
 }
 
-int LineNumberSource::lineOf(int pos) const
+int LineNumberSource::lineOf(TextPos pos) const
 {
     if (pos <= 0 || m_count == 0)
         return 0;

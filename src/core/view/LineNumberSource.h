@@ -18,10 +18,10 @@ public:
     [[nodiscard]] int lineZero() const { return m_lineZero; }
 
     [[nodiscard]] int lineCount() const override { return m_count > 0 ? m_count : 1; }
-    [[nodiscard]] int length() const override { return m_length; }
-    [[nodiscard]] int lineStart(int line) const override;
+    [[nodiscard]] TextPos length() const override { return m_length; }
+    [[nodiscard]] TextPos lineStart(int line) const override;
     [[nodiscard]] int lineLength(int line) const override;
-    [[nodiscard]] int lineOf(int pos) const override;
+    [[nodiscard]] int lineOf(TextPos pos) const override;
     [[nodiscard]] QStringView line(int line, QString &scratch) const override;
     [[nodiscard]] int longestLine() const override { return m_count > 0 ? m_count - 1 : 0; }
 

@@ -4,29 +4,30 @@
 
 namespace quillon {
 
-QString LineSource::text(int start, int length) const
+QString LineSource::text(TextPos start, TextPos length) const
 {
-    const int total = this->length();
-    start = std::clamp(start, 0, total);
-    const int end = int(std::clamp<qint64>(qint64(start) + std::max(length, 0), start, total));
+    const TextPos total = this->length();
+    start = std::clamp<TextPos>(start, 0, total);
+    length = std::clamp<TextPos>(length, 0, MaxTextLength);
+    const TextPos end = std::min(start + length, total);
     QString out;
     if (end == start)
         return out;
-    out.reserve(end - start);
+    out.reserve(qsizetype(end - start));
     QString scratch;
     const int count = lineCount();
     for (int l = lineOf(start); l < count; ++l) {
-        const int ls = lineStart(l);
+        const TextPos ls = lineStart(l);
         if (ls >= end)
             break;
         // The line and its CR LF, cut to start..end.
         const QStringView body = line(l, scratch);
-        const int from = std::max(start - ls, 0);
-        const int to = std::min(end - ls, int(body.size()));
+        const TextPos from = std::max<TextPos>(start - ls, 0);
+        const TextPos to = std::min<TextPos>(end - ls, body.size());
         if (to > from)
-            out += body.mid(from, to - from);
+            out += body.mid(qsizetype(from), qsizetype(to - from));
         if (l + 1 < count) {
-            const int cr = ls + int(body.size());
+            const TextPos cr = ls + body.size();
             if (start <= cr && cr < end)
                 out += QLatin1Char('\r');
             if (start <= cr + 1 && cr + 1 < end)
@@ -57,15 +58,15 @@ QString LineSource::lineText(int line) const
     return this->line(line, scratch).toString();
 }
 
-int LineSource::snapPosition(int pos) const
+TextPos LineSource::snapPosition(TextPos pos) const
 {
-    pos = std::clamp(pos, 0, length());
+    pos = std::clamp<TextPos>(pos, 0, length());
     const int l = lineOf(pos);
-    const int start = lineStart(l);
+    const TextPos start = lineStart(l);
     const int len = lineLength(l);
     if (pos - start > len)
         return start + len; // between the CR and the LF
-    const int column = pos - start;
+    const int column = int(pos - start);
     if (column > 0 && column < len) {
         QString scratch;
         const QStringView text = line(l, scratch);
@@ -75,13 +76,13 @@ int LineSource::snapPosition(int pos) const
     return pos;
 }
 
-int LineSource::nextPosition(int pos) const
+TextPos LineSource::nextPosition(TextPos pos) const
 {
     pos = snapPosition(pos);
     if (pos >= length())
         return length();
     const int l = lineOf(pos);
-    const int column = pos - lineStart(l);
+    const int column = int(pos - lineStart(l));
     QString scratch;
     const QStringView text = line(l, scratch);
     if (column >= int(text.size()))
@@ -91,7 +92,7 @@ int LineSource::nextPosition(int pos) const
     return pos + (pair ? 2 : 1);
 }
 
-int LineSource::previousPosition(int pos) const
+TextPos LineSource::previousPosition(TextPos pos) const
 {
     pos = snapPosition(pos);
     if (pos <= 0)

@@ -12,52 +12,54 @@ int MarkLayout::lastMarkedLine(int firstLine, int clientHeight, int lineHeight, 
     return int(std::min<qint64>(last, lineCount - 1));
 }
 
-QPoint MarkLayout::placeAt(Kind kind, QPoint c, const Metrics &m)
+QPoint MarkLayout::placeAt(Kind kind, QPoint c, const Metrics &m, int cellWidth)
 {
+    const auto inCell = [&](int x) { return std::clamp(x, c.x(), c.x() + std::max(cellWidth - 1, 0)); };
     switch (kind) {
     case Kind::CrLf:
-        return {c.x() + m.shiftRet - m.widthM, c.y()};
+        return {std::max(c.x() + m.shiftRet - m.widthM, c.x()), c.y()};
     case Kind::Tab:
-        return {c.x() + m.shiftTab - m.widthDot * 8 / 10, c.y()};
+        return {inCell(c.x() + m.shiftTab - m.widthDot * 8 / 10), c.y()};
     case Kind::Space:
-        return {c.x() + m.shiftDBCS - m.widthM, c.y()};
+        return {inCell(c.x() + m.shiftDBCS - m.widthM), c.y()};
     case Kind::Eof:
         return {m.shiftEof, c.y() + m.lineHeight};
     }
     return c;
 }
 
-void MarkLayout::layoutSegment(QStringView segment, int segStart, bool hasLineEnd, qreal originX, int y,
+void MarkLayout::layoutSegment(QStringView segment, TextPos segStart, bool hasLineEnd, qreal originX, int y,
                                const TextViewGeometry &geometry, const Enabled &on, const Metrics &m,
-                               int textLength, qreal minX, qreal maxX, std::vector<Mark> &out)
+                               TextPos textLength, qreal minX, qreal maxX, std::vector<Mark> &out)
 {
     if (!on.any())
         return;
     const int n = int(segment.size());
-    const int lastPos = textLength - 1;
+    const TextPos lastPos = textLength - 1;
     // Jump to the first character near the left edge; the walk then stops at
     // the right edge, so a long line costs only what is in sight.
     const auto cur = geometry.seek(segment, std::max<qreal>(0, minX - originX));
     int i = cur.column;
     qreal x = cur.x;
-    auto add = [&](Kind kind, int pos, qreal cx) {
+    auto add = [&](Kind kind, TextPos pos, qreal cx, qreal width = 0) {
         const QPoint c(int(std::floor(originX + cx)), y);
-        out.push_back({kind, pos, placeAt(kind, c, m)});
+        out.push_back({kind, pos, placeAt(kind, c, m, int(std::floor(width)))});
     };
     while (i < n && originX + x <= maxX) {
         const char16_t c = segment[i].unicode();
         const int len = TextViewGeometry::charLength(segment, i);
+        const qreal advance = geometry.advanceAt(segment, i, x);
         if (c == u'\t' && on.tab)
-            add(Kind::Tab, segStart + i, x);
+            add(Kind::Tab, segStart + i, x, advance);
         else if (c == 0x3000 && on.space)
-            add(Kind::Space, segStart + i, x);
+            add(Kind::Space, segStart + i, x, advance);
         if (on.eof && segStart + i + len - 1 == lastPos)
             add(Kind::Eof, segStart + i, x);
-        x += geometry.advanceAt(segment, i, x);
+        x += advance;
         i += len;
     }
     const bool walkedAll = i >= n;
-    const int endPos = segStart + n; // the CR, when the segment ends a line
+    const TextPos endPos = segStart + n; // the CR, when the segment ends a line
     if (hasLineEnd && on.crlf && walkedAll && endPos <= lastPos)
         add(Kind::CrLf, endPos, x);
     if (on.eof) {

@@ -22,7 +22,7 @@ QString SelectionModel::selectedText() const
     return m_source->text(selectionStart(), selectionLength());
 }
 
-SelectionModel::Change SelectionModel::place(int anchor, int caret)
+SelectionModel::Change SelectionModel::place(TextPos anchor, TextPos caret)
 {
     if (m_source) {
         anchor = m_source->snapPosition(anchor);
@@ -30,8 +30,8 @@ SelectionModel::Change SelectionModel::place(int anchor, int caret)
     } else {
         anchor = caret = 0;
     }
-    const int oldStart = selectionStart();
-    const int oldLength = selectionLength();
+    const TextPos oldStart = selectionStart();
+    const TextPos oldLength = selectionLength();
     Change change;
     change.caretMoved = caret != m_caret;
     m_anchor = anchor;
@@ -40,16 +40,16 @@ SelectionModel::Change SelectionModel::place(int anchor, int caret)
     return change;
 }
 
-SelectionModel::Change SelectionModel::select(int anchor, int caret)
+SelectionModel::Change SelectionModel::select(TextPos anchor, TextPos caret)
 {
     m_goalX.reset();
     return place(anchor, caret);
 }
 
-SelectionModel::Change SelectionModel::setSelection(int start, int length)
+SelectionModel::Change SelectionModel::setSelection(TextPos start, TextPos length)
 {
-    const int total = m_source ? m_source->length() : 0;
-    return select(start, int(std::clamp<qint64>(qint64(start) + length, 0, total)));
+    const TextPos total = m_source ? m_source->length() : 0;
+    return select(start, std::clamp<TextPos>(start + length, 0, total));
 }
 
 SelectionModel::Change SelectionModel::selectAll()
@@ -57,7 +57,7 @@ SelectionModel::Change SelectionModel::selectAll()
     return select(0, m_source ? m_source->length() : 0);
 }
 
-SelectionModel::Change SelectionModel::moveTo(int pos, bool extend, Goal goal)
+SelectionModel::Change SelectionModel::moveTo(TextPos pos, bool extend, Goal goal)
 {
     if (goal == Goal::Forget)
         m_goalX.reset();
@@ -79,9 +79,9 @@ SelectionModel::Change SelectionModel::stepRight(bool extend)
     return moveTo(m_source ? m_source->nextPosition(m_caret) : 0, extend);
 }
 
-SelectionModel::Change SelectionModel::selectWord(QStringView lineText, int lineStart, int pos)
+SelectionModel::Change SelectionModel::selectWord(QStringView lineText, TextPos lineStart, TextPos pos)
 {
-    const auto span = TextViewGeometry::wordAt(lineText, pos - lineStart);
+    const auto span = TextViewGeometry::wordAt(lineText, int(pos - lineStart));
     return select(lineStart + span.start, lineStart + span.start + span.length);
 }
 

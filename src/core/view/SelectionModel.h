@@ -28,34 +28,34 @@ public:
     // the model or the next setSource; null is an empty text.
     Change setSource(const LineSource *source);
 
-    [[nodiscard]] int anchor() const { return m_anchor; }
-    [[nodiscard]] int caret() const { return m_caret; }
-    [[nodiscard]] int selectionStart() const { return std::min(m_anchor, m_caret); }
-    [[nodiscard]] int selectionLength() const { return std::abs(m_caret - m_anchor); }
-    [[nodiscard]] int selectionEnd() const { return std::max(m_anchor, m_caret); }
+    [[nodiscard]] TextPos anchor() const { return m_anchor; }
+    [[nodiscard]] TextPos caret() const { return m_caret; }
+    [[nodiscard]] TextPos selectionStart() const { return std::min(m_anchor, m_caret); }
+    [[nodiscard]] TextPos selectionLength() const { return std::abs(m_caret - m_anchor); }
+    [[nodiscard]] TextPos selectionEnd() const { return std::max(m_anchor, m_caret); }
     [[nodiscard]] bool hasSelection() const { return m_caret != m_anchor; }
     [[nodiscard]] QString selectedText() const;
 
     // Selects from anchor to caret (each snapped); caret < anchor puts the
     // caret at the start. Forgets the goal x.
-    Change select(int anchor, int caret);
+    Change select(TextPos anchor, TextPos caret);
     // length units from start, the caret at the end.
-    Change setSelection(int start, int length);
+    Change setSelection(TextPos start, TextPos length);
     // The caret to pos, nothing selected.
-    Change collapse(int pos) { return select(pos, pos); }
+    Change collapse(TextPos pos) { return select(pos, pos); }
     Change selectAll();
 
     // A caret movement: extend keeps the anchor (Shift held). A vertical
     // move keeps the goal x for the next one; any other forgets it.
     enum class Goal { Forget, Keep };
-    Change moveTo(int pos, bool extend, Goal goal = Goal::Forget);
+    Change moveTo(TextPos pos, bool extend, Goal goal = Goal::Forget);
     // Left and Right: without extend a selection collapses to its edge,
     // else the caret steps one character (a CR LF is one).
     Change stepLeft(bool extend);
     Change stepRight(bool extend);
     // The word around pos within one line (its text and first position),
     // as a double click selects it; the caret goes to the word's end.
-    Change selectWord(QStringView lineText, int lineStart, int pos);
+    Change selectWord(QStringView lineText, TextPos lineStart, TextPos pos);
 
     // The x Up and Down aim for, set by the first of a run of vertical moves.
     [[nodiscard]] std::optional<qreal> goalX() const { return m_goalX; }
@@ -63,11 +63,11 @@ public:
     void forgetGoalX() { m_goalX.reset(); }
 
 private:
-    Change place(int anchor, int caret);
+    Change place(TextPos anchor, TextPos caret);
 
     const LineSource *m_source = nullptr;
-    int m_anchor = 0;
-    int m_caret = 0;
+    TextPos m_anchor = 0;
+    TextPos m_caret = 0;
     std::optional<qreal> m_goalX;
 };
 

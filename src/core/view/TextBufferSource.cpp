@@ -9,12 +9,12 @@ TextBufferSource::TextBufferSource(std::shared_ptr<const TextBuffer> buffer)
 {
 }
 
-QString TextBufferSource::text(int start, int length) const
+QString TextBufferSource::text(TextPos start, TextPos length) const
 {
-    const int total = m_buffer->length();
-    start = std::clamp(start, 0, total);
-    length = int(std::clamp<qint64>(length, 0, total - start));
-    return m_buffer->text().mid(start, length);
+    const TextPos total = m_buffer->length();
+    start = std::clamp<TextPos>(start, 0, total);
+    length = std::clamp<TextPos>(length, 0, total - start);
+    return m_buffer->text().mid(qsizetype(start), qsizetype(length));
 }
 
 } // namespace quillon

@@ -4,6 +4,7 @@
 #include "LineSource.h"
 #include "TextBuffer.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace quillon {
@@ -16,13 +17,13 @@ public:
     [[nodiscard]] const std::shared_ptr<const TextBuffer> &buffer() const { return m_buffer; }
 
     [[nodiscard]] int lineCount() const override { return m_buffer->lineCount(); }
-    [[nodiscard]] int length() const override { return m_buffer->length(); }
-    [[nodiscard]] int lineStart(int line) const override { return m_buffer->lineStart(line); }
+    [[nodiscard]] TextPos length() const override { return m_buffer->length(); }
+    [[nodiscard]] TextPos lineStart(int line) const override { return m_buffer->lineStart(line); }
     [[nodiscard]] int lineLength(int line) const override { return m_buffer->lineLength(line); }
-    [[nodiscard]] int lineOf(int pos) const override { return m_buffer->lineOf(pos); }
+    [[nodiscard]] int lineOf(TextPos pos) const override { return m_buffer->lineOf(int(std::clamp<TextPos>(pos, 0, length()))); }
     [[nodiscard]] QStringView line(int line, QString &) const override { return m_buffer->line(line); }
     // The whole text comes back shared with the buffer, not copied.
-    [[nodiscard]] QString text(int start, int length) const override;
+    [[nodiscard]] QString text(TextPos start, TextPos length) const override;
 
 private:
     std::shared_ptr<const TextBuffer> m_buffer;

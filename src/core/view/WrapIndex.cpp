@@ -53,7 +53,7 @@ void WrapIndex::breakThrough(int line) const
     const TextViewGeometry &g = *m_geometry;
     QString scratch;
     while (m_linesDone <= line) {
-        const int start = m_source->lineStart(m_linesDone);
+        const int start = int(m_source->lineStart(m_linesDone));
         const QStringView text = m_source->line(m_linesDone, scratch);
         // Most lines fit: add up cached advances and stop at the first tab,
         // surrogate or overflow; only those lines take the full walk.
@@ -113,7 +113,7 @@ int WrapIndex::displayLineOf(int pos) const
 {
     if (!m_source)
         return 0;
-    pos = std::clamp(pos, 0, m_source->length());
+    pos = int(std::clamp<TextPos>(pos, 0, m_source->length()));
     breakThrough(m_source->lineOf(pos));
     auto it = std::upper_bound(m_starts.begin(), m_starts.end(), int32_t(pos));
     return int(it - m_starts.begin()) - 1;
@@ -137,7 +137,7 @@ int WrapIndex::displayLineLength(int dl) const
     const int line = m_source->lineOf(start);
     breakThrough(line); // every display line of this source line is known now
     dl = displayLineOf(start);
-    int end = m_source->lineStart(line) + m_source->lineLength(line);
+    int end = int(m_source->lineStart(line)) + m_source->lineLength(line);
     if (size_t(dl) + 1 < m_starts.size())
         end = std::min(end, int(m_starts[size_t(dl) + 1]));
     return end - start;

@@ -180,14 +180,17 @@ int TMemoExDark::displayLineCount() const
     return m_source->lineCount();
 }
 
-int TMemoExDark::displayLineOf(int pos) const
+// Wrapping is for decoded text, whose positions stay within 32 bits; only
+// sources without wrapping (the hex dump) reach past them.
+int TMemoExDark::displayLineOf(TextPos pos) const
 {
+    pos = std::clamp<TextPos>(pos, 0, m_source->length());
     if (m_wrapMode == WrapMode::WidgetWidth)
-        return m_wrap.displayLineOf(pos);
-    return m_source->lineOf(std::clamp(pos, 0, m_source->length()));
+        return m_wrap.displayLineOf(int(pos));
+    return m_source->lineOf(pos);
 }
 
-int TMemoExDark::displayLineStart(int dl) const
+TextPos TMemoExDark::displayLineStart(int dl) const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)
         return m_wrap.displayLineStart(dl);
@@ -204,9 +207,9 @@ int TMemoExDark::displayLineLength(int dl) const
 QStringView TMemoExDark::displayLineText(int dl, QString &scratch) const
 {
     if (m_wrapMode == WrapMode::WidgetWidth) {
-        const int start = displayLineStart(dl);
+        const TextPos start = displayLineStart(dl);
         const int line = m_source->lineOf(start);
-        return m_source->line(line, scratch).mid(start - m_source->lineStart(line), displayLineLength(dl));
+        return m_source->line(line, scratch).mid(qsizetype(start - m_source->lineStart(line)), displayLineLength(dl));
     }
     return m_source->line(dl, scratch);
 }
@@ -270,12 +273,12 @@ void TMemoExDark::continueWrap()
     }
 }
 
-int TMemoExDark::lineFromPosition(int pos) const
+int TMemoExDark::lineFromPosition(TextPos pos) const
 {
     return displayLineOf(pos);
 }
 
-int TMemoExDark::lineStart(int line) const
+TextPos TMemoExDark::lineStart(int line) const
 {
     // Asks the wrap index only as far as this line, never for the whole count.
     if (line < 0 || lastExistingLine(line, line) < line)
@@ -349,6 +352,12 @@ qreal TMemoExDark::contentWidth() const
 {
     const qreal estimate = m_longestMeasured ? 0 : m_source->lineLength(m_longestLine) * m_avgCharWidth;
     return std::max(m_widestSeen, estimate);
+}
+
+int TMemoExDark::widthForLongestLine() const
+{
+    const qreal text = m_geometry.lineWidth(m_source->lineText(m_source->longestLine()));
+    return int(std::ceil(text)) + CaretWidth + m_margins.left() + m_margins.right() + 2 * frameWidth();
 }
 
 void TMemoExDark::updateScrollBars()
@@ -458,14 +467,14 @@ void TMemoExDark::setTabStopDialogUnits(int units)
     rewrap(true);
 }
 
-std::optional<QPoint> TMemoExDark::positionToPoint(int pos) const
+std::optional<QPoint> TMemoExDark::positionToPoint(TextPos pos) const
 {
     if (pos < 0 || pos > m_source->length())
         return std::nullopt;
     const int dl = displayLineOf(pos);
     QString scratch;
     const QStringView line = displayLineText(dl, scratch);
-    const int column = std::min(pos - displayLineStart(dl), int(line.size()));
+    const int column = int(std::min<TextPos>(pos - displayLineStart(dl), line.size()));
     const QRect tr = textRect();
     const qreal x = tr.left() - horizontalOffset() + m_geometry.xOfColumn(line, column);
     const qint64 y = tr.top() + qint64(dl - firstVisibleLine()) * m_lineHeight;
@@ -474,7 +483,7 @@ std::optional<QPoint> TMemoExDark::positionToPoint(int pos) const
     return QPoint(int(std::floor(x)), int(y));
 }
 
-int TMemoExDark::pointToPosition(const QPoint &p) const
+TextPos TMemoExDark::pointToPosition(const QPoint &p) const
 {
     const QRect tr = textRect();
     const qint64 offset = qint64(std::floor(qreal(p.y() - tr.top()) / m_lineHeight));
@@ -503,19 +512,19 @@ void TMemoExDark::selectionUpdated(SelectionModel::Change change)
         emit selectionChanged();
 }
 
-void TMemoExDark::setSelection(int start, int length)
+void TMemoExDark::setSelection(TextPos start, TextPos length)
 {
     selectionUpdated(m_selection.setSelection(start, length));
     restartBlink();
 }
 
-void TMemoExDark::select(int anchor, int caret)
+void TMemoExDark::select(TextPos anchor, TextPos caret)
 {
     selectionUpdated(m_selection.select(anchor, caret));
     restartBlink();
 }
 
-void TMemoExDark::setCaretPosition(int pos)
+void TMemoExDark::setCaretPosition(TextPos pos)
 {
     select(pos, pos);
 }
@@ -530,14 +539,19 @@ QString TMemoExDark::selectedText() const
     return m_selection.selectedText();
 }
 
-void TMemoExDark::copy() const
+bool TMemoExDark::copy()
 {
     if (!hasSelection())
-        return;
+        return true;
+    if (selectionLength() > m_maxCopyLength) {
+        emit copyRefused();
+        return false;
+    }
     QGuiApplication::clipboard()->setText(selectedText());
+    return true;
 }
 
-void TMemoExDark::moveCaret(int pos, bool extend, SelectionModel::Goal goal)
+void TMemoExDark::moveCaret(TextPos pos, bool extend, SelectionModel::Goal goal)
 {
     caretMovedBy(m_selection.moveTo(pos, extend, goal));
 }
@@ -551,7 +565,7 @@ void TMemoExDark::caretMovedBy(SelectionModel::Change change)
 
 void TMemoExDark::ensureCaretVisible()
 {
-    const int caret = caretPosition();
+    const TextPos caret = caretPosition();
     const int dl = displayLineOf(caret);
     const int first = firstVisibleLine();
     const int visible = visibleLineCount();
@@ -567,7 +581,7 @@ void TMemoExDark::ensureCaretVisible()
     measuredLineWidth(dl);
     if (contentWidth() != before || m_scrollBarUpdatePending)
         updateScrollBars();
-    const qreal x = m_geometry.xOfColumn(line, caret - displayLineStart(dl));
+    const qreal x = m_geometry.xOfColumn(line, int(caret - displayLineStart(dl)));
     const int width = textRect().width();
     const int h = horizontalOffset();
     if (x < h)
@@ -578,13 +592,13 @@ void TMemoExDark::ensureCaretVisible()
 
 void TMemoExDark::verticalMove(int lines, bool extend)
 {
-    const int caret = caretPosition();
+    const TextPos caret = caretPosition();
     const int dl = displayLineOf(caret);
     QString scratch;
     if (!m_selection.goalX())
-        m_selection.setGoalX(m_geometry.xOfColumn(displayLineText(dl, scratch), caret - displayLineStart(dl)));
+        m_selection.setGoalX(m_geometry.xOfColumn(displayLineText(dl, scratch), int(caret - displayLineStart(dl))));
     const int target = int(std::clamp<qint64>(qint64(dl) + lines, 0, displayLineCount() - 1));
-    const int pos = displayLineStart(target) + m_geometry.columnAtX(displayLineText(target, scratch), *m_selection.goalX());
+    const TextPos pos = displayLineStart(target) + m_geometry.columnAtX(displayLineText(target, scratch), *m_selection.goalX());
     moveCaret(pos, extend, SelectionModel::Goal::Keep);
 }
 
@@ -594,7 +608,7 @@ void TMemoExDark::setWrapMode(WrapMode mode)
 {
     if (mode == m_wrapMode)
         return;
-    const int top = displayLineStart(firstVisibleLine());
+    const TextPos top = displayLineStart(firstVisibleLine());
     m_wrapMode = mode;
     setHorizontalScrollBarPolicy(mode == WrapMode::WidgetWidth ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
     m_wrapWidth = -1;
@@ -610,7 +624,7 @@ void TMemoExDark::rewrap(bool force)
     if (m_wrapMode == WrapMode::WidgetWidth) {
         const int width = textRect().width() - CaretWidth;
         if (force || width != m_wrapWidth) {
-            const int top = m_wrapWidth < 0 ? -1 : displayLineStart(firstVisibleLine());
+            const TextPos top = m_wrapWidth < 0 ? -1 : displayLineStart(firstVisibleLine());
             m_wrap.reset(m_source.get(), &m_geometry, width);
             m_wrapWidth = width;
             m_wrapTimer.start();
@@ -707,18 +721,18 @@ void TMemoExDark::layoutMarks(std::vector<MarkLayout::Mark> &out) const
     const int reach = std::max({m_shiftRet, m_shiftTab, m_shiftDBCS, 0}) + m_widthM;
     const qreal minX = -reach;
     const qreal maxX = std::min<qreal>(viewport()->width(), CoordinateLimit);
-    const int length = m_source->length();
+    const TextPos length = m_source->length();
     QString scratch;
     for (int dl = first; dl <= last; ++dl) {
         const qint64 y = tr.top() + qint64(dl - first) * m_lineHeight;
         if (y > CoordinateLimit)
             break;
-        const int start = displayLineStart(dl);
+        const TextPos start = displayLineStart(dl);
         const QStringView segment = displayLineText(dl, scratch);
         // A CR LF follows where the display line ends its source line.
         const int line = m_source->lineOf(start);
         const bool lineEnd = line + 1 < m_source->lineCount()
-                             && start + int(segment.size()) == m_source->lineStart(line) + m_source->lineLength(line);
+                             && start + segment.size() == m_source->lineStart(line) + m_source->lineLength(line);
         MarkLayout::layoutSegment(segment, start, lineEnd, originX, int(y), m_geometry, on, metrics, length, minX,
                                   maxX, out);
     }
@@ -824,7 +838,7 @@ void TMemoExDark::paintLine(QPainter &p, int dl, qreal y, const QRect &clip, boo
     QString scratch;
     const QStringView line = displayLineText(dl, scratch);
     const int n = int(line.size());
-    const int lineStartPos = displayLineStart(dl);
+    const TextPos lineStartPos = displayLineStart(dl);
     const qreal originX = textRect().left() - horizontalOffset();
     const qreal visLeft = clip.left() - originX;
     const qreal visRight = clip.right() + 1 - originX;
@@ -832,8 +846,8 @@ void TMemoExDark::paintLine(QPainter &p, int dl, qreal y, const QRect &clip, boo
     // Keeps the horizontal range honest as lines come into sight.
     measuredLineWidth(dl);
 
-    const int selFrom = std::clamp(selectionStart() - lineStartPos, 0, n);
-    const int selTo = std::clamp(selectionStart() + selectionLength() - lineStartPos, 0, n);
+    const int selFrom = int(std::clamp<TextPos>(selectionStart() - lineStartPos, 0, n));
+    const int selTo = int(std::clamp<TextPos>(selectionStart() + selectionLength() - lineStartPos, 0, n));
     const QPalette::ColorGroup group = active ? QPalette::Active : QPalette::Inactive;
     QColor highlight = palette().color(group, QPalette::Highlight);
     QColor highlightText = palette().color(group, QPalette::HighlightedText);
@@ -1007,7 +1021,7 @@ void TMemoExDark::mouseDoubleClickEvent(QMouseEvent *e)
         return;
     m_dragging = false;
     m_dragTimer.stop();
-    const int pos = pointToPosition(e->position().toPoint());
+    const TextPos pos = pointToPosition(e->position().toPoint());
     const int dl = displayLineOf(pos);
     QString scratch;
     selectionUpdated(m_selection.selectWord(displayLineText(dl, scratch), displayLineStart(dl), pos));

@@ -98,9 +98,9 @@ public:
     void setBuffer(std::shared_ptr<const TextBuffer> buffer);
 
     // Units of the whole text.
-    [[nodiscard]] int length() const { return m_source->length(); }
+    [[nodiscard]] TextPos length() const { return m_source->length(); }
     // Units start..start + length of the text (clamped), line ends as CR LF.
-    [[nodiscard]] QString textRange(int start, int length) const { return m_source->text(start, length); }
+    [[nodiscard]] QString textRange(TextPos start, TextPos length) const { return m_source->text(start, length); }
     // Text of a display line without its line end; empty when there is no such line.
     [[nodiscard]] QString lineText(int line) const;
 
@@ -108,9 +108,9 @@ public:
     // wrapping is off): an empty text has one line, a final CR LF adds one.
     [[nodiscard]] int lineCount() const;
     // Line holding pos; pos is clamped to 0..length.
-    [[nodiscard]] int lineFromPosition(int pos) const;
+    [[nodiscard]] int lineFromPosition(TextPos pos) const;
     // First position of line, or -1 when there is no such line.
-    [[nodiscard]] int lineStart(int line) const;
+    [[nodiscard]] TextPos lineStart(int line) const;
     // Length of line without its line end, 0 when there is no such line.
     [[nodiscard]] int lineLength(int line) const;
 
@@ -125,25 +125,29 @@ public:
     // Top-left of the character at pos in viewport coordinates (for pos at a
     // line end, just after its last character). Empty when pos is outside
     // 0..length or the point lies beyond the 16-bit coordinate range.
-    [[nodiscard]] std::optional<QPoint> positionToPoint(int pos) const;
+    [[nodiscard]] std::optional<QPoint> positionToPoint(TextPos pos) const;
     // Nearest caret position to a viewport point (clamped to the text).
-    [[nodiscard]] int pointToPosition(const QPoint &p) const;
+    [[nodiscard]] TextPos pointToPosition(const QPoint &p) const;
 
-    [[nodiscard]] int selectionStart() const { return m_selection.selectionStart(); }
-    [[nodiscard]] int selectionLength() const { return m_selection.selectionLength(); }
+    [[nodiscard]] TextPos selectionStart() const { return m_selection.selectionStart(); }
+    [[nodiscard]] TextPos selectionLength() const { return m_selection.selectionLength(); }
     [[nodiscard]] bool hasSelection() const { return m_selection.hasSelection(); }
     // Selects length units from start with the caret at the end.
-    void setSelection(int start, int length);
+    void setSelection(TextPos start, TextPos length);
     // Selects from anchor to caret; caret < anchor puts the caret at the start.
-    void select(int anchor, int caret);
-    [[nodiscard]] int anchorPosition() const { return m_selection.anchor(); }
-    [[nodiscard]] int caretPosition() const { return m_selection.caret(); }
+    void select(TextPos anchor, TextPos caret);
+    [[nodiscard]] TextPos anchorPosition() const { return m_selection.anchor(); }
+    [[nodiscard]] TextPos caretPosition() const { return m_selection.caret(); }
     // Moves the caret and collapses the selection to it.
-    void setCaretPosition(int pos);
+    void setCaretPosition(TextPos pos);
     void ensureCaretVisible();
     [[nodiscard]] QString selectedText() const;
     // Puts the selection on the clipboard; nothing happens when it is empty.
-    void copy() const;
+    // A selection longer than maxCopyLength() is not copied: copyRefused()
+    // is sent and false returned, so the owner can say why.
+    bool copy();
+    [[nodiscard]] TextPos maxCopyLength() const { return m_maxCopyLength; }
+    void setMaxCopyLength(TextPos units) { m_maxCopyLength = units; }
     void selectAll();
 
     // Tab stops in dialog units: 4 units are one average character width.
@@ -182,7 +186,7 @@ public:
     // the glyph's box.
     struct MarkRect {
         MarkLayout::Kind kind;
-        int pos;
+        TextPos pos;
         QRect rect;
     };
     [[nodiscard]] std::vector<MarkRect> markRects() const;
@@ -203,11 +207,15 @@ public:
     [[nodiscard]] bool lineCountKnown() const;
     // Widest line known so far, or the estimate for the longest line.
     [[nodiscard]] qreal contentWidth() const;
+    // The widget width that shows the source's longest line whole, frame,
+    // margins and caret included (for a column such as the line numbers).
+    [[nodiscard]] int widthForLongestLine() const;
 
 signals:
     // The number of display lines became known (wrapping finished its pass).
     void lineCountChanged();
     void caretMoved();
+    void copyRefused();
     void selectionChanged();
     void vScrolled();
 
@@ -239,8 +247,8 @@ private:
     // Every line lookup goes through these so that display lines (wrapping)
     // can replace source lines in one place.
     [[nodiscard]] int displayLineCount() const;
-    [[nodiscard]] int displayLineOf(int pos) const;
-    [[nodiscard]] int displayLineStart(int dl) const;
+    [[nodiscard]] int displayLineOf(TextPos pos) const;
+    [[nodiscard]] TextPos displayLineStart(int dl) const;
     [[nodiscard]] int displayLineLength(int dl) const;
     // A view of the source's text or of scratch (computed lines).
     [[nodiscard]] QStringView displayLineText(int dl, QString &scratch) const;
@@ -254,7 +262,7 @@ private:
     qreal measuredLineWidth(int dl) const;
     void noteLineWidth(qreal w) const;
     void paintLine(QPainter &p, int dl, qreal y, const QRect &clip, bool active);
-    void moveCaret(int pos, bool extend, SelectionModel::Goal goal = SelectionModel::Goal::Forget);
+    void moveCaret(TextPos pos, bool extend, SelectionModel::Goal goal = SelectionModel::Goal::Forget);
     // Repaints and signals what a change of the selection model moved.
     void selectionUpdated(SelectionModel::Change change);
     // The same for a caret the user moved: it is kept in view.
@@ -303,6 +311,7 @@ private:
     int m_shiftTab = 8;
     int m_shiftDBCS = 13;
 
+    TextPos m_maxCopyLength = LineSource::MaxTextLength;
     QTimer m_blinkTimer;
     bool m_caretOn = false;
     QTimer m_dragTimer;

@@ -64,6 +64,43 @@ private slots:
         view->setRows(nullptr);
         QCOMPARE(view->dump()->length(), 0);
     }
+
+    void movesAndCopiesPastFourGigabytesOfRows()
+    {
+        // 3 GB of rows (zeros: there is no file) is about 16 billion units.
+        auto reader = std::make_shared<HexFileReader>(QStringLiteral("/nonexistent"));
+        HexDumpView view;
+        view.resize(700, 300);
+        view.setRows(std::make_shared<HexRowSource>(reader, HexRange{0, 2999999999}));
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        TMemoExDark *dump = view.dump();
+        const int last = dump->lineCount() - 1;
+        QCOMPARE(last, 187499999);
+
+        QTest::keyClick(dump, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(dump->caretPosition(), dump->length());
+        QVERIFY(dump->length() > (qint64(1) << 32));
+        QCOMPARE(dump->lineFromPosition(dump->caretPosition()), last);
+        QVERIFY(dump->firstVisibleLine() > last - dump->visibleLineCount());
+        QVERIFY(dump->positionToPoint(dump->caretPosition()).has_value());
+
+        // Shift+Up selects back into the row before; the copy is the rows as shown.
+        QTest::keyClick(dump, Qt::Key_Home);
+        QTest::keyClick(dump, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(dump->lineFromPosition(dump->caretPosition()), last - 1);
+        QCOMPARE(dump->selectedText(), dump->lineText(last - 1) + QStringLiteral("\r\n"));
+        QVERIFY(dump->lineText(last).startsWith(QStringLiteral("B2D05DF0  00 00")));
+
+        // A click lands on the row under the mouse.
+        const QPoint at = *dump->positionToPoint(dump->lineStart(last - 2) + 3);
+        QTest::mouseClick(dump->viewport(), Qt::LeftButton, {}, at + QPoint(1, 2));
+        QCOMPARE(dump->caretPosition(), dump->lineStart(last - 2) + 3);
+
+        QTest::keyClick(dump, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(dump->caretPosition(), 0);
+        QCOMPARE(dump->firstVisibleLine(), 0);
+    }
 };
 
 QTEST_MAIN(HexDumpViewTest)

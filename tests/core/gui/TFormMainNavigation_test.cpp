@@ -11,6 +11,7 @@
 #include "StatusPanels.h"
 #include "TDecEdit.h"
 #include "TFormJump.h"
+#include "BinaryController.h"
 #include "TFormMain.h"
 #include "TFormPageSetting.h"
 #include "TMemoExDark.h"
@@ -430,7 +431,8 @@ void TFormMainNavigationTest::binaryViewGuards()
     Fixture f("foo bar\r\nbaz\r\n");
     TFormMain &w = *f.w;
     TMemoExDark *view = w.textView();
-    w.BoolBinaryView = true;
+    w.runCommand(u"1721");
+    QVERIFY(w.binary().shown());
     QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
     view->setSelection(0, 3);
     for (CommandCode code : std::initializer_list<CommandCode>{u"1201", u"1202", u"1211", u"1203", u"1212", u"1241",

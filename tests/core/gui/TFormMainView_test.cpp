@@ -73,6 +73,18 @@ void TFormMainViewTest::lineNumbersFollowTheText()
     QCOMPARE(numbers->lineText(0), QStringLiteral("     1"));
     QCOMPARE(numbers->lineText(300), QStringLiteral("   301"));
     QCOMPARE(numbers->width(), 80);
+    // A large font widens the column past "LineWidth" instead of cutting the numbers.
+    QFont big(QStringLiteral("DejaVu Sans Mono"), 28);
+    numbers->setFont(big);
+    w.runCommand(u"1403");
+    w.runCommand(u"1403");
+    const QFontMetricsF fm(numbers->font());
+    QVERIFY(numbers->width() > 80);
+    QVERIFY(numbers->textRect().width() >= fm.horizontalAdvance(QStringLiteral("   301")));
+    numbers->setFont(w.textView()->font());
+    w.runCommand(u"1403");
+    w.runCommand(u"1403");
+    QCOMPARE(numbers->width(), 80);
 
     // Keyboard scrolling: the numbers follow at once, not at the next tick.
     QTest::keyClick(w.textView(), Qt::Key_End, Qt::ControlModifier);

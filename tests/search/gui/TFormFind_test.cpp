@@ -7,6 +7,7 @@
 #include "IniFile.h"
 #include "Utf16TextFile.h"
 #include "MessageService.h"
+#include "BinaryController.h"
 #include "TFormMain.h"
 #include "TMemoExDark.h"
 #include "CommandCatalogue.h"
@@ -265,13 +266,15 @@ void TFormFindTest::badExpressionShowsTheErrorAndKeepsTheSelection()
 void TFormFindTest::binaryViewStopsTheCommands()
 {
     Window win("abc");
-    win.w.BoolBinaryView = true;
+    win.w.runCommand(u"1721");
+    QVERIFY(win.w.binary().shown());
     win.w.StrSearchValue = QStringLiteral("b");
     for (CommandCode code : std::initializer_list<CommandCode>{u"1101", u"1102", u"1103", u"1104"})
         win.w.runCommand(code);
     QVERIFY(!win.w.findDialog()->isVisible());
     QCOMPARE(win.w.textView()->selectionLength(), 0);
-    win.w.BoolBinaryView = false;
+    win.w.runCommand(u"1721");
+    QVERIFY(!win.w.binary().shown());
     win.w.runCommand(u"1102");
     QCOMPARE(win.w.textView()->selectionStart(), 1);
 }
