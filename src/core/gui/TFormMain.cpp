@@ -19,6 +19,7 @@
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "FindAllController.h"
+#include "GridController.h"
 #include "TextLoader.h"
 #include "ViewController.h"
 #include "ViewText.h"
@@ -227,6 +228,8 @@ void TFormMain::createControllers()
     m_binary->registerCommands();
     m_findAll = std::make_unique<FindAllController>(*this);
     m_findAll->registerCommands();
+    m_grid = std::make_unique<GridController>(*this);
+    m_grid->registerCommands();
     m_language = std::make_unique<LanguageController>(*this);
     m_language->registerCommands();
 }
