@@ -16,6 +16,7 @@
 #include "NavigationController.h"
 #include "SearchController.h"
 #include "StartArguments.h"
+#include "QtTranslations.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "FindAllController.h"
@@ -83,6 +84,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
         m_settings.readAtStart(batch);
     }
     BoolJapanese = m_settings.japanese;
+    QtTranslations::apply(BoolJapanese);
     // The filer's own settings decide the marks and colours only when its file is beside us.
     if (!QFileInfo::exists(AppPaths::besideProgram(QStringLiteral("Harbek.ini"))))
         m_settings.sameAsHarbekan = false;
