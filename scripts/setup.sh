@@ -13,7 +13,8 @@ packages=(
   libx11-dev                            # the filer link talks to X11 windows
   libgtest-dev libgmock-dev googletest
   fonts-ipafont-gothic                  # metric-compatible Japanese gothic font
-  xvfb xauth                            # headless X server for screenshots by hand
+  xvfb xauth                            # headless X server: end-to-end runs and screenshots
+  openbox xdotool                       # a window manager and a hand for the end-to-end runs
   libc-bin                              # iconv: sample files and the benchmark reference
   bsdextrautils                         # hexdump: the hex dump benchmark's reference
   coreutils                             # nproc, date, realpath

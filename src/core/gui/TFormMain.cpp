@@ -69,9 +69,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
         if (m_settingsWriteReported)
             return;
         m_settingsWriteReported = true;
-        QTimer::singleShot(0, this, [this, path, reason] {
-            showMessage(MainMessages::settingsNotWritable(path, reason));
-        });
+        whenPlaced([this, path, reason] { showMessage(MainMessages::settingsNotWritable(path, reason)); });
     });
 
     // Step 3: the language comes first, so every message below speaks it.
@@ -252,9 +250,7 @@ void TFormMain::createLanguageFolders()
         if (QDir().mkpath(dir))
             continue;
         const QString shown = QDir::toNativeSeparators(dir) + QDir::separator();
-        QTimer::singleShot(0, this, [this, shown] {
-            showMessage(MainMessages::folderNotMade(shown));
-        });
+        whenPlaced([this, shown] { showMessage(MainMessages::folderNotMade(shown)); });
     }
 }
 
@@ -279,6 +275,9 @@ void TFormMain::showEvent(QShowEvent *event)
     const QRect r = PlacementRecord::restoredRect(m_settings.placement, virtualScreen, QSize(780, 240));
     move(r.topLeft());
     resize(r.size());
+    // About half a second for a window manager to frame the window; without
+    // one there is no frame and the rectangle stands as it is.
+    placeOuterFrame(r, 25);
     if (m_settings.placement.state == QLatin1String("MAX"))
         setWindowState(windowState() | Qt::WindowMaximized);
     else if (m_settings.placement.state == QLatin1String("MIN"))
@@ -350,7 +349,38 @@ void TFormMain::writeSettingsAtExit()
         state = QStringLiteral("MAX");
     else if (isMinimized())
         state = QStringLiteral("MIN");
-    PlacementRecord::write(batch, QStringLiteral("FormMain"), state, QRect(pos(), size()));
+    // The outer frame, as it is restored: the same rectangle both ways, so
+    // the window never creeps by its title bar from one start to the next.
+    PlacementRecord::write(batch, QStringLiteral("FormMain"), state, frameGeometry());
+}
+
+void TFormMain::placeOuterFrame(const QRect &outer, int triesLeft)
+{
+    // The window manager tells the frame's size only after it has framed the
+    // window; until then a position means the client area's. Once the frame
+    // is known, the client is sized and moved so that the frame takes outer.
+    const bool framed = frameGeometry() != geometry();
+    if (!framed && triesLeft > 0) {
+        QTimer::singleShot(20, this, [this, outer, triesLeft] { placeOuterFrame(outer, triesLeft - 1); });
+        return;
+    }
+    if (!(windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        resize((outer.size() - frame).expandedTo(minimumSize()));
+        move(outer.topLeft());
+    }
+    // Messages of the start-up now have a window in its place to stand over.
+    m_placed = true;
+    for (auto &show : std::exchange(m_afterPlaced, {}))
+        QTimer::singleShot(0, this, std::move(show));
+}
+
+void TFormMain::whenPlaced(std::function<void()> show)
+{
+    if (m_placed)
+        QTimer::singleShot(0, this, std::move(show));
+    else
+        m_afterPlaced.push_back(std::move(show));
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event)

@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -159,6 +160,12 @@ private:
     void onTimer(int index);
     void applyLoadedText(const LoadedText &loaded);
     void writeSettingsAtExit();
+    // Gives the window's outer frame the rectangle outer once it is framed.
+    void placeOuterFrame(const QRect &outer, int triesLeft);
+    // Runs show once the window stands in its place (start-up messages).
+    void whenPlaced(std::function<void()> show);
+    bool m_placed = false;
+    std::vector<std::function<void()>> m_afterPlaced;
 
     struct Command {
         std::function<void()> run;

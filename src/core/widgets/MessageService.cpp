@@ -19,16 +19,33 @@ public:
         // The texts carry CR LF as the settings files do; Qt wants LF.
         QString shown = text;
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        if (buttons == MessageButtons::YesNo) {
-            const auto r = QMessageBox::question(parent, title, shown, QMessageBox::Yes | QMessageBox::No,
-                                                 QMessageBox::No);
-            return r == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-        }
+        const bool question = buttons == MessageButtons::YesNo;
         const bool error = text.startsWith(QLatin1String("Error"));
-        QMessageBox box(error ? QMessageBox::Warning : QMessageBox::Information, title, shown, QMessageBox::Ok,
-                        parent);
-        box.exec();
-        return MessageAnswer::Ok;
+        const auto icon = question ? QMessageBox::Question : error ? QMessageBox::Warning : QMessageBox::Information;
+        QMessageBox box(icon, title, shown, question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+        if (question)
+            box.setDefaultButton(QMessageBox::No);
+        centreOn(box, parent);
+        const int r = box.exec();
+        if (!question)
+            return MessageAnswer::Ok;
+        return r == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    }
+
+private:
+    // Over the middle of the owner's window, also while the window manager
+    // has not placed it yet (a message of the start-up): Qt would otherwise
+    // leave the box where the window manager puts a window without a place.
+    static void centreOn(QMessageBox &box, QWidget *parent)
+    {
+        if (!parent)
+            return;
+        const QWidget *window = parent->window();
+        QRect area = window->frameGeometry();
+        if (area.width() <= 1 || area.height() <= 1)
+            area = window->geometry();
+        box.adjustSize();
+        box.move(area.center() - box.rect().center());
     }
 };
 
