@@ -216,8 +216,15 @@ void TFormFind::showFind()
     const QRect virtualScreen = screen ? screen->virtualGeometry() : QRect(0, 0, 1920, 1080);
     const Placement placement = PlacementRecord::read(ini, kSection, kMinimum);
     const QRect r = PlacementRecord::restoredRect(placement, virtualScreen, kMinimum);
-    move(r.topLeft());
     resize(r.size().expandedTo(kMinimum));
+    if (ini.hasKey(kSection, QStringLiteral("Left")) || !parentWidget()) {
+        move(r.topLeft());
+    } else {
+        // A first start has no place stored: over the middle of the window
+        // that opens it, not over the screen's corner.
+        const QRect owner = parentWidget()->window()->frameGeometry();
+        move(owner.center() - QPoint(width() / 2, height() / 2));
+    }
     // 2. Only the match-case box is offered; the others are kept in the file.
     CheckBoxWholeWord->hide();
     CheckBoxIncludeCRLF->hide();

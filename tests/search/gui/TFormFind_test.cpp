@@ -63,6 +63,7 @@ private slots:
     void readOnlyFolderStillCarriesTheWord();
     void badExpressionShowsTheErrorAndKeepsTheSelection();
     void binaryViewStopsTheCommands();
+    void firstOpenStandsOverTheMainWindow();
     void menuKeys();
     void focusReturnToggleInBothMenus();
 };
@@ -262,6 +263,29 @@ void TFormFindTest::badExpressionShowsTheErrorAndKeepsTheSelection()
     QVERIFY(win.messages.texts[0].startsWith(J(u"オフセット 2 で正規表現にエラーがあります: ")));
     QCOMPARE(win.w.textView()->selectionStart(), 1);
     QCOMPARE(win.w.textView()->selectionLength(), 1);
+}
+
+void TFormFindTest::firstOpenStandsOverTheMainWindow()
+{
+    Window win("abc");
+    win.w.move(400, 300);
+    QVERIFY(test::settled(win.w));
+    win.w.runCommand(u"1101");
+    TFormFind *find = win.w.findDialog();
+    QTRY_VERIFY(find->isVisible());
+    // No place stored yet: over the middle of the main window, not the screen's corner.
+    const QPoint centre = find->frameGeometry().center();
+    QVERIFY2((centre - win.w.frameGeometry().center()).manhattanLength() <= 4, "centred on the main window");
+    find->closeFind();
+    // Once it has a place of its own it goes back there.
+    IniFile ini = win.ini();
+    QVERIFY(ini.hasKey(QStringLiteral("FormFind"), QStringLiteral("Left")));
+    ini.writeInteger(QStringLiteral("FormFind"), QStringLiteral("Left"), 10);
+    ini.writeInteger(QStringLiteral("FormFind"), QStringLiteral("Top"), 20);
+    win.w.runCommand(u"1101");
+    QTRY_VERIFY(find->isVisible());
+    QCOMPARE(find->pos(), QPoint(10, 20));
+    find->closeFind();
 }
 
 void TFormFindTest::binaryViewStopsTheCommands()
