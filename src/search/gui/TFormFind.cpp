@@ -1,5 +1,7 @@
 #include "TFormFind.h"
 
+#include "KeyTextMenu.h"
+
 #include "AppPaths.h"
 #include "IniFile.h"
 #include "Placement.h"
@@ -154,9 +156,12 @@ QMenuBar *TFormFind::createMenuBar(bool wordBoxMenu)
     const int offset = wordBoxMenu ? kWordBoxTagOffset : 0;
     auto *bar = new QMenuBar(this);
     bar->setObjectName(wordBoxMenu ? QStringLiteral("MainMenuFindEdit") : QStringLiteral("MainMenuFind"));
-    QMenu *file = bar->addMenu(J(u"ファイル(&F)"));
+    // Menus that name their keys as the key-map file does ("PgDn", not Qt's "PgDown").
+    QMenu *file = new KeyTextMenu(J(u"ファイル(&F)"), bar);
+    bar->addMenu(file);
     file->menuAction()->setProperty("tag", 1000 + offset);
-    QMenu *search = bar->addMenu(J(u"検索(&S)"));
+    QMenu *search = new KeyTextMenu(J(u"検索(&S)"), bar);
+    bar->addMenu(search);
     search->menuAction()->setProperty("tag", 1100 + offset);
     auto item = [bar](QMenu *menu, const char16_t *caption, int code, int tag, std::function<void()> fn) {
         QAction *a = menu->addAction(J(caption));

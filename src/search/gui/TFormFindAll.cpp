@@ -1,5 +1,7 @@
 #include "TFormFindAll.h"
 
+#include "KeyTextMenu.h"
+
 #include "AppPaths.h"
 #include "FindAllHandOff.h"
 #include "FindAllHost.h"
@@ -184,7 +186,7 @@ void TFormFindAll::createControls()
     }
     layout->addWidget(PanelButton);
 
-    PopupMenu = new QMenu(this);
+    PopupMenu = new KeyTextMenu(QString(), this);
     QAction *copy = PopupMenu->addAction(J(u"コピー(&C)"), this, [this] { copySelection(); });
     copy->setObjectName(QStringLiteral("PopupCopy"));
     copy->setProperty("tag", 1981);
@@ -232,7 +234,8 @@ QAction *TFormFindAll::addCommand(QMenu *menu, QStringView code, std::function<v
 void TFormFindAll::createMenus()
 {
     auto top = [this](int tag, const char *name, const char16_t *caption) {
-        QMenu *m = MainMenu->addMenu(J(caption));
+        QMenu *m = new KeyTextMenu(J(caption), MainMenu);
+        MainMenu->addMenu(m);
         m->setObjectName(QString::fromLatin1(name));
         m->menuAction()->setProperty("tag", tag);
         return m;
