@@ -1,4 +1,6 @@
 // Quillon: a read-only text file viewer for Japanese text.
+#include "AppPaths.h"
+#include "CommandLine.h"
 #include "FontLogFilter.h"
 #include "GuessCommand.h"
 #include "HexDumpCommand.h"
@@ -7,21 +9,32 @@
 #include "SearchFolderCommand.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QSocketNotifier>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
-void printHelp(QTextStream &out)
+void printUsage(QTextStream &out)
 {
-    out << "Usage: Quillon [FILE]\n"
-           "       Quillon hwnd=HANDLE FILE\n"
+    out << "Usage: Quillon [hwnd=HANDLE] [--] [FILE]\n"
            "       Quillon --guess [--porcelain] FILE...\n"
            "       Quillon --search [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
            "       Quillon --hexdump [--page N] FILE\n"
            "       Quillon --search-folder [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
-           "\n"
+           "       Quillon --help | --version\n";
+}
+
+void printHelp(QTextStream &out)
+{
+    printUsage(out);
+    out << "\n"
            "Shows FILE read-only, detecting its character code (Shift_JIS, JIS, EUC-JP,\n"
            "UTF-8, UTF-16) and line ends.\n"
            "\n"
@@ -42,7 +55,87 @@ void printHelp(QTextStream &out)
            "               it; unreadable files are named on stderr and skipped;\n"
            "               exit 0 found, 1 none, 2 error\n"
            "  --help       this text\n"
-           "  --version    the program's version\n";
+           "  --version    the program's version\n"
+           "  --           ends the options: a FILE after it may start with \"--\"\n"
+           "\n"
+           "Without a mode Quillon opens its window, which needs a display; it exits 1\n"
+           "when none can be reached. An unknown option exits 2.\n"
+           "\n"
+           "Settings, key maps and histories live beside the program when its folder\n"
+           "holds a Language folder or a Quillon.ini (a portable copy), otherwise in\n"
+           "$XDG_CONFIG_HOME/Quillon (default ~/.config/Quillon). QUILLON_HOME names\n"
+           "another folder for both. See quillon(1).\n";
+}
+
+// Qt ends the process from inside QApplication's constructor when no platform
+// plugin starts (an unreachable display, a missing plugin): its reason becomes
+// our one line and exit status 1, not an abort with a core dump.
+bool windowStarting = false;
+QtMessageHandler qtHandler = nullptr;
+QString firstPlatformWarning; // the platform's first complaint while it starts
+struct HeldMessage {
+    QtMsgType type;
+    QString category;
+    QString text;
+};
+QList<HeldMessage> heldMessages; // the platform's warnings while it starts: shown once it did
+
+void startGuard(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (windowStarting && type == QtFatalMsg) {
+        const QString reason = firstPlatformWarning.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0)
+                                                             : firstPlatformWarning;
+        std::fputs(qPrintable(quillon::StartCheck::cannotStart(reason.trimmed()) + QLatin1Char('\n')), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    if (windowStarting && context.category && QByteArrayView(context.category).startsWith("qt.qpa")) {
+        if (firstPlatformWarning.isEmpty()) // the first says why; the rest follow from it
+            firstPlatformWarning = message.section(QLatin1Char('\n'), 0, 0);
+        heldMessages.append({type, QString::fromLatin1(context.category), message});
+        return;
+    }
+    qtHandler(type, context, message);
+}
+
+void windowStarted()
+{
+    windowStarting = false;
+    for (const HeldMessage &held : std::as_const(heldMessages)) {
+        const QByteArray category = held.category.toLatin1();
+        const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+        qtHandler(held.type, context, held.text);
+    }
+    heldMessages.clear();
+}
+
+// SIGTERM (logging out, kill) and SIGINT (Ctrl+C in the terminal) close the
+// window as its close button does, so settings and reading positions are kept.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[0], &byte, 1);
+}
+
+void closeOnSignals(QWidget *window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
+    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t n = ::read(signalPipe[1], &byte, 1);
+        window->close();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &action, nullptr);
+    ::sigaction(SIGINT, &action, nullptr);
+    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 } // namespace
@@ -83,13 +176,40 @@ int main(int argc, char *argv[])
         }
     }
 
+    QStringList rawArgs;
+    for (int i = 1; i < argc; ++i)
+        rawArgs << QString::fromLocal8Bit(argv[i]);
+    const quillon::WindowCommandLine cl = quillon::WindowCommandLine::parse(rawArgs);
+    if (!cl.badOption.isEmpty()) {
+        QTextStream err(stderr);
+        err << "Quillon: unknown option " << cl.badOption << '\n';
+        printUsage(err);
+        return 2;
+    }
+    quillon::DisplayFacts display;
+    display.qpaPlatform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    display.display = qEnvironmentVariable("DISPLAY");
+    display.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
+    display.platformOption = rawArgs.first(cl.optionCount).contains(QStringLiteral("-platform"));
+    if (const QString line = quillon::StartCheck::noDisplay(display); !line.isEmpty()) {
+        std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
+        return 1;
+    }
+
+    qtHandler = qInstallMessageHandler(startGuard);
     quillon::FontLogFilter::install();
-    QApplication app(argc, argv);
+    int qtArgc = int(1 + cl.optionCount); // Qt never sees what follows "--"
+    windowStarting = true;
+    QApplication app(qtArgc, argv);
+    windowStarted();
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    QDir().mkpath(quillon::AppPaths::programDir()); // ~/.config/Quillon on the first start
     QStringList args = app.arguments();
     args.removeFirst();
+    args += cl.afterDashes;
     quillon::TFormMain window(args);
+    closeOnSignals(&window);
     window.show();
     return app.exec();
 }
