@@ -11,10 +11,10 @@
 namespace quillon {
 
 namespace {
-QString &overrideDir()
+ProgramFolders &overrideFolders()
 {
-    static QString dir;
-    return dir;
+    static ProgramFolders folders;
+    return folders;
 }
 
 QString absoluteClean(const QString &path)
@@ -61,8 +61,8 @@ ProgramFolderFacts AppPaths::currentFacts()
 
 ProgramFolders AppPaths::current()
 {
-    if (!overrideDir().isEmpty())
-        return {overrideDir(), overrideDir(), false};
+    if (!overrideFolders().programDir.isEmpty())
+        return overrideFolders();
     return decide(currentFacts());
 }
 
@@ -117,7 +117,12 @@ QString AppPaths::languageFile(const QString &fileName)
 
 void AppPaths::setProgramDirForTesting(const QString &dir)
 {
-    overrideDir() = dir;
+    overrideFolders() = {dir, dir, false};
+}
+
+void AppPaths::setFoldersForTesting(const ProgramFolders &folders)
+{
+    overrideFolders() = folders;
 }
 
 } // namespace quillon

@@ -59,8 +59,10 @@ public:
     [[nodiscard]] static QString programLanguageDir(); // Language/Quillon (in the program folder)
     // A language file such as "Main.txt", found as dataFile() finds it.
     [[nodiscard]] static QString languageFile(const QString &fileName);
-    // Overrides both folders for this process (tests).
+    // Overrides both folders for this process (tests); an empty dir ends the override.
     static void setProgramDirForTesting(const QString &dir);
+    // Overrides them with two folders, as an installed program has (tests).
+    static void setFoldersForTesting(const ProgramFolders &folders);
 };
 
 } // namespace quillon
