@@ -5,19 +5,15 @@
 #include "GuessCommand.h"
 #include "HexDumpCommand.h"
 #include "TFormMain.h"
+#include "WindowStart.h"
 #include "SearchCommand.h"
 #include "SearchFolderCommand.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSocketNotifier>
 #include <QTextStream>
-#include <csignal>
 #include <cstdio>
-#include <cstdlib>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -65,77 +61,6 @@ void printHelp(QTextStream &out)
            "holds a Language folder or a Quillon.ini (a portable copy), otherwise in\n"
            "$XDG_CONFIG_HOME/Quillon (default ~/.config/Quillon). QUILLON_HOME names\n"
            "another folder for both. See quillon(1).\n";
-}
-
-// Qt ends the process from inside QApplication's constructor when no platform
-// plugin starts (an unreachable display, a missing plugin): its reason becomes
-// our one line and exit status 1, not an abort with a core dump.
-bool windowStarting = false;
-QtMessageHandler qtHandler = nullptr;
-QString firstPlatformWarning; // the platform's first complaint while it starts
-struct HeldMessage {
-    QtMsgType type;
-    QString category;
-    QString text;
-};
-QList<HeldMessage> heldMessages; // the platform's warnings while it starts: shown once it did
-
-void startGuard(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (windowStarting && type == QtFatalMsg) {
-        const QString reason = firstPlatformWarning.isEmpty() ? message.section(QLatin1Char('\n'), 0, 0)
-                                                             : firstPlatformWarning;
-        std::fputs(qPrintable(quillon::StartCheck::cannotStart(reason.trimmed()) + QLatin1Char('\n')), stderr);
-        std::fflush(stderr);
-        std::_Exit(1);
-    }
-    if (windowStarting && context.category && QByteArrayView(context.category).startsWith("qt.qpa")) {
-        if (firstPlatformWarning.isEmpty()) // the first says why; the rest follow from it
-            firstPlatformWarning = message.section(QLatin1Char('\n'), 0, 0);
-        heldMessages.append({type, QString::fromLatin1(context.category), message});
-        return;
-    }
-    qtHandler(type, context, message);
-}
-
-void windowStarted()
-{
-    windowStarting = false;
-    for (const HeldMessage &held : std::as_const(heldMessages)) {
-        const QByteArray category = held.category.toLatin1();
-        const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
-        qtHandler(held.type, context, held.text);
-    }
-    heldMessages.clear();
-}
-
-// SIGTERM (logging out, kill) and SIGINT (Ctrl+C in the terminal) close the
-// window as its close button does, so settings and reading positions are kept.
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[0], &byte, 1);
-}
-
-void closeOnSignals(QWidget *window)
-{
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return;
-    auto *notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, window);
-    QObject::connect(notifier, &QSocketNotifier::activated, window, [window] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t n = ::read(signalPipe[1], &byte, 1);
-        window->close();
-    });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    ::sigaction(SIGTERM, &action, nullptr);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGHUP, &action, nullptr);
 }
 
 } // namespace
@@ -196,12 +121,11 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    qtHandler = qInstallMessageHandler(startGuard);
+    quillon::WindowStart::guardPlatformStart(&quillon::StartCheck::cannotStart);
     quillon::FontLogFilter::install();
     int qtArgc = int(1 + cl.optionCount); // Qt never sees what follows "--"
-    windowStarting = true;
     QApplication app(qtArgc, argv);
-    windowStarted();
+    quillon::WindowStart::platformStarted();
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QDir().mkpath(quillon::AppPaths::programDir()); // ~/.config/Quillon on the first start
@@ -209,7 +133,7 @@ int main(int argc, char *argv[])
     args.removeFirst();
     args += cl.afterDashes;
     quillon::TFormMain window(args);
-    closeOnSignals(&window);
+    quillon::WindowStart::closeOnSignals(&window);
     window.show();
     return app.exec();
 }
