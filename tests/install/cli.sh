@@ -52,7 +52,7 @@ man=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$manpage" 2>/dev/null | sed 's/‐/-/g
 if [[ $help != "$man" ]]; then
   fail "--help and the man page differ:"$'\n'"$(diff <(echo "$help") <(echo "$man"))"
 fi
-for mode in --guess --search --hexdump --search-folder --help --version; do
+for mode in --guess --search --hexdump --search-folder --grid-copy --help --version; do
   grep -qx -- "$mode" <<<"$help" || fail "--help does not list $mode"
 done
 exit $failed

@@ -20,7 +20,7 @@ WindowCommandLine WindowCommandLine::parse(const QStringList &args)
 
 QString StartCheck::modesWithoutDisplay()
 {
-    return QStringLiteral("--guess, --search, --hexdump and --search-folder work without one");
+    return QStringLiteral("--guess, --search, --hexdump, --search-folder and --grid-copy work without one");
 }
 
 QString StartCheck::noDisplay(const DisplayFacts &facts)

@@ -3,6 +3,7 @@
 #include "EventWatcher.h"
 #include "MainMenuBuilder.h"
 #include "MainMessages.h"
+#include "TFormFind.h"
 #include "TFormMain.h"
 
 #include <QAction>
@@ -158,6 +159,11 @@ bool FileController::handleCloseKey(QKeyEvent *event)
     }
     if (!close)
         return false;
+    // An open find dialog goes first; the viewer stays.
+    if (TFormFind *find = m_w.findDialog(); find && find->isVisible()) {
+        find->close();
+        return true;
+    }
     closeViewer();
     return true;
 }

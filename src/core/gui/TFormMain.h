@@ -28,6 +28,7 @@ struct MessageText;
 class BinaryController;
 class FileController;
 class FindAllController;
+class GridController;
 class HexDumpView;
 class KeyMapController;
 class LanguageController;
@@ -125,6 +126,7 @@ public:
     QString StrMsg;
     // The hex dump area: the view switch, its modes and pages.
     [[nodiscard]] BinaryController &binary() const { return *m_binary; }
+    [[nodiscard]] GridController &grid() const { return *m_grid; }
 
     // Key map state; KeyMapController keeps it, the find and keyboard dialogs read it.
     // The default catalogue (filer-style unless the keyboard dialog rebuilt it).
@@ -192,6 +194,7 @@ private:
     std::unique_ptr<KeyMapController> m_keys;
     std::unique_ptr<BinaryController> m_binary;
     std::unique_ptr<FindAllController> m_findAll;
+    std::unique_ptr<GridController> m_grid;
     std::unique_ptr<LanguageController> m_language;
 
     // The receiver of every signal and event the window's children send it.
