@@ -18,6 +18,9 @@ packages=(
   libc-bin                              # iconv: sample files and the benchmark reference
   bsdextrautils                         # hexdump: the hex dump benchmark's reference
   coreutils                             # nproc, date, realpath
+  librsvg2-bin                          # rsvg-convert: the icon's PNG sizes
+  desktop-file-utils appstream man-db   # validators of the desktop entry, metainfo, man page
+  dpkg-dev file                         # cpack -G DEB: dpkg-shlibdeps finds the dependencies
 )
 
 missing=()

@@ -1,29 +1,38 @@
 // Quillon: a read-only text file viewer for Japanese text.
+#include "AppPaths.h"
+#include "CommandLine.h"
 #include "FontLogFilter.h"
 #include "GridCopyCommand.h"
 #include "GuessCommand.h"
 #include "HexDumpCommand.h"
 #include "TFormMain.h"
+#include "WindowStart.h"
 #include "SearchCommand.h"
 #include "SearchFolderCommand.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTextStream>
 #include <cstdio>
 
 namespace {
 
-void printHelp(QTextStream &out)
+void printUsage(QTextStream &out)
 {
-    out << "Usage: Quillon [FILE]\n"
-           "       Quillon hwnd=HANDLE FILE\n"
+    out << "Usage: Quillon [hwnd=HANDLE] [--] [FILE]\n"
            "       Quillon --guess [--porcelain] FILE...\n"
            "       Quillon --search [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
            "       Quillon --hexdump [--page N] FILE\n"
            "       Quillon --search-folder [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
            "       Quillon --grid-copy tab|quoted|comma|csv [--split auto|comma1|comma2] [--lf-to-tab] FILE\n"
-           "\n"
+           "       Quillon --help | --version\n";
+}
+
+void printHelp(QTextStream &out)
+{
+    printUsage(out);
+    out << "\n"
            "Shows FILE read-only, detecting its character code (Shift_JIS, JIS, EUC-JP,\n"
            "UTF-8, UTF-16) and line ends.\n"
            "\n"
@@ -52,7 +61,16 @@ void printHelp(QTextStream &out)
            "               comma modes), --lf-to-tab reads line breaks inside lines\n"
            "               as tabs; exit 0, or 2 on errors\n"
            "  --help       this text\n"
-           "  --version    the program's version\n";
+           "  --version    the program's version\n"
+           "  --           ends the options: a FILE after it may start with \"--\"\n"
+           "\n"
+           "Without a mode Quillon opens its window, which needs a display; it exits 1\n"
+           "when none can be reached. An unknown option exits 2.\n"
+           "\n"
+           "Settings, key maps and histories live beside the program when its folder\n"
+           "holds a Language folder or a Quillon.ini (a portable copy), otherwise in\n"
+           "$XDG_CONFIG_HOME/Quillon (default ~/.config/Quillon). QUILLON_HOME names\n"
+           "another folder for both. See quillon(1).\n";
 }
 
 } // namespace
@@ -100,13 +118,39 @@ int main(int argc, char *argv[])
         }
     }
 
+    QStringList rawArgs;
+    for (int i = 1; i < argc; ++i)
+        rawArgs << QString::fromLocal8Bit(argv[i]);
+    const quillon::WindowCommandLine cl = quillon::WindowCommandLine::parse(rawArgs);
+    if (!cl.badOption.isEmpty()) {
+        QTextStream err(stderr);
+        err << "Quillon: unknown option " << cl.badOption << '\n';
+        printUsage(err);
+        return 2;
+    }
+    quillon::DisplayFacts display;
+    display.qpaPlatform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    display.display = qEnvironmentVariable("DISPLAY");
+    display.waylandDisplay = qEnvironmentVariable("WAYLAND_DISPLAY");
+    display.platformOption = rawArgs.first(cl.optionCount).contains(QStringLiteral("-platform"));
+    if (const QString line = quillon::StartCheck::noDisplay(display); !line.isEmpty()) {
+        std::fputs(qPrintable(line + QLatin1Char('\n')), stderr);
+        return 1;
+    }
+
+    quillon::WindowStart::guardPlatformStart(&quillon::StartCheck::cannotStart);
     quillon::FontLogFilter::install();
-    QApplication app(argc, argv);
+    int qtArgc = int(1 + cl.optionCount); // Qt never sees what follows "--"
+    QApplication app(qtArgc, argv);
+    quillon::WindowStart::platformStarted();
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
+    QDir().mkpath(quillon::AppPaths::programDir()); // ~/.config/Quillon on the first start
     QStringList args = app.arguments();
     args.removeFirst();
+    args += cl.afterDashes;
     quillon::TFormMain window(args);
+    quillon::WindowStart::closeOnSignals(&window);
     window.show();
     return app.exec();
 }

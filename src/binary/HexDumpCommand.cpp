@@ -52,9 +52,12 @@ int runHexDump(const QStringList &args, QIODevice &out, QTextStream &err)
 {
     QString path;
     qint64 page = -1;
+    bool optionsDone = false; // after "--" a name may start with "--"
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &a = args[i];
-        if (a == QLatin1String("--page")) {
+        if (!optionsDone && a == QLatin1String("--")) {
+            optionsDone = true;
+        } else if (!optionsDone && a == QLatin1String("--page")) {
             bool ok = false;
             page = i + 1 < args.size() ? args[i + 1].toLongLong(&ok) : -1;
             if (!ok || page < 0) {
@@ -62,7 +65,10 @@ int runHexDump(const QStringList &args, QIODevice &out, QTextStream &err)
                 return 2;
             }
             ++i;
-        } else if (path.isEmpty() && !a.startsWith(QLatin1String("--"))) {
+        } else if (!optionsDone && a.startsWith(QLatin1String("--"))) {
+            err << "Quillon --hexdump: unknown option " << a << '\n' << "usage: Quillon --hexdump [--page N] FILE\n";
+            return 2;
+        } else if (path.isEmpty()) {
             path = a;
         } else {
             err << "usage: Quillon --hexdump [--page N] FILE\n";

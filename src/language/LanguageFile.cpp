@@ -35,7 +35,7 @@ QString LanguageFileCheck::messageEnglish() const
 
 QString LanguageFile::path(const QString &fileName)
 {
-    return AppPaths::programLanguageDir() + QLatin1Char('/') + fileName;
+    return AppPaths::languageFile(fileName);
 }
 
 std::optional<QStringList> LanguageFile::readLines(const QString &path)

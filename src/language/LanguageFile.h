@@ -33,7 +33,8 @@ class LanguageFile {
 public:
     LanguageFile() = delete;
 
-    // Path of a window's file: Language/<program>/<fileName> beside the program.
+    // Path of a window's file Language/<program>/<fileName>: the user's own in the program
+    // folder, else the shipped one (AppPaths::languageFile).
     [[nodiscard]] static QString path(const QString &fileName);
 
     // Lines of the file; nullopt when it is missing or cannot be read.

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -223,6 +224,16 @@ TEST_F(HexDumpCommandTest, EmptyFileIsHeaderOnlyAndBadInputExitsTwo)
     EXPECT_EQ(run({}), 2);
     EXPECT_EQ(run({QStringLiteral("--page"), QStringLiteral("x"), put("a.bin", "a")}), 2);
     EXPECT_EQ(run({QStringLiteral("--page"), QStringLiteral("-1"), put("b.bin", "a")}), 2);
+    EXPECT_EQ(run({QStringLiteral("--bogus"), put("c.bin", "a")}), 2);
+    EXPECT_TRUE(errText.startsWith(QLatin1String("Quillon --hexdump: unknown option --bogus\n"))) << errText.toStdString();
+
+    // "--" ends the options: a file whose name starts with "--" is dumped.
+    put("--odd.bin", "a");
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    EXPECT_EQ(run({QStringLiteral("--"), QStringLiteral("--odd.bin")}), 0) << errText.toStdString();
+    QDir::setCurrent(cwd);
+    EXPECT_EQ(out, HexRows::header().toLatin1() + '\n' + walkModel("a", 0).at(0).toLatin1() + '\n');
 }
 
 } // namespace

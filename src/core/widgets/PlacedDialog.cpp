@@ -3,7 +3,6 @@
 #include "AppPaths.h"
 #include "DialogPlacement.h"
 
-#include <QDir>
 
 namespace quillon {
 
@@ -11,7 +10,7 @@ PlacedDialog::PlacedDialog(const QString &name, const QString &languageFile, boo
                            Placing placing)
     : QDialog(parent)
     , BoolJapanese(japanese)
-    , StrLanguageFileName(QDir(AppPaths::programLanguageDir()).filePath(languageFile))
+    , StrLanguageFileName(AppPaths::languageFile(languageFile))
     , m_ini(AppPaths::settingsPath())
     , m_placing(placing)
 {
