@@ -5,6 +5,7 @@
 #include "BinaryController.h"
 #include "ColorText.h"
 #include "HexDumpView.h"
+#include "HistoryController.h"
 #include "CommandCatalogue.h"
 #include "FileController.h"
 #include "FontSubstitutes.h"
@@ -229,6 +230,8 @@ void TFormMain::createControllers()
     m_findAll->registerCommands();
     m_language = std::make_unique<LanguageController>(*this);
     m_language->registerCommands();
+    m_history = std::make_unique<HistoryController>(*this);
+    m_history->registerCommands();
 }
 
 TFormFind *TFormMain::findDialog() const
@@ -346,6 +349,13 @@ void TFormMain::writeSettingsAtExit()
     else if (isMinimized())
         state = QStringLiteral("MIN");
     PlacementRecord::write(batch, QStringLiteral("FormMain"), state, QRect(pos(), size()));
+    m_history->saveAtExit();
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    m_history->recordOnClose();
+    QMainWindow::closeEvent(event);
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event)
@@ -467,6 +477,7 @@ void TFormMain::LoadFile()
     setPanel(4, StrLoadChar);
     setPanel(5, StrLoadReturn);
     setPanel(6, QString());
+    m_history->UpdateRecent();
     Memo1->setTabStopDialogUnits(m_view->tabStops());
     Timers[1]->start();
     refreshLineCountPanel();
@@ -608,7 +619,7 @@ void TFormMain::onTimer(int index)
         t->stop();
     switch (index) {
     case 1:
-        // The reading position is restored here once history is kept.
+        m_history->JumpHistory();
         if (IntLoadFileSize > 0 && (!StrListLoadFileTmp || StrListLoadFileTmp->isEmpty())) {
             showMessage(MainMessages::noTextFromFile());
         }

@@ -29,6 +29,7 @@ class BinaryController;
 class FileController;
 class FindAllController;
 class HexDumpView;
+class HistoryController;
 class KeyMapController;
 class LanguageController;
 class MainMenuBuilder;
@@ -104,6 +105,7 @@ public:
     [[nodiscard]] SearchController &search() const { return *m_search; }
     [[nodiscard]] KeyMapController &keys() const { return *m_keys; }
     [[nodiscard]] LanguageController &language() const { return *m_language; }
+    [[nodiscard]] HistoryController &history() const { return *m_history; }
     [[nodiscard]] TFormFind *findDialog() const;
 
     // Main-window state other windows read.
@@ -138,6 +140,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -193,6 +196,7 @@ private:
     std::unique_ptr<BinaryController> m_binary;
     std::unique_ptr<FindAllController> m_findAll;
     std::unique_ptr<LanguageController> m_language;
+    std::unique_ptr<HistoryController> m_history;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.
