@@ -16,7 +16,9 @@
 #include "MainMessages.h"
 #include "NavigationController.h"
 #include "SearchController.h"
+#include "SmallDialogController.h"
 #include "StartArguments.h"
+#include "StartLog.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "FindAllController.h"
@@ -232,6 +234,8 @@ void TFormMain::createControllers()
     m_language->registerCommands();
     m_history = std::make_unique<HistoryController>(*this);
     m_history->registerCommands();
+    m_smallDialogs = std::make_unique<SmallDialogController>(*this);
+    m_smallDialogs->registerCommands();
 }
 
 TFormFind *TFormMain::findDialog() const
@@ -329,13 +333,7 @@ void TFormMain::handleCommandLine()
 
 void TFormMain::fillLog()
 {
-    StrListLog.clear();
-    StrListLog << QStringLiteral("ParamCount") << QString::number(m_args.size()) << QString();
-    if (m_args.size() == 1 || m_args.size() == 2)
-        StrListLog << QStringLiteral("ParamStr(1)") << m_args[0] << QString();
-    if (m_args.size() == 2)
-        StrListLog << QStringLiteral("ParamStr(2)") << m_args[1] << QString();
-    StrListLog << QStringLiteral("Name") << QStringLiteral("Handle") << QString();
+    StrListLog = StartLog::lines(m_args);
 }
 
 void TFormMain::writeSettingsAtExit()

@@ -35,6 +35,7 @@ class LanguageController;
 class MainMenuBuilder;
 class NavigationController;
 class SearchController;
+class SmallDialogController;
 class ViewController;
 class StatusPanels;
 class TMemoExDark;
@@ -197,6 +198,7 @@ private:
     std::unique_ptr<FindAllController> m_findAll;
     std::unique_ptr<LanguageController> m_language;
     std::unique_ptr<HistoryController> m_history;
+    std::unique_ptr<SmallDialogController> m_smallDialogs;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.
