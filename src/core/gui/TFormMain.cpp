@@ -5,6 +5,7 @@
 #include "BinaryController.h"
 #include "ColorText.h"
 #include "HexDumpView.h"
+#include "HelpController.h"
 #include "HistoryController.h"
 #include "CommandCatalogue.h"
 #include "FileController.h"
@@ -236,6 +237,8 @@ void TFormMain::createControllers()
     m_history->registerCommands();
     m_smallDialogs = std::make_unique<SmallDialogController>(*this);
     m_smallDialogs->registerCommands();
+    m_help = std::make_unique<HelpController>(*this);
+    m_help->registerCommands();
 }
 
 TFormFind *TFormMain::findDialog() const

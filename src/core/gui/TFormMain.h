@@ -29,6 +29,7 @@ class BinaryController;
 class FileController;
 class FindAllController;
 class HexDumpView;
+class HelpController;
 class HistoryController;
 class KeyMapController;
 class LanguageController;
@@ -199,6 +200,7 @@ private:
     std::unique_ptr<LanguageController> m_language;
     std::unique_ptr<HistoryController> m_history;
     std::unique_ptr<SmallDialogController> m_smallDialogs;
+    std::unique_ptr<HelpController> m_help;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.
