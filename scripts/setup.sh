@@ -8,6 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   ccache                                # cheap rebuilds
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-translations-l10n                 # the stock dialogs in Japanese
   libpcre2-dev
   libx11-dev                            # the filer link talks to X11 windows
   libgtest-dev libgmock-dev googletest

@@ -1,5 +1,6 @@
 // Quillon: a read-only text file viewer for Japanese text.
 #include "FontLogFilter.h"
+#include "GridCopyCommand.h"
 #include "GuessCommand.h"
 #include "HexDumpCommand.h"
 #include "TFormMain.h"
@@ -21,6 +22,7 @@ void printHelp(QTextStream &out)
            "       Quillon --search [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
            "       Quillon --hexdump [--page N] FILE\n"
            "       Quillon --search-folder [--match-case] [--whole-word] [--regexp] [--include-crlf] WORD FILE\n"
+           "       Quillon --grid-copy tab|quoted|comma|csv [--split auto|comma1|comma2] [--lf-to-tab] FILE\n"
            "\n"
            "Shows FILE read-only, detecting its character code (Shift_JIS, JIS, EUC-JP,\n"
            "UTF-8, UTF-16) and line ends.\n"
@@ -41,6 +43,14 @@ void printHelp(QTextStream &out)
            "               PATH*(LINE)[COLUMN]TEXT, as the multi-file search lists\n"
            "               it; unreadable files are named on stderr and skipped;\n"
            "               exit 0 found, 1 none, 2 error\n"
+           "  --grid-copy  read FILE as the grid window does and print, as UTF-8, what\n"
+           "               copying all of its cells puts on the clipboard: tab (TAB\n"
+           "               between cells), quoted (\"a\",\"b\"), comma (a,b, nothing\n"
+           "               quoted) or csv (quoted only where needed, quotes doubled);\n"
+           "               CR LF after every row. --split picks the splitting mode\n"
+           "               (auto: the grid's automatic mode; comma1, comma2: the two\n"
+           "               comma modes), --lf-to-tab reads line breaks inside lines\n"
+           "               as tabs; exit 0, or 2 on errors\n"
            "  --help       this text\n"
            "  --version    the program's version\n";
 }
@@ -54,7 +64,8 @@ int main(int argc, char *argv[])
         const QString first = QString::fromLocal8Bit(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("--version")
             || first == QLatin1String("--guess") || first == QLatin1String("--search")
-            || first == QLatin1String("--hexdump") || first == QLatin1String("--search-folder")) {
+            || first == QLatin1String("--hexdump") || first == QLatin1String("--search-folder")
+            || first == QLatin1String("--grid-copy")) {
             QCoreApplication app(argc, argv);
             QTextStream out(stdout);
             QTextStream err(stderr);
@@ -69,6 +80,12 @@ int main(int argc, char *argv[])
             QStringList args = app.arguments();
             args.removeFirst(); // the program
             args.removeFirst(); // --guess / --search
+            if (first == QLatin1String("--grid-copy")) {
+                QFile stdoutFile;
+                if (!stdoutFile.open(stdout, QIODevice::WriteOnly))
+                    return 2;
+                return quillon::runGridCopy(args, stdoutFile, err);
+            }
             if (first == QLatin1String("--hexdump")) {
                 QFile stdoutFile;
                 if (!stdoutFile.open(stdout, QIODevice::WriteOnly))

@@ -4,25 +4,25 @@ namespace quillon {
 
 namespace {
 
-void splitAt(QStringView s, QChar separator, QStringList &fields)
+void splitAt(QStringView s, QChar separator, std::vector<FieldSpan> &spans)
 {
     qsizetype from = 0;
     for (;;) {
         const qsizetype at = s.indexOf(separator, from);
         if (at < 0)
             break;
-        fields.append(s.mid(from, at - from).toString());
+        spans.push_back({from, at - from});
         from = at + 1;
     }
-    fields.append(s.mid(from).toString());
+    spans.push_back({from, s.size() - from});
 }
 
 } // namespace
 
-void LineSplitter::split(QStringView s, QStringList &fields)
+void LineSplitter::splitSpans(QStringView s, std::vector<FieldSpan> &spans)
 {
     if (s.contains(u'\t')) {
-        splitAt(s, u'\t', fields);
+        splitAt(s, u'\t', spans);
         return;
     }
     if (s.startsWith(u'"')) {
@@ -30,27 +30,35 @@ void LineSplitter::split(QStringView s, QStringList &fields)
         const qsizetype firstQuote = t.indexOf(u'"');
         if (t.isEmpty() || firstQuote == t.size() - 1) {
             // "x": the only field is what lies between the outer quotes.
-            fields.append(t.isEmpty() ? QString() : t.first(t.size() - 1).toString());
+            spans.push_back({1, t.isEmpty() ? 0 : t.size() - 1});
             return;
         }
-        QStringView rest = t;
         static constexpr QStringView separator = u"\",\"";
+        qsizetype from = 1;
         for (;;) {
-            const qsizetype at = rest.indexOf(separator);
+            const qsizetype at = s.indexOf(separator, from);
             if (at < 0)
                 break;
-            fields.append(rest.first(at).toString());
-            rest = rest.mid(at + separator.size());
+            spans.push_back({from, at - from});
+            from = at + separator.size();
         }
         // The last field loses its closing character, quote or not.
-        fields.append(rest.isEmpty() ? QString() : rest.first(rest.size() - 1).toString());
+        spans.push_back({from, from >= s.size() ? 0 : s.size() - from - 1});
         return;
     }
     if (s.contains(u',')) {
-        splitAt(s, u',', fields);
+        splitAt(s, u',', spans);
         return;
     }
-    fields.append(s.toString());
+    spans.push_back({0, s.size()});
+}
+
+void LineSplitter::split(QStringView line, QStringList &fields)
+{
+    std::vector<FieldSpan> spans;
+    splitSpans(line, spans);
+    for (const FieldSpan &f : spans)
+        fields.append(line.mid(f.start, f.length).toString());
 }
 
 QStringList LineSplitter::split(QStringView line)

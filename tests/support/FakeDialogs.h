@@ -2,8 +2,8 @@
 // The open, font and colour dialogs answered from the test: each call is
 // counted and its request kept; installed for the object's lifetime. It keeps
 // the contract of the platform's dialogs (DialogSeams_test): a cancelled
-// dialog leaves its outputs alone, and the font dialog gives back the colour
-// it was given, as Qt's has no colour control.
+// dialog leaves its outputs alone, and the font's colour is the one picked
+// after it, or the one it was given when that choice was cancelled.
 #include "MessageService.h"
 
 #include <QColor>
@@ -31,7 +31,7 @@ public:
         ++calls;
         if (accept) {
             *font = fontAnswer;
-            *color = initialColor;
+            *color = fontColorAnswer.isValid() ? fontColorAnswer : initialColor;
         }
         return accept;
     }
@@ -46,6 +46,8 @@ public:
     bool accept = true; // false: every dialog is cancelled
     QString fileAnswer;
     QFont fontAnswer;
+    // The colour picked after the font; invalid: the colour dialog was cancelled.
+    QColor fontColorAnswer;
     QColor colorAnswer;
     int calls = 0;
     OpenFileRequest lastRequest;

@@ -94,10 +94,9 @@ MessageText noSearchWord()
 
 MessageText searchNotFound(const QString &word)
 {
-    QString shown = word;
-    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return {J(u"Information : 検索しましたが見つかりませんでした\r\n") + shown,
-            QStringLiteral("Information : Search word can not find.\r\n[OK]\r\n") + shown};
+    // Message boxes show their text as it is: an "&" needs no doubling.
+    return {J(u"Information : 検索しましたが見つかりませんでした\r\n") + word,
+            QStringLiteral("Information : Search word can not find.\r\n[OK]\r\n") + word};
 }
 
 MessageText keyMapReset()

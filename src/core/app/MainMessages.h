@@ -18,7 +18,7 @@ namespace MainMessages {
 [[nodiscard]] MessageText decodeError(const QString &reasonJapanese, const QString &reasonEnglish);
 [[nodiscard]] MessageText resizeLocked(int lineLimit);
 [[nodiscard]] MessageText noSearchWord();
-// word: as typed; an "&" is doubled so the box shows it.
+// word: as typed.
 [[nodiscard]] MessageText searchNotFound(const QString &word);
 [[nodiscard]] MessageText keyMapReset();
 } // namespace MainMessages

@@ -4,6 +4,7 @@
 #include "HistoryController.h"
 #include "MainMenuBuilder.h"
 #include "MainMessages.h"
+#include "TFormFind.h"
 #include "TFormMain.h"
 
 #include <QAction>
@@ -162,6 +163,11 @@ bool FileController::handleCloseKey(QKeyEvent *event)
     }
     if (!close)
         return false;
+    // An open find dialog goes first; the viewer stays.
+    if (TFormFind *find = m_w.findDialog(); find && find->isVisible()) {
+        find->close();
+        return true;
+    }
     closeViewer();
     return true;
 }

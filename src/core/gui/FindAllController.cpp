@@ -6,7 +6,9 @@
 #include "IniFile.h"
 #include "LanguageController.h"
 #include "NavigationController.h"
+#include "GridController.h"
 #include "TFormFindAll.h"
+#include "TFormViewGrid.h"
 #include "TFormJump.h"
 #include "TFormMain.h"
 #include "TMemoExDark.h"
@@ -47,12 +49,14 @@ public:
         dialog->open();
     }
 
-    // The grid window opens here, modally, on the hand-off file the find-all
-    // window has just written ("Parent" of [FormViewGrid] reads "FindAll").
-    // Until the grid window is part of the program this says so, and the
-    // find-all window keeps its grid command disabled.
-    bool gridAvailable() const override { return false; }
-    void openGrid(QWidget *) override {}
+    // The grid window opens on the hand-off file the find-all window has
+    // just written ("Parent" of [FormViewGrid] reads "FindAll").
+    bool gridAvailable() const override { return true; }
+    void openGrid(QWidget *parent) override
+    {
+        TFormViewGrid::open(parent, TFormViewGrid::findAllHandOffPath(), QStringLiteral("FindAll"),
+                            m_w.grid().context());
+    }
 
     // The keyboard dialog for "Quillon-KeyMapFindAll.txt" ("Parent" of
     // [FormKeyBoard] reads "FindAll"); likewise not part of the program yet.

@@ -1,5 +1,7 @@
 #include "LanguageController.h"
 
+#include "QtTranslations.h"
+
 #include "TFormMain.h"
 #include "ViewController.h"
 
@@ -145,6 +147,7 @@ void LanguageController::switchLanguage(bool japanese)
     if (QAction *a = m_w.commandAction(u"1952"))
         a->setChecked(!japanese);
     m_w.BoolJapanese = japanese;
+    QtTranslations::apply(japanese);
 
     applyLanguageAtShow();
 

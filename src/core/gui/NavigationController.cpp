@@ -1,5 +1,6 @@
 #include "NavigationController.h"
 
+#include "EventWatcher.h"
 #include "LanguageController.h"
 #include "MainSettings.h"
 #include "TFormMain.h"
@@ -106,6 +107,22 @@ void NavigationController::registerCommands()
         if (QAction *a = m_w.menus().actionByName(QString::fromLatin1(name)))
             connect(a, &QAction::triggered, m_w.signalContext(), [this, code] { m_w.runCommand(code); });
     }
+    // The popup's keys (Shift+C, Ctrl+Alt+C ...) work in the text view, not
+    // only while the popup is open. A key the menus hold never gets here: it
+    // was taken as their shortcut first.
+    EventWatcher::watch(Memo1, m_w.signalContext(), [this, popupItems](QObject *, QEvent *e) {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        const QKeySequence pressed(static_cast<QKeyEvent *>(e)->keyCombination());
+        for (const auto &[name, code] : popupItems) {
+            const QAction *a = m_w.menus().actionByName(QString::fromLatin1(name));
+            if (a && a->shortcut() == pressed) {
+                m_w.runCommand(code);
+                return true;
+            }
+        }
+        return false;
+    });
     connect(m_w.menus().popupMenu(), &QMenu::aboutToShow, m_w.signalContext(), [this] { updatePopupMenu(); });
     updatePopupMenu();
 }

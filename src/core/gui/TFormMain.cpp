@@ -20,9 +20,11 @@
 #include "SmallDialogController.h"
 #include "StartArguments.h"
 #include "StartLog.h"
+#include "QtTranslations.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
 #include "FindAllController.h"
+#include "GridController.h"
 #include "TextLoader.h"
 #include "ViewController.h"
 #include "ViewText.h"
@@ -86,6 +88,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
         m_settings.readAtStart(batch);
     }
     BoolJapanese = m_settings.japanese;
+    QtTranslations::apply(BoolJapanese);
     // The filer's own settings decide the marks and colours only when its file is beside us.
     if (!QFileInfo::exists(AppPaths::besideProgram(QStringLiteral("Harbek.ini"))))
         m_settings.sameAsHarbekan = false;
@@ -231,6 +234,8 @@ void TFormMain::createControllers()
     m_binary->registerCommands();
     m_findAll = std::make_unique<FindAllController>(*this);
     m_findAll->registerCommands();
+    m_grid = std::make_unique<GridController>(*this);
+    m_grid->registerCommands();
     m_language = std::make_unique<LanguageController>(*this);
     m_language->registerCommands();
     m_history = std::make_unique<HistoryController>(*this);

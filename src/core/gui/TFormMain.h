@@ -28,6 +28,7 @@ struct MessageText;
 class BinaryController;
 class FileController;
 class FindAllController;
+class GridController;
 class HexDumpView;
 class HelpController;
 class HistoryController;
@@ -129,6 +130,7 @@ public:
     QString StrMsg;
     // The hex dump area: the view switch, its modes and pages.
     [[nodiscard]] BinaryController &binary() const { return *m_binary; }
+    [[nodiscard]] GridController &grid() const { return *m_grid; }
 
     // Key map state; KeyMapController keeps it, the find and keyboard dialogs read it.
     // The default catalogue (filer-style unless the keyboard dialog rebuilt it).
@@ -197,6 +199,7 @@ private:
     std::unique_ptr<KeyMapController> m_keys;
     std::unique_ptr<BinaryController> m_binary;
     std::unique_ptr<FindAllController> m_findAll;
+    std::unique_ptr<GridController> m_grid;
     std::unique_ptr<LanguageController> m_language;
     std::unique_ptr<HistoryController> m_history;
     std::unique_ptr<SmallDialogController> m_smallDialogs;

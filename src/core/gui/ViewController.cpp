@@ -78,7 +78,7 @@ void ViewController::applySettingsToViews()
         view->setBackgroundColor(qcolor(m_settings.backColorReadOnly));
         // Dark margins follow the theme.
         view->setDarkMode(IntSkinStyle != 0);
-        const TColor dark = IntSkinStyle == 1 ? FTextColorCarbon : IntSkinStyle == 2 ? FTextColorCharcoal : FTextColorDark;
+        const TColor dark = darkBackColor();
         view->setDarkBackColor(qcolor(dark));
     }
     Memo1->setShiftRet(IntSfiftRet);

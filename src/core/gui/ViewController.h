@@ -36,6 +36,12 @@ public:
     void updateResizeLock();
     [[nodiscard]] bool resizeLocked() const { return m_resizeLocked; }
     [[nodiscard]] int tabStops() const { return TabStops; }
+    // The theme: 0 the platform's look, 1-3 dark ones; the margins' dark colour.
+    [[nodiscard]] int skinStyle() const { return IntSkinStyle; }
+    [[nodiscard]] TColor darkBackColor() const
+    {
+        return IntSkinStyle == 1 ? FTextColorCarbon : IntSkinStyle == 2 ? FTextColorCharcoal : FTextColorDark;
+    }
     // Shows or hides the line numbers as the settings say.
     void showLineNumberView();
     // The line-number dialog wrote "LineWidth" and "LineZero": the column

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QMessageBox>
 
 namespace quillon {
@@ -38,6 +39,8 @@ public:
         QFileDialog dialog(parent);
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setNameFilter(MessageService::qtFilter(request.filter));
+        // The program's filter names already list their patterns.
+        dialog.setOption(QFileDialog::HideNameFilterDetails);
         if (!request.initialPath.isEmpty()) {
             const QFileInfo info(request.initialPath);
             dialog.setDirectory(info.absolutePath());
@@ -52,13 +55,20 @@ public:
     bool chooseFont(QWidget *parent, const QFont &initial, const QColor &initialColor, QFont *font,
                     QColor *color) override
     {
+        // Start from the face the view really shows: a name the system
+        // substitutes (the default "ＭＳ ゴシック") would open on another face.
+        QFont start = initial;
+        start.setFamily(QFontInfo(initial).family());
         bool ok = false;
-        const QFont chosen = QFontDialog::getFont(&ok, initial, parent);
-        if (ok) {
-            *font = chosen;
-            *color = initialColor; // Qt's font dialog has no colour control
-        }
-        return ok;
+        const QFont chosen = QFontDialog::getFont(&ok, start, parent);
+        if (!ok)
+            return false;
+        // Qt's font dialog has no colour control: the colour dialog follows.
+        // Cancelling it keeps the colour as it was; the font still applies.
+        const QColor picked = QColorDialog::getColor(initialColor, parent);
+        *font = chosen;
+        *color = picked.isValid() ? picked : initialColor;
+        return true;
     }
     bool chooseColor(QWidget *parent, const QColor &initial, QColor *color) override
     {

@@ -31,8 +31,9 @@ public:
     // Each returns false on cancel and then leaves its outputs alone.
     // A true result of openFile may carry an empty name.
     virtual bool openFile(QWidget *parent, const OpenFileRequest &request, QString *fileName) = 0;
-    // On OK, *color is the colour the user chose, or initialColor when the
-    // dialog offers no colour: never a colour the user did not pick.
+    // The font, then its colour: on OK of the font, *color is the colour the
+    // user chose, or initialColor when the colour was not chosen; never a
+    // colour the user did not pick.
     virtual bool chooseFont(QWidget *parent, const QFont &initial, const QColor &initialColor, QFont *font,
                             QColor *color) = 0;
     virtual bool chooseColor(QWidget *parent, const QColor &initial, QColor *color) = 0;

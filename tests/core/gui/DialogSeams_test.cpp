@@ -12,6 +12,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -27,7 +28,8 @@ public:
     virtual ~User() = default;
     virtual void willAnswer(MessageAnswer answer) = 0;
     virtual void willOpen(const QString &fileName) = 0;
-    virtual void willPickFont(const QFont &font) = 0;
+    // The font, then the colour dialog that follows it (an invalid colour cancels that one).
+    virtual void willPickFont(const QFont &font, const QColor &color) = 0;
     virtual void willPickColor(const QColor &color) = 0;
     virtual void willCancel() = 0;
     [[nodiscard]] virtual QString lastMessage() const = 0;
@@ -39,7 +41,9 @@ public:
     void willAnswer(MessageAnswer answer) override
     {
         test::answerNextModal<QMessageBox>([this, answer](QMessageBox *box) {
-            m_message = box->text();
+            // What the label shows: a label without a buddy never takes "&" as an access key.
+            const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            m_message = label && !label->buddy() ? label->text() : QStringLiteral("<no plain label>");
             const auto button = answer == MessageAnswer::Yes ? QMessageBox::Yes
                 : answer == MessageAnswer::No               ? QMessageBox::No
                                                             : QMessageBox::Ok;
@@ -54,12 +58,27 @@ public:
 
         });
     }
-    void willPickFont(const QFont &font) override
+    void willPickFont(const QFont &font, const QColor &color) override
     {
         test::answerNextModal<QFontDialog>([font](QFontDialog *d) {
+            m_startFamily() = d->currentFont().family();
             d->setCurrentFont(font);
             d->accept();
         });
+        test::answerNextModal<QColorDialog>([color](QColorDialog *d) {
+            if (!color.isValid()) {
+                d->reject();
+                return;
+            }
+            d->setCurrentColor(color);
+            d->accept();
+        });
+    }
+    // The face the font dialog opened on.
+    static QString &m_startFamily()
+    {
+        static QString family;
+        return family;
     }
     void willPickColor(const QColor &color) override
     {
@@ -87,10 +106,11 @@ public:
         m_dialogs.accept = true;
         m_dialogs.fileAnswer = fileName;
     }
-    void willPickFont(const QFont &font) override
+    void willPickFont(const QFont &font, const QColor &color) override
     {
         m_dialogs.accept = true;
         m_dialogs.fontAnswer = font;
+        m_dialogs.fontColorAnswer = color;
     }
     void willPickColor(const QColor &color) override
     {
@@ -149,6 +169,11 @@ void DialogSeamsTest::messages()
     QCOMPARE(user->lastMessage().replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
              QStringLiteral("Error : one\ntwo"));
 
+    // An "&" reaches the user as it is, once.
+    user->willAnswer(MessageAnswer::Ok);
+    MessageService::show(&parent, QStringLiteral("Information : not found\r\nR&D"));
+    QVERIFY(user->lastMessage().endsWith(QStringLiteral("\nR&D")));
+
     user->willAnswer(MessageAnswer::Yes);
     QCOMPARE(MessageService::show(&parent, QStringLiteral("Sure?"), MessageButtons::YesNo), MessageAnswer::Yes);
     user->willAnswer(MessageAnswer::No);
@@ -188,12 +213,19 @@ void DialogSeamsTest::chooseFont()
     QVERIFY(!MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
 
     const QFont chosen(QStringLiteral("DejaVu Sans Mono"), 20);
-    user->willPickFont(chosen);
+    user->willPickFont(chosen, QColor(0x11, 0x22, 0x33));
     QVERIFY(MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
     QCOMPARE(font.family(), chosen.family());
     QCOMPARE(font.pointSize(), 20);
-    // The font dialog has no colour control: the colour comes back as it went
-    // in, never as something the user did not choose.
+    QCOMPARE(color, QColor(0x11, 0x22, 0x33));
+    if (real) // the dialog opens on the face in use, not on a stand-in
+        QCOMPARE(RealUser::m_startFamily(), QStringLiteral("IPAGothic"));
+
+    // A cancelled colour keeps the colour as it was; the font still counts.
+    font = QFont();
+    user->willPickFont(chosen, QColor());
+    QVERIFY(MessageService::dialogs().chooseFont(&parent, initial, initialColor, &font, &color));
+    QCOMPARE(font.family(), chosen.family());
     QCOMPARE(color, initialColor);
 }
 

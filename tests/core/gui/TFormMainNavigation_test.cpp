@@ -427,6 +427,16 @@ void TFormMainNavigationTest::popupEnableRules()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("<abc"));
     w.findChild<QAction *>(QStringLiteral("PopupSelectAll"))->trigger();
     QCOMPARE(w.textView()->selectionLength(), 8);
+
+    // Their keys work from the text view with the popup closed, as the items say.
+    QGuiApplication::clipboard()->setText(QStringLiteral("<"));
+    w.textView()->setSelection(5, 3);
+    QTest::keyClick(w.textView(), Qt::Key_C, Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("<def"));
+    w.textView()->setCaretPosition(1);
+    QTest::keyClick(w.textView(), Qt::Key_C, Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
+    QCOMPARE(w.textView()->length(), 8); // read-only: nothing was typed
 }
 
 void TFormMainNavigationTest::binaryViewGuards()

@@ -277,10 +277,15 @@ void TFormMainViewTest::colourDialogs()
     dialogs.accept = true;
     w.runCommand(u"1501");
     QCOMPARE(w.lineNumberView()->font().family(), QStringLiteral("IPAGothic"));
-    QCOMPARE(w.textView()->textColor(), QColor(0x11, 0x22, 0x33)); // the font dialog leaves the colour alone
+    QCOMPARE(w.textView()->textColor(), QColor(0x11, 0x22, 0x33)); // colour dialog cancelled: the colour stays
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly")), QStringLiteral("IPAGothic"));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontSizeReadOnly")), QStringLiteral("20"));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly")), QStringLiteral("$00332211"));
+    dialogs.fontColorAnswer = QColor(0xDD, 0xEE, 0xFF); // light text for a dark background
+    w.runCommand(u"1501");
+    QCOMPARE(w.textView()->textColor(), QColor(0xDD, 0xEE, 0xFF));
+    QCOMPARE(w.lineNumberView()->textColor(), QColor(0xDD, 0xEE, 0xFF));
+    QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("FontColorReadOnly")), QStringLiteral("$00FFEEDD"));
     w.runCommand(u"1502");
     QCOMPARE(w.lineNumberView()->backgroundColor(), QColor(0x44, 0x55, 0x66));
     QCOMPARE(ini.readString(QStringLiteral("Editor"), QStringLiteral("BackColorReadOnly")), QStringLiteral("$00665544"));

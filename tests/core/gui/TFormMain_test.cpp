@@ -11,6 +11,7 @@
 #include "Utf16TextFile.h"
 #include "MessageService.h"
 #include "StatusPanels.h"
+#include "TFormFind.h"
 #include "TFormMain.h"
 #include "TMemoExDark.h"
 
@@ -46,6 +47,7 @@ private slots:
     void exitKeys_data();
     void exitKeys();
     void enterInTheSearchBoxDoesNotClose();
+    void exitKeyClosesTheFindDialogFirst();
     void postLoadMessages_data();
     void postLoadMessages();
     void strictDecodeErrorKeepsTheFileNamed();
@@ -254,6 +256,30 @@ void TFormMainTest::enterInTheSearchBoxDoesNotClose()
     QTest::keyClick(w.searchCombo()->lineEdit(), Qt::Key_Return);
     QVERIFY(test::settled(w));
     QVERIFY(w.isVisible());
+}
+
+void TFormMainTest::exitKeyClosesTheFindDialogFirst()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString file = home.write(QStringLiteral("a.txt"), QByteArray("abc"));
+    TFormMain w({file});
+    w.show();
+    QVERIFY(test::settled(w));
+    for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Q), int(Qt::Key_X), int(Qt::Key_Return)}) {
+        w.runCommand(u"1101");
+        QTRY_VERIFY(w.findDialog()->isVisible());
+        // Back in the text, with the dialog still open beside it.
+        w.activateWindow();
+        w.textView()->setFocus();
+        QTest::keyClick(w.textView(), Qt::Key(key));
+        QTRY_VERIFY(!w.findDialog()->isVisible());
+        QVERIFY(test::settled(w));
+        QVERIFY2(w.isVisible(), "the viewer stays while the key closes the find dialog");
+    }
+    // With the dialog closed the same key closes the viewer.
+    QTest::keyClick(w.textView(), Qt::Key_Q);
+    QTRY_VERIFY(!w.isVisible());
 }
 
 void TFormMainTest::postLoadMessages_data()

@@ -111,8 +111,12 @@ void TFormMainLanguageTest::switchesToEnglishAndBack()
     QCOMPARE(w.upperStatus()->panelText(4), J(u"UTF8  [BOM有]"));
     QCOMPARE(w.upperStatus()->panelText(5), J(u"無し"));
     QVERIFY(w.commandAction(u"1951")->isChecked());
+    // Qt's own dialogs and buttons speak the interface language too.
+    const auto stockCancel = [] { return QCoreApplication::translate("QPlatformTheme", "Cancel"); };
+    QCOMPARE(stockCancel(), J(u"キャンセル"));
 
     w.commandAction(u"1952")->trigger();
+    QCOMPARE(stockCancel(), QStringLiteral("Cancel"));
     QVERIFY(!w.BoolJapanese);
     QVERIFY(w.commandAction(u"1952")->isChecked());
     QVERIFY(!w.commandAction(u"1951")->isChecked());

@@ -4,6 +4,7 @@
 #include "support/Settle.h"
 #include "support/TempHome.h"
 #include "support/TestText.h"
+#include "support/ModalAnswer.h"
 
 #include "FindAllHandOff.h"
 #include "FindAllKeyMap.h"
@@ -15,12 +16,14 @@
 #include "TFormFind.h"
 #include "TFormFindAll.h"
 #include "TFormMain.h"
+#include "TFormViewGrid.h"
 #include "TMemoExDark.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableView>
 #include <QtTest>
 
 using namespace quillon;
@@ -131,9 +134,20 @@ void TFormFindAllTest::listsLinesWithTheirNumbers()
     QVERIFY(f->writeHandOffFile());
     QCOMPARE(win.home.read(FindAllHandOff::fileName()),
              test::utf16LeFile({numbers[0] + J(u"≡cat cat cat"), numbers[1] + J(u"≡a cat")}));
-    // No grid window to open yet: its command says so by being disabled.
-    QVERIFY(!f->commandAction(u"1001")->isEnabled());
-    QVERIFY(!f->button(2204)->isEnabled());
+    // The grid opens on the hand-off file, as a grid of number and line.
+    QVERIFY(f->commandAction(u"1001")->isEnabled());
+    QVERIFY(f->button(2204)->isEnabled());
+    QString gridFile;
+    int gridRows = -1;
+    test::answerNextModal<TFormViewGrid>([&](TFormViewGrid *grid) {
+        QTRY_VERIFY(grid->findChild<QTableView *>()->model()->rowCount() > 0);
+        gridFile = grid->StrLoadFileName;
+        gridRows = grid->findChild<QTableView *>()->model()->rowCount();
+        grid->reject();
+    });
+    f->commandAction(u"1001")->trigger();
+    QCOMPARE(QFileInfo(gridFile).fileName(), FindAllHandOff::fileName());
+    QVERIFY(gridRows >= 2);
     f->close();
 }
 

@@ -57,7 +57,7 @@ private slots:
     void searchBarEmptyWord();
     void dialogAutoClose_data();
     void dialogAutoClose();
-    void dialogNotFoundDoublesAmpersand();
+    void dialogNotFoundShowsAmpersandOnce();
     void dialogFindAllModeEndsWithOk();
     void autoGetTakesTheWordAtTheCaret();
     void readOnlyFolderStillCarriesTheWord();
@@ -157,7 +157,7 @@ void TFormFindTest::dialogAutoClose()
     QTRY_COMPARE(w.findChild<QMenuBar *>(QStringLiteral("MainMenu"))->isVisible(), true);
 }
 
-void TFormFindTest::dialogNotFoundDoublesAmpersand()
+void TFormFindTest::dialogNotFoundShowsAmpersandOnce()
 {
     for (bool japanese : {true, false}) {
         Window win("abc");
@@ -169,8 +169,8 @@ void TFormFindTest::dialogNotFoundDoublesAmpersand()
         find->wordBox()->setEditText(QStringLiteral("R&D"));
         find->searchNext();
         QCOMPARE(win.messages.texts,
-                 QStringList{japanese ? J(u"Information : 検索しましたが見つかりませんでした\r\nR&&D")
-                                      : QStringLiteral("Information : Search word can not find.\r\n[OK]\r\nR&&D")});
+                 QStringList{japanese ? J(u"Information : 検索しましたが見つかりませんでした\r\nR&D")
+                                      : QStringLiteral("Information : Search word can not find.\r\n[OK]\r\nR&D")});
         QCOMPARE(win.w.textView()->selectionStart(), 1);
         QCOMPARE(win.w.textView()->selectionLength(), 1);
         // An empty box says so and searches nothing.

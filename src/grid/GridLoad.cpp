@@ -1,0 +1,31 @@
+#include "GridLoad.h"
+
+namespace quillon {
+
+GridLoadResult loadGrid(const GridLoadRequest &request, const std::function<bool(int)> &progress)
+{
+    GridLoadResult r;
+    CsvProgress readProgress;
+    if (progress) {
+        readProgress = [&](qint64 done, qint64 total) {
+            return progress(int(total > 0 ? done * 700 / total : 0));
+        };
+    }
+    r.file = CsvFileReader::read(request.path, request.readChoice, request.copyPath, readProgress);
+    if (!r.file.ok())
+        return r;
+    r.StrSeparater = r.file.lines.isEmpty() ? QStringLiteral("UnKnown") : CsvSplitter::GetSeparater(r.file.lines.line(0));
+    CsvLines lines = std::move(r.file.lines);
+    r.file.lines = CsvLines();
+    if (request.lfToTab)
+        lines.replaceLfByTab(); // ConvertLfToTab
+    std::function<bool(int, int)> keepGoing;
+    if (progress)
+        keepGoing = [&](int done, int total) { return progress(700 + int(qint64(done) * 300 / std::max(total, 1))); };
+    r.table = CsvTable::build(std::move(lines), request.mode, keepGoing);
+    if (r.table.cancelled())
+        r.file.cancelled = true;
+    return r;
+}
+
+} // namespace quillon
