@@ -1,6 +1,7 @@
 #include "FileController.h"
 
 #include "EventWatcher.h"
+#include "HistoryController.h"
 #include "MainMenuBuilder.h"
 #include "MainMessages.h"
 #include "TFormFind.h"
@@ -65,6 +66,7 @@ void FileController::syncCheckMarks()
 
 void FileController::openFileDialog()
 {
+    m_w.history().UpdateHistory();
     MainSettings &settings = m_w.settings();
     OpenFileRequest request;
     request.filter = QStringLiteral("Text(*.txt;*.ini;*js;*.his;*.csv)|*.txt;*.ini;*js;*.his;*.csv|"
@@ -101,8 +103,10 @@ void FileController::setReadSetting(int number)
     if (QAction *a = m_w.commandAction(readSettingCodes[number]))
         a->setChecked(true);
     m_w.SetLoadIndexFromMenu();
-    if (!m_w.StrLoadFileName.isEmpty())
+    if (!m_w.StrLoadFileName.isEmpty()) {
+        m_w.history().keepPositionForReload();
         m_w.LoadFile();
+    }
 }
 
 void FileController::toggleCloseKey(int index)

@@ -5,6 +5,8 @@
 #include "BinaryController.h"
 #include "ColorText.h"
 #include "HexDumpView.h"
+#include "HelpController.h"
+#include "HistoryController.h"
 #include "CommandCatalogue.h"
 #include "FileController.h"
 #include "FontSubstitutes.h"
@@ -15,7 +17,9 @@
 #include "MainMessages.h"
 #include "NavigationController.h"
 #include "SearchController.h"
+#include "SmallDialogController.h"
 #include "StartArguments.h"
+#include "StartLog.h"
 #include "QtTranslations.h"
 #include "StatusPanels.h"
 #include "TMemoExDark.h"
@@ -232,6 +236,12 @@ void TFormMain::createControllers()
     m_grid->registerCommands();
     m_language = std::make_unique<LanguageController>(*this);
     m_language->registerCommands();
+    m_history = std::make_unique<HistoryController>(*this);
+    m_history->registerCommands();
+    m_smallDialogs = std::make_unique<SmallDialogController>(*this);
+    m_smallDialogs->registerCommands();
+    m_help = std::make_unique<HelpController>(*this);
+    m_help->registerCommands();
 }
 
 TFormFind *TFormMain::findDialog() const
@@ -330,13 +340,7 @@ void TFormMain::handleCommandLine()
 
 void TFormMain::fillLog()
 {
-    StrListLog.clear();
-    StrListLog << QStringLiteral("ParamCount") << QString::number(m_args.size()) << QString();
-    if (m_args.size() == 1 || m_args.size() == 2)
-        StrListLog << QStringLiteral("ParamStr(1)") << m_args[0] << QString();
-    if (m_args.size() == 2)
-        StrListLog << QStringLiteral("ParamStr(2)") << m_args[1] << QString();
-    StrListLog << QStringLiteral("Name") << QStringLiteral("Handle") << QString();
+    StrListLog = StartLog::lines(m_args);
 }
 
 void TFormMain::writeSettingsAtExit()
@@ -352,6 +356,7 @@ void TFormMain::writeSettingsAtExit()
     // The outer frame, as it is restored: the same rectangle both ways, so
     // the window never creeps by its title bar from one start to the next.
     PlacementRecord::write(batch, QStringLiteral("FormMain"), state, frameGeometry());
+    m_history->saveAtExit();
 }
 
 void TFormMain::placeOuterFrame(const QRect &outer, int triesLeft)
@@ -381,6 +386,12 @@ void TFormMain::whenPlaced(std::function<void()> show)
         QTimer::singleShot(0, this, std::move(show));
     else
         m_afterPlaced.push_back(std::move(show));
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    m_history->recordOnClose();
+    QMainWindow::closeEvent(event);
 }
 
 void TFormMain::resizeEvent(QResizeEvent *event)
@@ -502,6 +513,7 @@ void TFormMain::LoadFile()
     setPanel(4, StrLoadChar);
     setPanel(5, StrLoadReturn);
     setPanel(6, QString());
+    m_history->UpdateRecent();
     Memo1->setTabStopDialogUnits(m_view->tabStops());
     Timers[1]->start();
     refreshLineCountPanel();
@@ -643,7 +655,7 @@ void TFormMain::onTimer(int index)
         t->stop();
     switch (index) {
     case 1:
-        // The reading position is restored here once history is kept.
+        m_history->JumpHistory();
         if (IntLoadFileSize > 0 && (!StrListLoadFileTmp || StrListLoadFileTmp->isEmpty())) {
             showMessage(MainMessages::noTextFromFile());
         }

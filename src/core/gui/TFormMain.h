@@ -31,11 +31,14 @@ class FileController;
 class FindAllController;
 class GridController;
 class HexDumpView;
+class HelpController;
+class HistoryController;
 class KeyMapController;
 class LanguageController;
 class MainMenuBuilder;
 class NavigationController;
 class SearchController;
+class SmallDialogController;
 class ViewController;
 class StatusPanels;
 class TMemoExDark;
@@ -106,6 +109,7 @@ public:
     [[nodiscard]] SearchController &search() const { return *m_search; }
     [[nodiscard]] KeyMapController &keys() const { return *m_keys; }
     [[nodiscard]] LanguageController &language() const { return *m_language; }
+    [[nodiscard]] HistoryController &history() const { return *m_history; }
     [[nodiscard]] TFormFind *findDialog() const;
 
     // Main-window state other windows read.
@@ -141,6 +145,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -203,6 +208,9 @@ private:
     std::unique_ptr<FindAllController> m_findAll;
     std::unique_ptr<GridController> m_grid;
     std::unique_ptr<LanguageController> m_language;
+    std::unique_ptr<HistoryController> m_history;
+    std::unique_ptr<SmallDialogController> m_smallDialogs;
+    std::unique_ptr<HelpController> m_help;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.

@@ -452,6 +452,32 @@ void ViewController::fitLineNumberWidth()
     MemoLineNumber->setFixedWidth(std::max({8, m_settings.lineWidth, MemoLineNumber->widthForLongestLine()}));
 }
 
+void ViewController::lineSettingChanged()
+{
+    m_settings.reload(m_ini, MainKey::LineWidth);
+    m_settings.reload(m_ini, MainKey::LineZero);
+    fitLineNumberWidth();
+}
+
+void ViewController::reloadMarkShifts()
+{
+    const bool harbekan = m_settings.sameAsHarbekan;
+    static constexpr MainKey harbekanKeys[] = {MainKey::HarbekanShiftRet, MainKey::HarbekanShiftEof,
+                                               MainKey::HarbekanShiftTab, MainKey::HarbekanShiftDbcs};
+    static constexpr MainKey editorKeys[] = {MainKey::ShiftRet, MainKey::ShiftEof, MainKey::ShiftTab,
+                                             MainKey::ShiftDbcs};
+    for (MainKey key : harbekan ? harbekanKeys : editorKeys)
+        m_settings.reload(m_ini, key);
+    IntSfiftRet = harbekan ? m_settings.harbekanShiftRet : m_settings.shiftRet;
+    IntShiftEof = harbekan ? m_settings.harbekanShiftEof : m_settings.shiftEof;
+    IntShiftTab = harbekan ? m_settings.harbekanShiftTab : m_settings.shiftTab;
+    IntShiftDbcs = harbekan ? m_settings.harbekanShiftDbcs : m_settings.shiftDbcs;
+    Memo1->setShiftRet(IntSfiftRet);
+    Memo1->setShiftEof(IntShiftEof);
+    Memo1->setShiftTab(IntShiftTab);
+    Memo1->setShiftDBCS(IntShiftDbcs);
+}
+
 void ViewController::showLineNumberView()
 {
     const bool show = m_settings.showLineNumber && !m_settings.wrapWindowWidth;

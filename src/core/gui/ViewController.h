@@ -44,6 +44,12 @@ public:
     }
     // Shows or hides the line numbers as the settings say.
     void showLineNumberView();
+    // The line-number dialog wrote "LineWidth" and "LineZero": the column
+    // takes the width (the numbers follow at the next load).
+    void lineSettingChanged();
+    // The mark positions from [Harbekan] or [Editor] as "SameAsHarbekan"
+    // says, read again and given to the text view.
+    void reloadMarkShifts();
 
     // Line-number selection mode: copy and append-copy take these lines.
     bool BoolLineNumberSelect = false;
