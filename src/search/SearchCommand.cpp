@@ -2,6 +2,7 @@
 
 #include "TextLoader.h"
 #include "SearchEngine.h"
+#include "SearchArguments.h"
 
 namespace quillon {
 
@@ -17,29 +18,14 @@ QString usage()
 
 int runSearch(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    TSearchOptions options;
-    QStringList rest;
-    bool optionsDone = false;
-    for (const QString &arg : args) {
-        if (!optionsDone && arg == QLatin1String("--")) {
-            optionsDone = true;
-        } else if (!optionsDone && arg == QLatin1String("--match-case")) {
-            options.add(TSearchOption::sfrMatchCase);
-        } else if (!optionsDone && arg == QLatin1String("--whole-word")) {
-            options.add(TSearchOption::sfrWholeWord);
-        } else if (!optionsDone && arg == QLatin1String("--regexp")) {
-            options.add(TSearchOption::sfrRegExp);
-        } else if (!optionsDone && arg == QLatin1String("--include-crlf")) {
-            // As the settings key does: line breaks and spaces both.
-            options.add(TSearchOption::sfrIncludeCRLF).add(TSearchOption::sfrIncludeSpace);
-        } else if (!optionsDone && arg.startsWith(QLatin1String("--"))) {
-            err << QStringLiteral("Quillon --search: unknown option ") << arg << '\n' << usage();
-            err.flush();
-            return 2;
-        } else {
-            rest << arg;
-        }
+    const SearchArguments parsed = SearchArguments::parse(args);
+    if (!parsed.unknownOption.isEmpty()) {
+        err << QStringLiteral("Quillon --search: unknown option ") << parsed.unknownOption << '\n' << usage();
+        err.flush();
+        return 2;
     }
+    const TSearchOptions options = parsed.options;
+    const QStringList &rest = parsed.operands;
     if (rest.size() != 2 || rest[0].isEmpty()) {
         err << usage();
         err.flush();

@@ -3,6 +3,7 @@
 #include "FolderSearchRunner.h"
 
 #include <QFileInfo>
+#include "SearchArguments.h"
 
 namespace quillon {
 
@@ -18,28 +19,14 @@ QString usage()
 
 int runSearchFolder(const QStringList &args, QTextStream &out, QTextStream &err)
 {
-    TSearchOptions options{TSearchOption::sfrDown};
-    QStringList rest;
-    bool optionsDone = false;
-    for (const QString &arg : args) {
-        if (!optionsDone && arg == QLatin1String("--")) {
-            optionsDone = true;
-        } else if (!optionsDone && arg == QLatin1String("--match-case")) {
-            options.add(TSearchOption::sfrMatchCase);
-        } else if (!optionsDone && arg == QLatin1String("--whole-word")) {
-            options.add(TSearchOption::sfrWholeWord);
-        } else if (!optionsDone && arg == QLatin1String("--regexp")) {
-            options.add(TSearchOption::sfrRegExp);
-        } else if (!optionsDone && arg == QLatin1String("--include-crlf")) {
-            options.add(TSearchOption::sfrIncludeCRLF).add(TSearchOption::sfrIncludeSpace);
-        } else if (!optionsDone && arg.startsWith(QLatin1String("--"))) {
-            err << QStringLiteral("Quillon --search-folder: unknown option ") << arg << '\n' << usage();
-            err.flush();
-            return 2;
-        } else {
-            rest << arg;
-        }
+    const SearchArguments parsed = SearchArguments::parse(args, TSearchOptions{TSearchOption::sfrDown});
+    if (!parsed.unknownOption.isEmpty()) {
+        err << QStringLiteral("Quillon --search-folder: unknown option ") << parsed.unknownOption << '\n' << usage();
+        err.flush();
+        return 2;
     }
+    const TSearchOptions options = parsed.options;
+    const QStringList &rest = parsed.operands;
     if (rest.size() != 2 || rest[0].isEmpty() || rest[1].isEmpty()) {
         err << usage();
         err.flush();
