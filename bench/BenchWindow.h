@@ -6,12 +6,25 @@
 #include "MessageService.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <optional>
 
 namespace bench {
+
+// Lets the window work until done() holds or limitMs have passed; says whether it holds.
+template<typename Done>
+bool runUntil(Done done, qint64 limitMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < limitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
 
 // "--reference-ms N" anywhere after the file; 0 when absent.
 inline double referenceMs(int argc, char *argv[])

@@ -32,16 +32,6 @@
 
 namespace {
 
-template<typename Done>
-bool runUntil(Done done, qint64 limitMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
-
 const QString kWord = QString::fromUtf16(u"日本");
 
 // Find all of word, best of three: -1 when the window did not come up.
@@ -51,7 +41,7 @@ qint64 findAllMs(const QString &file, const QString &word, int *listed)
     window.resize(1000, 700);
     window.show();
     quillon::TMemoExDark *text = window.textView();
-    if (!runUntil([&] { return text->lineCount() > 1; }, 120000))
+    if (!bench::runUntil([&] { return text->lineCount() > 1; }, 120000))
         return -1;
     quillon::IniFile ini(quillon::AppPaths::settingsPath());
     ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), word);
@@ -60,7 +50,7 @@ qint64 findAllMs(const QString &file, const QString &word, int *listed)
         window.commandAction(u"1105")->trigger();
         quillon::TFormFind *find = window.findDialog();
         // The window asks for the word 200 ms after it is shown.
-        if (!runUntil([&] { return find->isVisible(); }, 10000))
+        if (!bench::runUntil([&] { return find->isVisible(); }, 10000))
             return -1;
         auto *findAll = window.findChild<quillon::TFormFindAll *>();
         if (!findAll)

@@ -15,20 +15,6 @@
 #include <QFileInfo>
 #include <cstdio>
 
-namespace {
-
-template<typename Done>
-bool runUntil(Done done, qint64 limitMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < limitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     const std::optional<bench::WindowArgs> args = bench::windowArgs(argc, argv, "bench_linenumbers");
@@ -44,7 +30,7 @@ int main(int argc, char *argv[])
     window.show();
     quillon::TMemoExDark *text = window.textView();
     quillon::TMemoExDark *numbers = window.lineNumberView();
-    if (!runUntil([&] { return text->lineCount() > 1; }, 120000)) {
+    if (!bench::runUntil([&] { return text->lineCount() > 1; }, 120000)) {
         std::printf("line numbers on to next frame: FAILED (the file did not load)\n");
         return 1;
     }

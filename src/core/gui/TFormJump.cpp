@@ -24,15 +24,9 @@ TFormJump::TFormJump(bool japanese, QWidget *parent, MessageHook message)
     EditNumber = new TDecEdit(this);
     EditNumber->setObjectName(QStringLiteral("EditNumber"));
     LabelNumber->setBuddy(EditNumber);
-    ButtonOk = new QPushButton(QStringLiteral("OK(&O)"), this);
-    ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
-    ButtonOk->setProperty("tag", 2201);
-    ButtonCancel = new QPushButton(QString::fromUtf16(u"ｷｬﾝｾﾙ(&C)"), this);
-    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
-    ButtonCancel->setProperty("tag", 2202);
     // Enter is handled in the edit box itself; no button is the default.
-    ButtonOk->setAutoDefault(false);
-    ButtonCancel->setAutoDefault(false);
+    ButtonOk = addOkButton(QStringLiteral("ButtonOk"));
+    ButtonCancel = addCancelButton();
 
     auto *row = new QHBoxLayout;
     row->addWidget(LabelNumber);

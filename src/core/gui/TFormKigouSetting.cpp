@@ -67,14 +67,8 @@ TFormKigouSetting::TFormKigouSetting(bool japanese, bool sameAsHarbekan, QWidget
         m_edits[size_t(i)] = edit;
     }
 
-    ButtonOK = new QPushButton(QStringLiteral("OK(&O)"), this);
-    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
-    ButtonOK->setProperty("tag", 2201);
-    ButtonCancel = new QPushButton(QString::fromUtf16(u"ｷｬﾝｾﾙ(&C)"), this);
-    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
-    ButtonCancel->setProperty("tag", 2202);
-    ButtonOK->setAutoDefault(false);
-    ButtonCancel->setAutoDefault(false);
+    ButtonOK = addOkButton(QStringLiteral("ButtonOK"));
+    ButtonCancel = addCancelButton();
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(ButtonOK);

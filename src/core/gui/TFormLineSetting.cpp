@@ -37,14 +37,8 @@ TFormLineSetting::TFormLineSetting(bool japanese, QWidget *parent, MessageHook m
     for (const char16_t *caption : {u"先頭は空白で埋める", u"先頭はゼロで埋める"})
         items->addWidget(new QRadioButton(QString::fromUtf16(caption), RadioGroupLineZero));
 
-    ButtonOK = new QPushButton(QStringLiteral("OK(&O)"), this);
-    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
-    ButtonOK->setProperty("tag", 2201);
-    ButtonCancel = new QPushButton(QString::fromUtf16(u"ｷｬﾝｾﾙ(&C)"), this);
-    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
-    ButtonCancel->setProperty("tag", 2202);
-    ButtonOK->setAutoDefault(false);
-    ButtonCancel->setAutoDefault(false);
+    ButtonOK = addOkButton(QStringLiteral("ButtonOK"));
+    ButtonCancel = addCancelButton();
 
     auto *row = new QHBoxLayout;
     row->addWidget(LabelWidth);

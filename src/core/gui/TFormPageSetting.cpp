@@ -65,14 +65,8 @@ TFormPageSetting::TFormPageSetting(bool japanese, QWidget *parent)
         grid->addWidget(combo, i, 1);
         m_combos[size_t(i)] = combo;
     }
-    ButtonOk = new QPushButton(QStringLiteral("OK(&O)"), this);
-    ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
-    ButtonOk->setProperty("tag", 2201);
-    ButtonCancel = new QPushButton(QString::fromUtf16(u"ｷｬﾝｾﾙ(&C)"), this);
-    ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
-    ButtonCancel->setProperty("tag", 2202);
-    ButtonOk->setAutoDefault(false);
-    ButtonCancel->setAutoDefault(false);
+    ButtonOk = addOkButton(QStringLiteral("ButtonOk"));
+    ButtonCancel = addCancelButton();
     setTabOrder(m_combos[0], m_combos[1]);
     setTabOrder(m_combos[1], m_combos[2]);
     setTabOrder(m_combos[2], ButtonOk);

@@ -1,5 +1,7 @@
 #include "PlacedDialog.h"
 
+#include <QPushButton>
+
 #include "AppPaths.h"
 #include "DialogPlacement.h"
 
@@ -33,6 +35,20 @@ void PlacedDialog::done(int result)
     if (m_placing == Placing::AtFirstShow)
         DialogPlacement::save(m_ini, objectName(), this);
     QDialog::done(result);
+}
+
+QPushButton *PlacedDialog::addDialogButton(const QString &text, const QString &name, int tag)
+{
+    auto *button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setProperty("tag", tag);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QPushButton *PlacedDialog::addCancelButton()
+{
+    return addDialogButton(QString::fromUtf16(u"ｷｬﾝｾﾙ(&C)"), QStringLiteral("ButtonCancel"), 2202);
 }
 
 } // namespace quillon

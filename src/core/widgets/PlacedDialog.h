@@ -8,6 +8,8 @@
 
 #include <QDialog>
 
+class QPushButton;
+
 namespace quillon {
 
 class PlacedDialog : public QDialog {
@@ -31,6 +33,12 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Runs at every show, after the placement.
     virtual void shown() {}
+    // A button of the dialog's row with the object name and tag its language
+    // file uses; never an auto default (Enter is the dialog's own business).
+    QPushButton *addDialogButton(const QString &text, const QString &name, int tag);
+    // OK(&O) (tag 2201) and ｷｬﾝｾﾙ(&C) (tag 2202), as every settings dialog has them.
+    QPushButton *addOkButton(const QString &name) { return addDialogButton(QStringLiteral("OK(&O)"), name, 2201); }
+    QPushButton *addCancelButton();
 
     IniFile m_ini;
 
