@@ -183,6 +183,33 @@ TEST(HistoryFiles, WrittenAsUtf16LeWithMarkAndCrLfAfterEveryLine)
     EXPECT_EQ(historyAgain.entries(), history.entries());
 }
 
+// A file name may hold any character but '/' and NUL. One that cannot be
+// written as one line is left out of both lists, so it can never turn into
+// entries of its own at the next start.
+TEST(HistoryFiles, ANameWithALineEndOrTabIsNotRecorded)
+{
+    test::TempHome home;
+    RecentFiles recent;
+    ReadingHistory history;
+    recent.UpdateRecent(QStringLiteral("/t/kept.txt"));
+    history.UpdateHistory(QStringLiteral("/t/kept.txt"), 3);
+    for (const char *name : {"/t/a\n/etc/passwd", "/t/a\r\n5\t/etc/passwd", "/t/a\tb.txt", "/t/\x7f"}) {
+        recent.UpdateRecent(QString::fromUtf8(name));
+        history.UpdateHistory(QString::fromUtf8(name), 9);
+    }
+    ASSERT_TRUE(recent.save().ok);
+    ASSERT_TRUE(history.save().ok);
+    RecentFiles recentAgain;
+    ReadingHistory historyAgain;
+    recentAgain.load();
+    historyAgain.load();
+    EXPECT_EQ(recentAgain.entries(), recent.entries());
+    EXPECT_EQ(historyAgain.entries(), history.entries());
+    EXPECT_EQ(recentAgain.entries().at(0), QStringLiteral("/t/kept.txt"));
+    EXPECT_EQ(recentAgain.entries().at(1), QString());
+    EXPECT_EQ(historyAgain.lineOf(QStringLiteral("/t/kept.txt")), 3);
+}
+
 struct DamagedCase {
     const char *name;
     std::function<QByteArray()> bytes; // empty function: no file at all

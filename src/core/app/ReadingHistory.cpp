@@ -86,7 +86,9 @@ qsizetype ReadingHistory::indexOf(const QString &file) const
 
 void ReadingHistory::UpdateHistory(const QString &file, int line)
 {
-    if (file.isEmpty())
+    // A name with a line end or TAB would come back as other entries (or
+    // none) at the next start, so such a file is not recorded.
+    if (file.isEmpty() || !RecentFiles::usableText(file))
         return;
     const qsizetype at = indexOf(file);
     StrListHistory.removeAt(at >= 0 ? at : Count - 1);

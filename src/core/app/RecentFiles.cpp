@@ -49,7 +49,9 @@ WriteResult RecentFiles::save(const QString &file) const
 
 void RecentFiles::UpdateRecent(const QString &loaded)
 {
-    if (loaded.isEmpty())
+    // A name with a line end would be written as two entries, the second a
+    // file the user never opened; such a file is not recorded.
+    if (loaded.isEmpty() || !usableText(loaded))
         return;
     qsizetype at = Count - 1;
     for (qsizetype i = 0; i < StrListRecent.size(); ++i) {

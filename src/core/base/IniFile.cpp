@@ -6,7 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QLockFile>
+#include <QRandomGenerator>
+#include <QThread>
 #include <QSet>
 
 namespace quillon {
@@ -344,6 +348,37 @@ void applyChange(QStringList &lines, const QString &section, const QString &key,
 
 } // namespace
 
+namespace {
+
+constexpr int StaleLockMs = 10000;
+
+// Waits for the lock in short random steps: another viewer holds it for a
+// few milliseconds per write, and QLockFile's own wait doubles its sleep up
+// to seconds, so a viewer writing many keys in a row could keep the other
+// out until it gave up. A folder where no lock can be made (or a lock held
+// past the stale time, which QLockFile then takes over) still gets the
+// atomic write. A lock file without its holder's id was left by a viewer
+// killed while making it (a live one fills it in at once); it is not waited
+// for to go stale.
+void lockForWrite(QLockFile &lock, const QString &lockPath)
+{
+    const QDeadlineTimer deadline(StaleLockMs + 2000);
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+            return;
+        qint64 pid = 0;
+        QString host, app;
+        if (!lock.getLockInfo(&pid, &host, &app)
+            && QFileInfo(lockPath).lastModified().msecsTo(QDateTime::currentDateTime()) > 500) {
+            (void)lock.removeStaleLockFile();
+            continue;
+        }
+        QThread::usleep(200 + QRandomGenerator::global()->bounded(1800));
+    }
+}
+
+} // namespace
+
 bool IniFile::update(const QList<Change> &changes)
 {
     QList<Change> valid;
@@ -355,9 +390,10 @@ bool IniFile::update(const QList<Change> &changes)
         return changes.isEmpty();
 
     // Held from read to rename, so another viewer's write in between is not lost.
-    QLockFile lock(m_path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    (void)lock.tryLock(3000); // an unlockable folder still gets the atomic write attempt
+    const QString lockPath = m_path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
+    lock.setStaleLockTime(StaleLockMs);
+    lockForWrite(lock, lockPath);
 
     // Values an earlier write could not save go along with this one.
     QList<UnsavedValue> pending = unsavedValues().value(m_path);
