@@ -12,6 +12,7 @@ packages=(
   libpcre2-dev
   libx11-dev                            # the filer link talks to X11 windows
   libgtest-dev libgmock-dev googletest
+  clang libclang-rt-14-dev              # libFuzzer: the fuzz targets of the parsers
   fonts-ipafont-gothic                  # metric-compatible Japanese gothic font
   xvfb xauth                            # headless X server: end-to-end runs and screenshots
   openbox xdotool                       # a window manager and a hand for the end-to-end runs

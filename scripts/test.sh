@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds Quillon and runs every test: first the normal
 # build, then the AddressSanitizer/UndefinedBehaviorSanitizer build (skip the
-# latter with QUILLON_SKIP_ASAN=1). Exits non-zero when anything fails.
+# latter with QUILLON_SKIP_ASAN=1), then every fuzz target for 20 s (clang with the same
+# sanitizers; QUILLON_FUZZ_SECONDS changes the time, 0 skips them). Exits non-zero when anything
+# fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -37,6 +39,11 @@ else
   export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
   run_tests build-asan
   echo "test.sh: tests passed in build-asan/"
+  fuzz_seconds=${QUILLON_FUZZ_SECONDS:-20}
+  if ((fuzz_seconds > 0)); then
+    scripts/fuzz.sh "$fuzz_seconds"
+    echo "test.sh: fuzz targets ran ${fuzz_seconds} s each without a finding"
+  fi
 fi
 
 echo "test.sh: all tests passed ($((SECONDS - start)) s)"
