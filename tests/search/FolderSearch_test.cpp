@@ -252,3 +252,26 @@ TEST(SearchFolderCommand, PrintsTheResultLinesAndExitStatus)
 }
 
 } // namespace
+
+// A folder of ten thousand files: all listed in natural order, every hit in
+// its file's place, the sequence numbers running through.
+TEST(FolderSearch, TenThousandFiles)
+{
+    Folder f;
+    QString first;
+    for (int i = 0; i < 10000; ++i) {
+        const QString p = f.write(QStringLiteral("f%1.log").arg(i), i % 1000 == 7 ? "x\r\nfound it\r\n" : "x\r\n");
+        if (i == 0)
+            first = p;
+    }
+    const QStringList files = FolderSearch::listFiles(first);
+    ASSERT_EQ(files.size(), 10000);
+    EXPECT_EQ(names(files.mid(0, 3)), (QStringList{QStringLiteral("f0.log"), QStringLiteral("f1.log"), QStringLiteral("f2.log")}));
+    EXPECT_EQ(names(files).last(), QStringLiteral("f9999.log"));
+    FolderSearchCollector c;
+    FolderSearchRunner runner(files, QStringLiteral("found"), kDown, 2);
+    runner.run([&](int, FolderFileOutcome &&o) { return c.add(o); });
+    ASSERT_EQ(c.lines.size(), 10);
+    for (int k = 0; k < 10; ++k)
+        EXPECT_TRUE(c.lines[k].contains(QStringLiteral("f%1.log*(2)[1]found it").arg(k * 1000 + 7))) << c.lines[k].toStdString();
+}
