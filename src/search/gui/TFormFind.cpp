@@ -407,6 +407,11 @@ void TFormFind::updateMenuForFocus()
     const bool inBox = focus && (focus == ComboBoxFind || focus == ComboBoxFind->lineEdit());
     if (!inBox && focus && focus->window() != this)
         return;
+    // Alt or a click on a bar gives the bar (or its menu) the focus for a
+    // moment: the bar that was shown stays, or the open menu would lose its
+    // bar and both bars would end up shown.
+    if (focus && (qobject_cast<const QMenuBar *>(focus) || qobject_cast<const QMenu *>(focus)))
+        return;
     // Hide before showing: the two bars share keys.
     if (inBox) {
         MainMenuFind->hide();
