@@ -1,5 +1,8 @@
 #include "MappedFile.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 namespace quillon {
 
 bool MappedFile::open(const QString &path)
@@ -35,6 +38,19 @@ bool MappedFile::load(Mapping mapping)
     m_copy.truncate(got);
     m_bytes = QByteArrayView(m_copy);
     return true;
+}
+
+void MappedFile::release(QByteArrayView part) const
+{
+    if (!m_mapped || part.isEmpty())
+        return;
+    static const quintptr page = quintptr(::sysconf(_SC_PAGESIZE));
+    const quintptr from = (quintptr(part.data()) + page - 1) & ~(page - 1);
+    const quintptr to = (quintptr(part.data() + part.size())) & ~(page - 1);
+    const quintptr begin = quintptr(m_bytes.data()), end = begin + quintptr(m_bytes.size());
+    if (from < begin || to > end || to <= from)
+        return;
+    (void)::madvise(reinterpret_cast<void *>(from), to - from, MADV_DONTNEED);
 }
 
 } // namespace quillon

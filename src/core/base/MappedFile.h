@@ -27,6 +27,11 @@ public:
     [[nodiscard]] qint64 size() const { return m_size; }
     [[nodiscard]] QByteArrayView bytes() const { return m_bytes; }
     [[nodiscard]] bool isMapped() const { return m_mapped; }
+    // Bytes of `part` (inside bytes()) will not be read again for a while: a
+    // mapping gives their pages back (reading them later maps them in again
+    // from the system's cache). Keeps a large file from being held in memory
+    // whole beside its decoded text. Nothing happens to a copy.
+    void release(QByteArrayView part) const;
     [[nodiscard]] QString errorString() const { return m_file.errorString(); }
 
 private:

@@ -326,6 +326,17 @@ DetectFileResult failure(DetectFileError error, const QString &reason = QString(
 DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copyPath,
                                     const std::function<void(QByteArrayView, const DetectResult &)> &withBytes)
 {
+    if (!withBytes)
+        return GetCharCodeRetCode(fileName, copyPath,
+                                  std::function<void(QByteArrayView, const DetectResult &, const BytesDone &)>());
+    return GetCharCodeRetCode(fileName, copyPath,
+                              [&](QByteArrayView bytes, const DetectResult &d, const BytesDone &) { withBytes(bytes, d); });
+}
+
+DetectFileResult
+GetCharCodeRetCode(const QString &fileName, const QString &copyPath,
+                   const std::function<void(QByteArrayView, const DetectResult &, const BytesDone &)> &withBytes)
+{
     const QFileInfo info(fileName);
     if (fileName.isEmpty() || !info.exists())
         return failure(DetectFileError::NotFound);
@@ -344,8 +355,10 @@ DetectFileResult GetCharCodeRetCode(const QString &fileName, const QString &copy
 
     DetectFileResult r;
     r.detection = detectCharCode(file.bytes());
-    if (withBytes)
-        withBytes(file.bytes(), r.detection);
+    if (withBytes) {
+        file.release(file.bytes());
+        withBytes(file.bytes(), r.detection, [&file](QByteArrayView done) { file.release(done); });
+    }
 
     if (r.detection.writesCopy && !copyPath.isEmpty()) {
         QSaveFile copy(copyPath);

@@ -64,6 +64,14 @@ constexpr qint64 MaxDetectFileSize = 0x7fffffff;
                                                   const std::function<void(QByteArrayView, const DetectResult &)>
                                                       &withBytes = {});
 
+// The same, for a loader that reads the bytes front to back: it calls done
+// with each stretch it has finished, and a mapped file gives that memory back
+// (detection's own pass is given back before the loader starts).
+using BytesDone = std::function<void(QByteArrayView)>;
+[[nodiscard]] DetectFileResult
+GetCharCodeRetCode(const QString &fileName, const QString &copyPath,
+                   const std::function<void(QByteArrayView, const DetectResult &, const BytesDone &)> &withBytes);
+
 // The message box text for a failed examination, built the way every other
 // message is ("Information : " / "Error : ", English with its button names).
 [[nodiscard]] QString detectErrorMessage(const DetectFileResult &result, bool japanese);

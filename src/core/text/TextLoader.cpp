@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <cstring>
+
 namespace quillon {
 
 namespace {
@@ -26,13 +28,58 @@ bool startsWith(QByteArrayView b, std::initializer_list<uchar> mark)
     return true;
 }
 
-LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes)
+using Done = std::function<void(QByteArrayView)>;
+
+// Codes in which an LF byte is never part of a character and nothing carries
+// over a line end: their bytes can be decoded a stretch at a time.
+bool cutsAtLineFeeds(DecoderKind kind)
+{
+    return kind == DecoderKind::Cp932 || kind == DecoderKind::EucJp || kind == DecoderKind::Utf8Strict
+        || kind == DecoderKind::Utf8Lenient;
+}
+
+constexpr qsizetype Stretch = qsizetype(256) << 10;
+
+// Decodes stretches of about 256 KB ending after an LF byte, telling done of
+// each, so the bytes behind the decoder can leave memory as it goes.
+bool decodeInStretches(Decoder &decoder, QByteArrayView bytes, TextSink &sink, DecodeError *error, const Done &done)
+{
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        qsizetype to = bytes.size();
+        if (bytes.size() - from > 2 * Stretch) {
+            const char *p = bytes.data();
+            const void *lf = std::memchr(p + from + Stretch, '\n', size_t(bytes.size() - from - Stretch));
+            if (lf)
+                to = static_cast<const char *>(lf) - p + 1;
+        }
+        const QByteArrayView part = bytes.sliced(from, to - from);
+        if (!decoder.decode(part, sink, error))
+            return false;
+        done(part);
+        from = to;
+    }
+    return true;
+}
+
+LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done = {})
 {
     LoadedText result;
     auto decoder = createDecoder(kind);
     TextSink sink(decodedCapacityHint(kind, bytes));
     DecodeError error;
-    if (!decoder->decode(bytes, sink, &error)) {
+    bool ok = false;
+    if (done && cutsAtLineFeeds(kind)) {
+        ok = decodeInStretches(*decoder, bytes, sink, &error, done);
+        if (!ok) {
+            // The error names its place in the whole file: decode it whole.
+            TextSink again;
+            ok = createDecoder(kind)->decode(bytes, again, &error);
+        }
+    } else {
+        ok = decoder->decode(bytes, sink, &error);
+    }
+    if (!ok) {
         result.status = Status::DecodeError;
         result.reasonJapanese = error.japanese;
         result.reasonEnglish = error.english;
@@ -64,20 +111,21 @@ LoadedText cannotRead(const QString &reason)
 
 } // namespace
 
-LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code)
+LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code, const std::function<void(QByteArrayView)> &done)
 {
     switch (code) {
     case CodeShiftJis:
-        return decodeWith(DecoderKind::Cp932, bytes);
+        return decodeWith(DecoderKind::Cp932, bytes, done);
     case CodeJis:
         return decodeWith(DecoderKind::Iso2022Jp, bytes);
     case CodeEucJp:
-        return decodeWith(DecoderKind::EucJp, bytes);
+        return decodeWith(DecoderKind::EucJp, bytes, done);
     case CodeUtf7:
         return decodeWith(DecoderKind::Utf7, bytes);
     case CodeUtf8:
         // A mark that belongs to the chosen decoder never becomes text.
-        return decodeWith(DecoderKind::Utf8Strict, startsWith(bytes, {0xEF, 0xBB, 0xBF}) ? bytes.sliced(3) : bytes);
+        return decodeWith(DecoderKind::Utf8Strict, startsWith(bytes, {0xEF, 0xBB, 0xBF}) ? bytes.sliced(3) : bytes,
+                          done);
     case CodeUtf16Be:
         return decodeWith(DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes);
     case CodeUtf16Le:
@@ -87,7 +135,7 @@ LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code)
     case CodeUtf16LeBom:
         return decodeCopy(bytes); // by the mark, else the system's code page
     default:
-        return decodeWith(DecoderKind::Cp932, bytes);
+        return decodeWith(DecoderKind::Cp932, bytes, done);
     }
 }
 
@@ -108,10 +156,10 @@ LoadedText TextLoader::load(const QString &path, int readSetting, const QString 
     LoadedText result;
     int code = CodeShiftJis;
     const DetectFileResult detected =
-        GetCharCodeRetCode(path, unknownCopyPath, [&](QByteArrayView bytes, const DetectResult &d) {
+        GetCharCodeRetCode(path, unknownCopyPath, [&](QByteArrayView bytes, const DetectResult &d, const BytesDone &done) {
             code = readSetting != CodeAuto ? readSetting : d.charCode;
             if (!d.unknownChar) {
-                result = decodeBytes(bytes, code);
+                result = decodeBytes(bytes, code, done);
                 return;
             }
             // A file with control bytes is shown from its filtered copy,
@@ -162,7 +210,8 @@ LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknow
         return cannotRead(file.errorString());
     // The filtered copy is decoded by the code its load settled on.
     LoadedText result = unknownChar ? decodeBytes(QByteArrayView(detectCharCode(file.bytes()).copy), codeInEffect)
-                                    : decodeBytes(file.bytes(), codeInEffect);
+                                    : decodeBytes(file.bytes(), codeInEffect,
+                                                  [&file](QByteArrayView done) { file.release(done); });
     result.fileSize = QFileInfo(path).size();
     result.codeInEffect = codeInEffect;
     result.unknownChar = unknownChar;

@@ -6,6 +6,7 @@
 #include "TextBuffer.h"
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace quillon {
@@ -44,7 +45,9 @@ public:
 
     // Decodes bytes as the viewer does for a code number: the byte-order-mark
     // rule for 5/7/9, the mark of the chosen decoder skipped.
-    [[nodiscard]] static LoadedText decodeBytes(QByteArrayView bytes, int code);
+    // done, when given, hears of each stretch of bytes decoded (front to back).
+    [[nodiscard]] static LoadedText decodeBytes(QByteArrayView bytes, int code,
+                                                const std::function<void(QByteArrayView)> &done = {});
     // Bytes by their byte-order mark, else the system's code page (the "with mark" codes).
     [[nodiscard]] static LoadedText decodeCopy(QByteArrayView bytes);
 };
