@@ -67,3 +67,24 @@ TEST(MappedFile, MissingFileSaysWhy)
     EXPECT_FALSE(file.open(dir.filePath(QStringLiteral("none.txt"))));
     EXPECT_FALSE(file.errorString().isEmpty());
 }
+
+// A file cut short between measuring and reading (a log being rotated) gives
+// what is left, where a mapping of the file would have died of SIGBUS; and
+// giving back the bytes already read leaves the rest as they were.
+TEST(MappedFile, FileThatShrinksGivesWhatIsLeftAndReleaseKeepsTheRest)
+{
+    QTemporaryDir dir;
+    QByteArray bytes;
+    for (int i = 0; i < 300000; ++i)
+        bytes.append(char('a' + i % 26));
+    const QString path = writeFile(dir, QStringLiteral("log.txt"), bytes);
+    MappedFile file;
+    ASSERT_TRUE(file.open(path));
+    ASSERT_TRUE(QFile::resize(path, 200000));
+    ASSERT_TRUE(file.load());
+    EXPECT_EQ(file.size(), 300000); // as measured
+    ASSERT_EQ(file.bytes(), QByteArrayView(bytes).first(200000));
+
+    file.release(file.bytes().first(100000));
+    EXPECT_EQ(file.bytes().sliced(100000), QByteArrayView(bytes).sliced(100000, 100000));
+}

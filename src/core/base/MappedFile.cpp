@@ -14,27 +14,52 @@ bool MappedFile::open(const QString &path)
     return true;
 }
 
+MappedFile::~MappedFile()
+{
+    if (m_map)
+        ::munmap(m_map, size_t(m_mapSize));
+}
+
+namespace {
+
+// Reads up to size bytes; -1 on an error, fewer when the file shrank.
+qint64 readAll(QFile &file, char *to, qint64 size)
+{
+    qint64 got = 0;
+    while (got < size) {
+        const qint64 step = file.read(to + got, size - got);
+        if (step < 0)
+            return -1;
+        if (step == 0)
+            break; // the file shrank since it was measured
+        got += step;
+    }
+    return got;
+}
+
+} // namespace
+
 bool MappedFile::load(Mapping mapping)
 {
     if (m_size == 0)
         return true;
     if (mapping == Mapping::Allowed) {
-        if (uchar *p = m_file.map(0, m_size)) {
-            m_bytes = QByteArrayView(reinterpret_cast<const char *>(p), m_size);
+        void *p = ::mmap(nullptr, size_t(m_size), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (p != MAP_FAILED) {
+            m_map = p;
+            m_mapSize = m_size;
+            const qint64 got = readAll(m_file, static_cast<char *>(p), m_size);
+            if (got < 0)
+                return false;
+            m_bytes = QByteArrayView(static_cast<const char *>(p), got);
             m_mapped = true;
             return true;
         }
     }
     m_copy = QByteArray(m_size, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < m_size) {
-        const qint64 step = m_file.read(m_copy.data() + got, m_size - got);
-        if (step < 0)
-            return false;
-        if (step == 0)
-            break; // the file shrank since it was measured
-        got += step;
-    }
+    const qint64 got = readAll(m_file, m_copy.data(), m_size);
+    if (got < 0)
+        return false;
     m_copy.truncate(got);
     m_bytes = QByteArrayView(m_copy);
     return true;

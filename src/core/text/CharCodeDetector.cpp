@@ -356,7 +356,6 @@ GetCharCodeRetCode(const QString &fileName, const QString &copyPath,
     DetectFileResult r;
     r.detection = detectCharCode(file.bytes());
     if (withBytes) {
-        file.release(file.bytes());
         withBytes(file.bytes(), r.detection, [&file](QByteArrayView done) { file.release(done); });
     }
 

@@ -65,8 +65,7 @@ constexpr qint64 MaxDetectFileSize = 0x7fffffff;
                                                       &withBytes = {});
 
 // The same, for a loader that reads the bytes front to back: it calls done
-// with each stretch it has finished, and a mapped file gives that memory back
-// (detection's own pass is given back before the loader starts).
+// with each stretch it will never read again, and that memory is given back.
 using BytesDone = std::function<void(QByteArrayView)>;
 [[nodiscard]] DetectFileResult
 GetCharCodeRetCode(const QString &fileName, const QString &copyPath,

@@ -5,6 +5,7 @@
 #include "Decoder.h"
 #include "MappedFile.h"
 #include "SystemCodePage.h"
+#include "Utf8Decoder.h"
 
 #include <QFileInfo>
 
@@ -41,8 +42,10 @@ bool cutsAtLineFeeds(DecoderKind kind)
 constexpr qsizetype Stretch = qsizetype(256) << 10;
 
 // Decodes stretches of about 256 KB ending after an LF byte, telling done of
-// each, so the bytes behind the decoder can leave memory as it goes.
-bool decodeInStretches(Decoder &decoder, QByteArrayView bytes, TextSink &sink, DecodeError *error, const Done &done)
+// each, so the bytes behind the decoder can leave memory as it goes. An error
+// names its place in the whole input.
+bool decodeInStretches(DecoderKind kind, Decoder &decoder, QByteArrayView bytes, TextSink &sink, DecodeError *error,
+                       const Done &done)
 {
     qsizetype from = 0;
     while (from < bytes.size()) {
@@ -54,8 +57,11 @@ bool decodeInStretches(Decoder &decoder, QByteArrayView bytes, TextSink &sink, D
                 to = static_cast<const char *>(lf) - p + 1;
         }
         const QByteArrayView part = bytes.sliced(from, to - from);
-        if (!decoder.decode(part, sink, error))
+        if (!decoder.decode(part, sink, error)) {
+            if (kind == DecoderKind::Utf8Strict)
+                *error = Utf8Decoder::invalidSequenceError(from + error->byteOffset);
             return false;
+        }
         done(part);
         from = to;
     }
@@ -70,12 +76,7 @@ LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done =
     DecodeError error;
     bool ok = false;
     if (done && cutsAtLineFeeds(kind)) {
-        ok = decodeInStretches(*decoder, bytes, sink, &error, done);
-        if (!ok) {
-            // The error names its place in the whole file: decode it whole.
-            TextSink again;
-            ok = createDecoder(kind)->decode(bytes, again, &error);
-        }
+        ok = decodeInStretches(kind, *decoder, bytes, sink, &error, done);
     } else {
         ok = decoder->decode(bytes, sink, &error);
     }
