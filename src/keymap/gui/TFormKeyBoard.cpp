@@ -106,8 +106,6 @@ void TFormKeyBoard::createControls()
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setAllColumnsShowFocus(true);
-    ListView1->header()->setStretchLastSection(false);
-    ListView1->header()->setSectionsMovable(false);
     ListView1->setItemDelegate(new KeyListDelegate(ListView1));
 
     ButtonInitHarbek = addDialogButton(QString::fromUtf16(u"初期化:Harbek(&I)"), QStringLiteral("ButtonInitHarbek"), 2201);
@@ -195,23 +193,21 @@ QPushButton *TFormKeyBoard::buttonNamed(const QString &name) const
 
 void TFormKeyBoard::setColumnTitles()
 {
+    // The name takes what the key, the code and the margin leave.
+    QHeaderView *header = ListView1->header();
+    header->setStretchLastSection(false);
+    header->setSectionsMovable(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(ColumnName, QHeaderView::Stretch);
+    ListView1->setColumnWidth(ColumnKey, 200);
+    ListView1->setColumnWidth(ColumnCode, 110);
+    ListView1->setColumnWidth(ColumnMargin, 10);
     if (BoolJapanese)
         ListView1->setHeaderLabels({QString::fromUtf16(u"コマンド"), QString::fromUtf16(u"現在のキー"),
                                     QString::fromUtf16(u"機能"), QString()});
     else
         ListView1->setHeaderLabels({QStringLiteral("Command"), QStringLiteral("Current Key"),
                                     QStringLiteral("Function"), QString()});
-}
-
-void TFormKeyBoard::resizeEvent(QResizeEvent *event)
-{
-    PlacedDialog::resizeEvent(event);
-    // The name takes what the key, the code and the margin leave.
-    const int width = ListView1->viewport()->width();
-    ListView1->setColumnWidth(ColumnName, std::max(120, width - 320));
-    ListView1->setColumnWidth(ColumnKey, 200);
-    ListView1->setColumnWidth(ColumnCode, 110);
-    ListView1->setColumnWidth(ColumnMargin, 10);
 }
 
 void TFormKeyBoard::shown()

@@ -57,7 +57,6 @@ public:
 
 protected:
     void shown() override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();

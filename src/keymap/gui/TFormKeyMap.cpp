@@ -41,7 +41,15 @@ TFormKeyMap::TFormKeyMap(bool japanese, QWidget *owner)
     ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setAllColumnsShowFocus(true);
-    ListView1->header()->setStretchLastSection(false);
+    // The command takes what the other columns leave.
+    QHeaderView *header = ListView1->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    ListView1->setColumnWidth(0, 140);
+    ListView1->setColumnWidth(2, 200);
+    ListView1->setColumnWidth(3, 110);
+    ListView1->setColumnWidth(4, 10);
     setColumnTitles();
 
     ButtonSort0 = addDialogButton(QString::fromUtf16(u"ソート無(&N)"), QStringLiteral("ButtonSort0"), 2201);
@@ -95,17 +103,6 @@ void TFormKeyMap::setColumnTitles()
     else
         ListView1->setHeaderLabels({QStringLiteral("Category"), QStringLiteral("Command"),
                                     QStringLiteral("Current Key"), QStringLiteral("Function"), QString()});
-}
-
-void TFormKeyMap::resizeEvent(QResizeEvent *event)
-{
-    PlacedDialog::resizeEvent(event);
-    const int width = ListView1->viewport()->width();
-    ListView1->setColumnWidth(0, 140);
-    ListView1->setColumnWidth(1, std::max(120, width - 460));
-    ListView1->setColumnWidth(2, 200);
-    ListView1->setColumnWidth(3, 110);
-    ListView1->setColumnWidth(4, 10);
 }
 
 void TFormKeyMap::shown()

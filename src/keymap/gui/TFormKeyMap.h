@@ -44,7 +44,6 @@ public:
 
 protected:
     void shown() override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void setColumnTitles();
