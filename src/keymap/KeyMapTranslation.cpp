@@ -6,7 +6,7 @@
 
 #include <QHash>
 
-#include <iterator>
+#include <optional>
 
 namespace quillon {
 

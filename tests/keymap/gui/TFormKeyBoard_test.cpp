@@ -117,6 +117,7 @@ private slots:
     void languageFilesMnemonicsAndDeveloperKeys_data();
     void languageFilesMnemonicsAndDeveloperKeys();
     void keyMapListOpensOnTheChosenFile();
+    void placementIsSavedOnClose();
 
 private:
     std::unique_ptr<test::TempHome> m_home;
@@ -503,6 +504,24 @@ void TFormKeyBoardTest::keyMapListOpensOnTheChosenFile()
         QTest::mouseClick(list->buttonNamed(QStringLiteral("ButtonClose")), Qt::LeftButton);
         QTRY_VERIFY(QApplication::activeModalWidget() == dialog);
     }
+}
+
+void TFormKeyBoardTest::placementIsSavedOnClose()
+{
+    MessageRecorder messages;
+    writeMap(*m_home, CommandCatalogue::InitKeyMap(0));
+    int result = 0;
+    TFormKeyBoard *dialog = openDialog(test::mainKeyMap(), true, &result);
+    QTRY_VERIFY(dialog->isVisible());
+    QCOMPARE(dialog->minimumSize(), QSize(900, 460));
+    dialog->resize(1000, 520);
+    QTRY_COMPARE(dialog->size(), QSize(1000, 520));
+    QTest::mouseClick(dialog->buttonNamed(QStringLiteral("ButtonCancel")), Qt::LeftButton);
+    QTRY_COMPARE(result, int(QDialog::Rejected));
+    const IniFile ini(AppPaths::settingsPath());
+    QCOMPARE(ini.readInteger(QStringLiteral("FormKeyBoard"), QStringLiteral("Width"), 0), 1000);
+    QCOMPARE(ini.readInteger(QStringLiteral("FormKeyBoard"), QStringLiteral("Height"), 0), 520);
+    // Restoring it is the dialog base's, tested with it (the offscreen screen is too small for this one).
 }
 
 QTEST_MAIN(TFormKeyBoardTest)
