@@ -2,12 +2,14 @@
 
 #include "AppPaths.h"
 #include "FindAllHost.h"
+#include "FindAllKeyMap.h"
 #include "FindAllMessages.h"
 #include "IniFile.h"
 #include "LanguageController.h"
 #include "NavigationController.h"
 #include "GridController.h"
 #include "TFormFindAll.h"
+#include "TFormKeyBoard.h"
 #include "TFormViewGrid.h"
 #include "TFormJump.h"
 #include "TFormMain.h"
@@ -59,9 +61,14 @@ public:
     }
 
     // The keyboard dialog for "Quillon-KeyMapFindAll.txt" ("Parent" of
-    // [FormKeyBoard] reads "FindAll"); likewise not part of the program yet.
-    bool keyboardDialogAvailable() const override { return false; }
-    void openKeyboardDialog(QWidget *, std::function<void()>) override {}
+    // [FormKeyBoard] reads "FindAll"), over the find-all window.
+    bool keyboardDialogAvailable() const override { return true; }
+    void openKeyboardDialog(QWidget *parent, std::function<void()> onOk) override
+    {
+        KeyMapParent keys = KeyMapParent::forName(QStringLiteral("FindAll"));
+        keys.defaults = [](int exeType) { return FindAllKeyMap::InitKeyMap(exeType); };
+        TFormKeyBoard::openFor(std::move(keys), m_w.BoolJapanese, parent, std::move(onOk));
+    }
 
 private:
     TFormMain &m_w;

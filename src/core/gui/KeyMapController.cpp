@@ -6,7 +6,9 @@
 #include "KeyMapStartup.h"
 #include "MainMenuBuilder.h"
 #include "MainMessages.h"
+#include "TFormKeyBoard.h"
 #include "TFormMain.h"
+#include "TMemoExDark.h"
 
 #include <QTimer>
 
@@ -30,6 +32,7 @@ KeyMapController::KeyMapController(TFormMain &window, MainMenuBuilder &menus)
 void KeyMapController::registerCommands()
 {
     m_w.registerCommand(u"1251", [this] { setEditorCursorMode(!m_editorCursorMode); });
+    m_w.registerCommand(u"1701", [this] { openKeyBoard(); });
     // Timer3 is one-shot; the timer dispatcher stops it, this says why it ran.
     connect(m_w.Timers[3], &QTimer::timeout, this, [this] {
         if (m_writeFailed)
@@ -37,6 +40,30 @@ void KeyMapController::registerCommands()
         else
             m_w.showMessage(MainMessages::keyMapReset());
     });
+}
+
+KeyMapParent KeyMapController::keyMapParent()
+{
+    KeyMapParent parent = KeyMapParent::forName(QStringLiteral("Main"));
+    parent.defaults = [this](int exeType) {
+        return CommandCatalogue::InitKeyMap(exeType, m_menus.currentCaptions());
+    };
+    parent.setCatalogue = [this](const QStringList &catalogue) { m_w.StrListKeyMapOriginal = catalogue; };
+    return parent;
+}
+
+void KeyMapController::openKeyBoard()
+{
+    TFormKeyBoard *dialog = TFormKeyBoard::openFor(keyMapParent(), m_w.BoolJapanese, &m_w, [this] { keyBoardConfirmed(); });
+    connect(dialog, &QDialog::finished, m_w.signalContext(), [this] { m_w.textView()->setFocus(); });
+}
+
+void KeyMapController::keyBoardConfirmed()
+{
+    // The fixed keys of the cursor mode would hide the new ones.
+    if (m_editorCursorMode)
+        setEditorCursorMode(false);
+    SetShortCutKey();
 }
 
 void KeyMapController::InitKeyMap(int exeType)

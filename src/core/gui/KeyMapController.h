@@ -3,6 +3,8 @@
 // giving the command items their keys, and the temporary editor cursor mode
 // (command 1251). The lists other windows read stay on the window
 // (StrListKeyMap, StrListKeyMapOriginal, ...); this owns the rest.
+#include "KeyMapParent.h"
+
 #include <QObject>
 #include <QString>
 
@@ -26,6 +28,12 @@ public:
     [[nodiscard]] bool editorCursorMode() const { return m_editorCursorMode; }
     // The show sequence's key-map step: compare, rewrite if needed, apply.
     void reconcileAtStart();
+    // Command 1701: the keyboard dialog on this window's key map; on OK the
+    // cursor mode ends and the file is applied again.
+    void openKeyBoard();
+    void keyBoardConfirmed();
+    // This window as the keyboard dialog's owner.
+    [[nodiscard]] KeyMapParent keyMapParent();
 
 private:
     TFormMain &m_w;

@@ -56,7 +56,8 @@ void DialogLanguageTest::dialogs_data()
     };
     for (const Dialog &d : {Dialog{"go to line", "1221", "Jump.txt", "quillon::TFormJump"},
                             Dialog{"scroll amounts", "1711", "PageSetting.txt", "quillon::TFormPageSetting"},
-                            Dialog{"find", "1101", "Find.txt", "quillon::TFormFind"}}) {
+                            Dialog{"find", "1101", "Find.txt", "quillon::TFormFind"},
+                            Dialog{"keyboard", "1701", "KeyBoard.txt", "quillon::TFormKeyBoard"}}) {
         for (bool japanese : {false, true}) {
             QTest::addRow("%s, %s", d.name, japanese ? "Japanese" : "English")
                 << QString::fromLatin1(d.code) << QString::fromLatin1(d.file) << QString::fromLatin1(d.className)
