@@ -4,6 +4,10 @@
 #include "CommandCatalogue.h"
 #include "FindAllKeyMap.h"
 #include "FuzzInput.h"
+#include "KeyChange.h"
+#include "KeyDifference.h"
+#include "KeyMapListing.h"
+#include "KeyMapTranslation.h"
 #include "KeyMapFile.h"
 #include "KeyText.h"
 
@@ -19,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             if (v == 0)
                 continue;
             FUZZ_CHECK(KeyText::read(KeyText::write(v)) == v);
+            // What the dialog's selectors show for it composes back to the same key.
+            FUZZ_CHECK(KeyText::read(KeyChange::compose(KeyChange::parse(part))) == v);
             const QKeyCombination key = KeyText::toKeyCombination(v);
             if (key.key() != Qt::Key_unknown)
                 FUZZ_CHECK(KeyText::read(KeyText::write(KeyText::fromKeyCombination(key))) != 0);
@@ -32,6 +38,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     KeyMapFile::GetFunctionList(lines, functions);
 
     // The lines as a difference list applied to each window's defaults.
+    // The lines as the list window groups and sorts them, and as a language
+    // file translating a map.
+    (void)KeyMapListing::sortedView(KeyMapListing::GetKeySort1(lines));
+
+    static const QStringList english = CommandCatalogue::InitKeyMap(0);
+    QStringList translated = english;
+    KeyMapTranslation::translate(false, translated, lines);
+
     static const QStringList mainDefaults[] = {CommandCatalogue::InitKeyMap(0), CommandCatalogue::InitKeyMap(1)};
     static const QStringList findAllDefaults[] = {FindAllKeyMap::InitKeyMap(0), FindAllKeyMap::InitKeyMap(1)};
     for (int exeType : {0, 1}) {
@@ -39,6 +53,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QStringList keyMap = defaults;
             KeyMapFile::applyDifference(keyMap, lines);
             FUZZ_CHECK(keyMap.size() == defaults.size());
+            QStringList checked = defaults;
+            (void)KeyDifference::apply(checked, lines);
+            FUZZ_CHECK(checked.size() == defaults.size());
         }
     }
     return 0;
