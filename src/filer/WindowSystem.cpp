@@ -36,9 +36,20 @@ WindowSystem &WindowSystem::desktop()
     return *system;
 }
 
+WindowSystem &WindowSystem::none()
+{
+    static NoWindowSystem system;
+    return system;
+}
+
 void WindowSystem::setForTesting(WindowSystem *system)
 {
     g_testing = system;
+}
+
+bool WindowSystem::isReplacedForTesting()
+{
+    return g_testing != nullptr;
 }
 
 } // namespace quillon

@@ -43,7 +43,10 @@ public:
     // that is not available. A test may put its own in place (nullptr: the
     // desktop's again); the caller keeps ownership.
     [[nodiscard]] static WindowSystem &desktop();
+    // The one of a platform without a desktop: nothing is available.
+    [[nodiscard]] static WindowSystem &none();
     static void setForTesting(WindowSystem *system);
+    [[nodiscard]] static bool isReplacedForTesting();
 };
 
 } // namespace quillon

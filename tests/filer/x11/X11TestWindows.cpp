@@ -2,6 +2,7 @@
 
 #include <xcb/xcb.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -98,6 +99,26 @@ bool X11TestWindows::isOpen(quint32 window)
 {
     std::lock_guard lock(m_mutex);
     return m_open.count(window) > 0;
+}
+
+bool X11TestWindows::waitManaged(quint32 window)
+{
+    const xcb_atom_t clientList = atom("_NET_CLIENT_LIST");
+    for (int tries = 0; tries < 250; ++tries) {
+        auto *r = xcb_get_property_reply(
+            m_c, xcb_get_property(m_c, 0, m_root, clientList, XCB_ATOM_WINDOW, 0, 4096), nullptr);
+        bool listed = false;
+        if (r) {
+            const auto *w = static_cast<const xcb_window_t *>(xcb_get_property_value(r));
+            for (int i = 0; i < xcb_get_property_value_length(r) / 4; ++i)
+                listed = listed || w[i] == window;
+            std::free(r);
+        }
+        if (listed)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
 }
 
 QList<X11TestWindows::Data> X11TestWindows::taken(quint32 window)

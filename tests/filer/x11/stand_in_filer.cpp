@@ -50,8 +50,14 @@ int main(int argc, char **argv)
             path.chop(1);
         note(QStringLiteral("data %1 %2 %3 %4 %5").arg(d.sender).arg(d.tag).arg(d.size).arg(d.bytes.size()).arg(path));
         const QString title = path + QStringLiteral(" - Harbekan");
-        std::lock_guard lock(mutex);
-        viewers.insert(windows.open(title), title);
+        const quint32 viewer = windows.open(title);
+        {
+            std::lock_guard lock(mutex);
+            viewers.insert(viewer, title);
+        }
+        // Handled once the viewer is a window the desktop lists, as the
+        // filer's viewer is when the filer answers.
+        windows.waitManaged(viewer);
     };
     windows.onClosed = [&](quint32 window) {
         std::lock_guard lock(mutex);
