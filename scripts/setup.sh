@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n                 # the stock dialogs in Japanese
   libpcre2-dev
-  libx11-dev                            # the filer link talks to X11 windows
+  libx11-dev libxcb1-dev                # the filer link talks to X11 windows (xcb)
   libgtest-dev libgmock-dev googletest
   fonts-ipafont-gothic                  # metric-compatible Japanese gothic font
   xvfb xauth                            # headless X server: end-to-end runs and screenshots
