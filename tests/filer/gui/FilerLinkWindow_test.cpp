@@ -8,6 +8,7 @@
 #include "FilerController.h"
 #include "FilerMessages.h"
 #include "InMemoryWindowSystem.h"
+#include "KeyMapFile.h"
 #include "IniFile.h"
 #include "MessageService.h"
 #include "TFormMain.h"
@@ -86,6 +87,7 @@ private slots:
     void aDesktopThatAllowsNothingSaysSo();
     void selectionWindowListsAndBringsForward();
     void selectionWindowButtonsAndKeys();
+    void selectionWindowTakesItsKeysFromTheKeyMap();
 };
 
 void FilerLinkWindowTest::startClosesTheFilersViewerOfTheFile_data()
@@ -365,6 +367,34 @@ void FilerLinkWindowTest::selectionWindowButtonsAndKeys()
     QCOMPARE(again.list()->count(), 0);
     QTest::keyClick(again.list(), Qt::Key_Escape);
     QVERIFY(!again.isVisible());
+}
+
+void FilerLinkWindowTest::selectionWindowTakesItsKeysFromTheKeyMap()
+{
+    Desk desk;
+    {
+        // Without a key map file the items keep their keys (none).
+        TFormSelectFiler dialog(true, desk.windows);
+        dialog.show();
+        QTRY_VERIFY(dialog.isVisible());
+        QVERIFY(dialog.item(1001)->shortcut().isEmpty());
+        QVERIFY(dialog.item(1002)->shortcut().isEmpty());
+    }
+    QVERIFY(KeyMapFile::write(desk.home.file(QStringLiteral("Quillon-KeyMap.txt")),
+                              {QString::fromUtf16(u"ファイル\t終了\tCtrl+W\t1031"),
+                               QString::fromUtf16(u"共通\tカーソル移動設定\tCtrl+R\t1711")})
+                .ok);
+    TFormSelectFiler dialog(true, desk.windows);
+    dialog.show();
+    QTRY_VERIFY(dialog.isVisible());
+    QCOMPARE(dialog.item(1002)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    QCOMPARE(dialog.item(1001)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_R));
+    desk.windows.minimise(desk.filer);
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QTest::keyClick(dialog.list(), Qt::Key_R, Qt::ControlModifier);
+    QTRY_VERIFY(!dialog.isVisible());
+    QCOMPARE(desk.windows.foreground(), desk.filer); // run: forward and restored
 }
 
 QTEST_MAIN(FilerLinkWindowTest)
