@@ -15,6 +15,7 @@ packages=(
   fonts-ipafont-gothic                  # metric-compatible Japanese gothic font
   xvfb xauth                            # headless X server: end-to-end runs and screenshots
   openbox xdotool                       # a window manager and a hand for the end-to-end runs
+  dbus-daemon                           # dbus-run-session: a private bus for the file manager test
   libc-bin                              # iconv: sample files and the benchmark reference
   bsdextrautils                         # hexdump: the hex dump benchmark's reference
   coreutils                             # nproc, date, realpath

@@ -42,7 +42,25 @@ start_viewer() {
     sleep 0.1
   done
   [[ -n $viewer ]] || fail "no viewer window"
-  for _ in $(seq 50); do xdotool windowactivate --sync "$viewer" >/dev/null 2>&1 && break; sleep 0.1; done
+}
+focus_viewer() {
+  for _ in $(seq 100); do
+    xdotool windowactivate --sync "$viewer" >/dev/null 2>&1 || true
+    [[ $(xdotool getactivewindow 2>/dev/null) == "$viewer" ]] && return 0
+    sleep 0.1
+  done
+  fail "the viewer never got the focus"
+}
+# Presses KEY in the viewer until CONDITION holds: a window that has just
+# been given the focus may not take the first key yet.
+press_until() {
+  local key=$1 condition=$2
+  for _ in 1 2 3; do
+    focus_viewer
+    xdotool key "$key"
+    for _ in $(seq 50); do eval "$condition" && return 0; sleep 0.1; done
+  done
+  return 1
 }
 wait_exit() { # the viewer ends within the seconds given
   timeout "$1" tail --pid="$qpid" -f /dev/null || fail "$2"
@@ -52,7 +70,7 @@ active_name() { xdotool getactivewindow getwindowname 2>/dev/null || true; }
 
 # 1. Show in filer.
 start_viewer
-xdotool key --window "$viewer" --clearmodifiers ctrl+v 2>/dev/null || xdotool key ctrl+v
+press_until ctrl+v 'grep -q "^data " "$record"' || fail "no show-in-filer message"
 wait_exit 20 "the viewer did not close after showing the file in the filer"
 [[ $(grep -c '^data ' "$record") == 1 ]] || fail "expected one show-in-filer message"
 units=$(( $(printf '%s' "$file" | iconv -f UTF-8 -t UTF-16LE | wc -c) / 2 ))
@@ -72,8 +90,9 @@ grep -qx "closed $file - Harbekan" "$record" || fail "the filer's viewer was not
 echo "start closes the filer's viewer: ok"
 
 # 3. Closing the viewer brings the filer forward.
-xdotool key --window "$viewer" q 2>/dev/null || xdotool key q
-wait_exit 20 "the viewer did not close on Q"
+press_until q '! kill -0 "$qpid" 2>/dev/null' || fail "the viewer did not close on Q"
+qpid=""
+
 for _ in $(seq 50); do [[ $(xdotool getactivewindow 2>/dev/null) == "$hwnd" ]] && break; sleep 0.1; done
 [[ $(xdotool getactivewindow 2>/dev/null) == "$hwnd" ]] || fail "the filer is not in front after closing: $(active_name)"
 echo "close brings the filer forward: ok"
