@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -88,6 +89,7 @@ private slots:
     void selectionWindowListsAndBringsForward();
     void selectionWindowButtonsAndKeys();
     void selectionWindowTakesItsKeysFromTheKeyMap();
+    void aPatternFileThatCannotBeWrittenIsSaid();
 };
 
 void FilerLinkWindowTest::startClosesTheFilersViewerOfTheFile_data()
@@ -395,6 +397,23 @@ void FilerLinkWindowTest::selectionWindowTakesItsKeysFromTheKeyMap()
     QTest::keyClick(dialog.list(), Qt::Key_R, Qt::ControlModifier);
     QTRY_VERIFY(!dialog.isVisible());
     QCOMPARE(desk.windows.foreground(), desk.filer); // run: forward and restored
+}
+
+void FilerLinkWindowTest::aPatternFileThatCannotBeWrittenIsSaid()
+{
+    Desk desk;
+    // A folder where the file should be: the write fails.
+    QVERIFY(QDir(desk.home.path()).mkdir(TitlePatterns::fileName()));
+    TFormSelectFiler dialog(false, desk.windows);
+    dialog.show();
+    QTRY_VERIFY(dialog.isVisible());
+    dialog.patternBox(2)->setText(QStringLiteral("- Mine"));
+    dialog.save();
+    QCOMPARE(desk.messages.texts.size(), 1);
+    QVERIFY(desk.messages.texts.first().startsWith(QStringLiteral("Error : The file can not write.")));
+    // Still open with what the user typed.
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.patternBox(2)->text(), QStringLiteral("- Mine"));
 }
 
 QTEST_MAIN(FilerLinkWindowTest)
