@@ -10,12 +10,13 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n                 # the stock dialogs in Japanese
   libpcre2-dev
-  libx11-dev                            # the filer link talks to X11 windows
+  libx11-dev libxcb1-dev                # the filer link talks to X11 windows (xcb)
   libgtest-dev libgmock-dev googletest
   clang libclang-rt-14-dev              # libFuzzer: the fuzz targets of the parsers
   fonts-ipafont-gothic                  # metric-compatible Japanese gothic font
   xvfb xauth                            # headless X server: end-to-end runs and screenshots
   openbox xdotool                       # a window manager and a hand for the end-to-end runs
+  dbus-daemon                           # dbus-run-session: a private bus for the file manager test
   libc-bin                              # iconv: sample files and the benchmark reference
   bsdextrautils                         # hexdump: the hex dump benchmark's reference
   coreutils                             # nproc, date, realpath

@@ -9,6 +9,7 @@
 #include "HistoryController.h"
 #include "CommandCatalogue.h"
 #include "FileController.h"
+#include "FilerController.h"
 #include "FontSubstitutes.h"
 #include "KeyMapController.h"
 #include "LanguageController.h"
@@ -242,6 +243,8 @@ void TFormMain::createControllers()
     m_smallDialogs->registerCommands();
     m_help = std::make_unique<HelpController>(*this);
     m_help->registerCommands();
+    m_filer = std::make_unique<FilerController>(*this);
+    m_filer->registerCommands();
 }
 
 TFormFind *TFormMain::findDialog() const
@@ -305,6 +308,7 @@ void TFormMain::showEvent(QShowEvent *event)
         refreshLineCountPanel();
         setTitle();
         refreshPanel0();
+        m_filer->startWatch();
     });
 }
 
@@ -335,12 +339,14 @@ void TFormMain::handleCommandLine()
         StrLoadFileName = QFileInfo(start.path).absoluteFilePath();
         SetLoadIndexFromMenu();
         LoadFile();
+        if (start.form == StartArguments::Form::Filer && m_shownFileName == StrLoadFileName)
+            m_filer->filerStartLoaded();
     }
 }
 
 void TFormMain::fillLog()
 {
-    StrListLog = StartLog::lines(m_args);
+    StrListLog = StartLog::lines(m_args, m_filer->logWindows());
 }
 
 void TFormMain::writeSettingsAtExit()
@@ -391,6 +397,7 @@ void TFormMain::whenPlaced(std::function<void()> show)
 void TFormMain::closeEvent(QCloseEvent *event)
 {
     m_history->recordOnClose();
+    m_filer->onClose();
     QMainWindow::closeEvent(event);
 }
 
@@ -646,6 +653,7 @@ void TFormMain::syncCheckMarks()
 {
     m_file->syncCheckMarks();
     m_view->syncCheckMarks();
+    m_filer->syncCheckMarks();
 }
 
 void TFormMain::onTimer(int index)
@@ -668,6 +676,9 @@ void TFormMain::onTimer(int index)
         break;
     case 5:
         showMessage(MainMessages::treatedAsReadOnly());
+        break;
+    case 8:
+        m_filer->watchTick();
         break;
     default:
         break;

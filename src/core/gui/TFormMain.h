@@ -28,6 +28,7 @@ struct LoadedText;
 struct MessageText;
 class BinaryController;
 class FileController;
+class FilerController;
 class FindAllController;
 class GridController;
 class HexDumpView;
@@ -110,6 +111,7 @@ public:
     [[nodiscard]] KeyMapController &keys() const { return *m_keys; }
     [[nodiscard]] LanguageController &language() const { return *m_language; }
     [[nodiscard]] HistoryController &history() const { return *m_history; }
+    [[nodiscard]] FilerController &filer() const { return *m_filer; }
     [[nodiscard]] TFormFind *findDialog() const;
 
     // Main-window state other windows read.
@@ -211,6 +213,7 @@ private:
     std::unique_ptr<HistoryController> m_history;
     std::unique_ptr<SmallDialogController> m_smallDialogs;
     std::unique_ptr<HelpController> m_help;
+    std::unique_ptr<FilerController> m_filer;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.

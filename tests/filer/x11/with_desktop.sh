@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs a command on a private X server with a window manager (Xvfb and
+# openbox, both stopped by their own ids afterwards).
+#   with_desktop.sh COMMAND [ARGS...]
+set -uo pipefail
+cleanup() {
+  [[ -n ${wpid:-} ]] && kill "$wpid" 2>/dev/null
+  [[ -n ${xpid:-} ]] && kill "$xpid" 2>/dev/null
+}
+trap cleanup EXIT
+for n in $(seq 200 259); do [[ -e /tmp/.X$n-lock ]] || { display=:$n; break; }; done
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+export DISPLAY=$display
+for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+openbox >/dev/null 2>&1 & wpid=$!
+# The window manager has taken over once it names itself on the root window.
+for _ in $(seq 100); do xdotool get_num_desktops >/dev/null 2>&1 && break; sleep 0.1; done
+"$@"
