@@ -12,6 +12,8 @@
 #include "FontSubstitutes.h"
 #include "KeyMapController.h"
 #include "LanguageController.h"
+#include "LauncherController.h"
+#include "AppearanceController.h"
 #include "LoadOutcome.h"
 #include "MainMenuBuilder.h"
 #include "MainMessages.h"
@@ -94,7 +96,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     createLayout();
     createMenus();
     createControllers();
-    m_view->applySettingsToViews();
+    m_appearance->applyTextViewLook();
     m_binary->applySettings(m_settings);
     SetLoadIndexFromMenu();
 
@@ -242,6 +244,10 @@ void TFormMain::createControllers()
     m_smallDialogs->registerCommands();
     m_help = std::make_unique<HelpController>(*this);
     m_help->registerCommands();
+    m_launcher = std::make_unique<LauncherController>(*this);
+    m_launcher->registerCommands();
+    m_appearance = std::make_unique<AppearanceController>(*this);
+    m_appearance->registerCommands();
 }
 
 TFormFind *TFormMain::findDialog() const

@@ -35,6 +35,8 @@ class HelpController;
 class HistoryController;
 class KeyMapController;
 class LanguageController;
+class LauncherController;
+class AppearanceController;
 class MainMenuBuilder;
 class NavigationController;
 class SearchController;
@@ -110,6 +112,8 @@ public:
     [[nodiscard]] KeyMapController &keys() const { return *m_keys; }
     [[nodiscard]] LanguageController &language() const { return *m_language; }
     [[nodiscard]] HistoryController &history() const { return *m_history; }
+    [[nodiscard]] LauncherController &launcher() const { return *m_launcher; }
+    [[nodiscard]] AppearanceController &appearance() const { return *m_appearance; }
     [[nodiscard]] TFormFind *findDialog() const;
 
     // Main-window state other windows read.
@@ -211,6 +215,8 @@ private:
     std::unique_ptr<HistoryController> m_history;
     std::unique_ptr<SmallDialogController> m_smallDialogs;
     std::unique_ptr<HelpController> m_help;
+    std::unique_ptr<LauncherController> m_launcher;
+    std::unique_ptr<AppearanceController> m_appearance;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.

@@ -78,6 +78,7 @@ void TFormViewGrid::runCommand(int tag)
         case 1414:
         case 1421: chooseColor(tag); break;
         case 1431: initFontAndColors(); break;
+        case 1432: MenuSameAsHarbekanClick(); break;
         case 1901: memoCopy(false); break;
         case 1902: memoCopy(true); break;
         case 1903: memoPaste(); break;
