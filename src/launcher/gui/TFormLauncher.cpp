@@ -101,8 +101,10 @@ TFormLauncher::TFormLauncher(bool japanese, QWidget *parent)
     grid->addWidget(CheckBoxAutoExit, 2, 1);
     grid->addWidget(LabelOptions, 3, 0);
     auto *optionsRow = new QHBoxLayout;
-    optionsRow->addWidget(ComboBox2, 1);
-    optionsRow->addWidget(Edit2, 2);
+    ComboBox2->setMinimumContentsLength(24);
+    ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    optionsRow->addWidget(ComboBox2);
+    optionsRow->addWidget(Edit2, 1);
     grid->addLayout(optionsRow, 3, 1);
     grid->setColumnStretch(1, 1);
     auto *buttons = new QHBoxLayout;

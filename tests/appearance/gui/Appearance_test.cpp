@@ -9,6 +9,7 @@
 #include "AppearanceMessages.h"
 #include "FontLogFilter.h"
 #include "GridContext.h"
+#include "GridModel.h"
 #include "HarbekanLook.h"
 #include "IniFile.h"
 #include "MessageService.h"
@@ -88,6 +89,8 @@ private slots:
     void findAllViewsFollowTheTheme();
     void gridTakesTheFilersLook();
     void gridToggleRefusesWithoutHarbekIni();
+    void gridInADarkThemeShowsTheThemeBehindTheCells();
+    void gridLinesAreTwoPixelsAndTextStillShows();
     // Last: it changes the style of the whole test program.
     void themeStyleAppliedToTheApplication();
 };
@@ -304,6 +307,61 @@ void AppearanceTest::gridToggleRefusesWithoutHarbekIni()
     grid.runCommand(1432);
     QVERIFY(!grid.action(1432)->isChecked());
     QCOMPARE(messages.texts, QStringList{AppearanceMessages::harbekIniMissing(HarbekanLook::iniPath()).japanese});
+    grid.close();
+}
+
+void AppearanceTest::gridInADarkThemeShowsTheThemeBehindTheCells()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(ThemeStyle::palette(1));
+    const QString csv = home.write(QStringLiteral("a.csv"), "a,b\r\nc,d\r\n");
+    GridContext c;
+    c.fileName = csv;
+    c.skinStyle = 1;
+    c.darkBackColor = QColor(0x19, 0x19, 0x19);
+    {
+        TFormViewGrid grid(c);
+        grid.show();
+        QTRY_VERIFY(!grid.isLoading() && !grid.windowTitle().isEmpty());
+        TMLStringGrid *g = grid.grid();
+        const QRect cell = g->visualRect(grid.model()->index(1, 1));
+        const QImage image = g->viewport()->grab().toImage();
+        // The cell's empty right part, and below the last row.
+        QCOMPARE(image.pixelColor(cell.right() - 4, cell.center().y()), ThemeStyle::palette(1).color(QPalette::Base));
+        QCOMPARE(image.pixelColor(image.width() - 3, image.height() - 3), ThemeStyle::palette(1).color(QPalette::Base));
+        QVERIFY(g->palette().color(QPalette::Text).lightness() > 180);
+        grid.close();
+    }
+    QApplication::setPalette(before);
+}
+
+void AppearanceTest::gridLinesAreTwoPixelsAndTextStillShows()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString csv = home.write(QStringLiteral("a.csv"), "WWW,b\r\nc,d\r\n");
+    GridContext c;
+    c.fileName = csv;
+    TFormViewGrid grid(c);
+    grid.show();
+    QTRY_VERIFY(!grid.isLoading() && !grid.windowTitle().isEmpty());
+    TMLStringGrid *g = grid.grid();
+    const QRect cell = g->visualRect(grid.model()->index(0, 0));
+    const QImage image = g->viewport()->grab().toImage();
+    const QColor line = image.pixelColor(cell.right() + 1, cell.center().y()); // the table's own line
+    QCOMPARE(image.pixelColor(cell.right(), cell.center().y()), line);
+    QCOMPARE(image.pixelColor(cell.center().x(), cell.bottom()), line);
+    QVERIFY(image.pixelColor(cell.right() - 1, cell.center().y()) != line);
+    // The row is barely higher than the font: its text is drawn all the same.
+    const QColor back = image.pixelColor(cell.right() - 2, cell.top() + 1);
+    int inked = 0;
+    for (int x = cell.left(); x < cell.right() - 1; ++x) {
+        for (int y = cell.top(); y < cell.bottom(); ++y)
+            inked += image.pixelColor(x, y) != back ? 1 : 0;
+    }
+    QVERIFY2(inked > 10, qPrintable(QString::number(inked)));
     grid.close();
 }
 
