@@ -363,6 +363,10 @@ void TFormViewGrid::createMenus()
     addItem(settings, 1431, J(u"フォントと色を初期化(&I)"));
     addItem(settings, 1432, J(u"色はHarbekanと同じ(&A)"), {}, true);
 
+    // The grid's own help text first; the window switches to the general one.
+    QMenu *help = top(1500, J(u"ヘルプ(&H)"));
+    addItem(help, 1501, J(u"ヘルプ表示(&V)"), QKeySequence(Qt::Key_F1));
+
     // The memo's pop-up menu; its keys work while the memo has the focus.
     auto popup = [this](int tag, const QString &caption, const QKeySequence &key) {
         auto *a = new QAction(caption, this);
