@@ -2,6 +2,7 @@
 
 #include "MessageService.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
@@ -49,11 +50,7 @@ TFormLauncher::TFormLauncher(bool japanese, QWidget *parent)
     ListView1->setAllColumnsShowFocus(true);
     ListView1->header()->setSectionsMovable(false);
     ListView1->header()->setStretchLastSection(false);
-    // The selected row stays plain to see while the editors have the focus.
-    QPalette pal = ListView1->palette();
-    pal.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0x00, 0xFF, 0xFF));
-    pal.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
-    ListView1->setPalette(pal);
+    ListView1->installEventFilter(this);
     ListView1->setHeaderLabels(japanese ? QStringList{QStringLiteral("No"), J(u"ファイル名"), J(u"自動終了"), J(u"引数"), QString()}
                                         : QStringList{QStringLiteral("No"), QStringLiteral("FileName"),
                                                       QStringLiteral("AutoExit"), QStringLiteral("Parameter"), QString()});
@@ -101,7 +98,7 @@ TFormLauncher::TFormLauncher(bool japanese, QWidget *parent)
     grid->addWidget(CheckBoxAutoExit, 2, 1);
     grid->addWidget(LabelOptions, 3, 0);
     auto *optionsRow = new QHBoxLayout;
-    ComboBox2->setMinimumContentsLength(24);
+    ComboBox2->setMinimumContentsLength(14);
     ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     optionsRow->addWidget(ComboBox2);
     optionsRow->addWidget(Edit2, 1);
@@ -139,6 +136,7 @@ TFormLauncher::TFormLauncher(bool japanese, QWidget *parent)
         w->installEventFilter(this);
 
     ListView1->setCurrentItem(ListView1->topLevelItem(0));
+    markSelectedRow(false);
     ListView1->setFocus();
 }
 
@@ -226,8 +224,25 @@ void TFormLauncher::onOk()
     accept();
 }
 
+void TFormLauncher::markSelectedRow(bool listHasFocus)
+{
+    // Without the focus the selected row is drawn in aqua, so the row the
+    // editors change stays plain to see.
+    QPalette pal = ListView1->palette();
+    const QPalette normal = QApplication::palette(ListView1);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(group, QPalette::Highlight,
+                     listHasFocus ? normal.color(group, QPalette::Highlight) : QColor(0x00, 0xFF, 0xFF));
+        pal.setColor(group, QPalette::HighlightedText,
+                     listHasFocus ? normal.color(group, QPalette::HighlightedText) : QColor(Qt::black));
+    }
+    ListView1->setPalette(pal);
+}
+
 bool TFormLauncher::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ListView1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        markSelectedRow(event->type() == QEvent::FocusIn);
     // Enter and Esc typed into the editors are swallowed: neither closes the dialog.
     if (event->type() == QEvent::KeyPress
         && (watched == Edit1 || watched == Edit2 || watched == ComboBox2)) {

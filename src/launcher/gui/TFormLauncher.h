@@ -46,6 +46,7 @@ private:
     void exampleChosen(int index);
     void browse();
     void onOk();
+    void markSelectedRow(bool listHasFocus);
     [[nodiscard]] QString enabledText(bool on) const;
 
     bool m_loading = false;

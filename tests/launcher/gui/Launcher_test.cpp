@@ -266,6 +266,15 @@ void LauncherTest::dialogEditsTheRowsAndOkWritesThem()
 
     list->setCurrentItem(list->topLevelItem(1));
     QCOMPARE(d->fileEdit()->text(), QString());
+    // While the editors have the focus the selected row is aqua.
+    const QColor aqua(0x00, 0xFF, 0xFF);
+    d->activateWindow();
+    list->setFocus();
+    QTRY_VERIFY(list->hasFocus());
+    QVERIFY(list->palette().color(QPalette::Active, QPalette::Highlight) != aqua);
+    d->fileEdit()->setFocus();
+    QTRY_VERIFY(d->fileEdit()->hasFocus());
+    QCOMPARE(list->palette().color(QPalette::Active, QPalette::Highlight), aqua);
     QTest::keyClicks(d->fileEdit(), f.program);
     d->autoExitBox()->click();
     d->examples()->setCurrentIndex(3);
