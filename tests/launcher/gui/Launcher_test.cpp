@@ -110,6 +110,7 @@ class LauncherTest : public QObject {
     Q_OBJECT
 private slots:
     void startsTheProgramWithTheFileAndTheLine();
+    void withoutAFileOnlyTheLineGoesIn();
     void captionsNameThePrograms();
     void programMissing_data();
     void programMissing();
@@ -140,6 +141,18 @@ void LauncherTest::startsTheProgramWithTheFileAndTheLine()
     QVERIFY(f.messages.texts.isEmpty());
     QVERIFY(!w->Timers[9]->isActive());
     QVERIFY(!QFile::exists(f.home.file(QStringLiteral("x"))));
+}
+
+void LauncherTest::withoutAFileOnlyTheLineGoesIn()
+{
+    Fixture f;
+    f.entry(1, {f.program, QStringLiteral("-n$(CurLine) $(FileNameEx)"), false});
+    auto w = openWindow({});
+    QVERIFY(w);
+    w->runCommand(u"1011");
+    QTRY_VERIFY(QFile::exists(f.out));
+    QCOMPARE(f.recorded().mid(1), QStringList{QStringLiteral("-n1")});
+    QCOMPARE(w->launcher().lastParameterText, QStringLiteral("-n1 "));
 }
 
 void LauncherTest::captionsNameThePrograms()
