@@ -6,6 +6,7 @@
 #include "GuessCommand.h"
 #include "HexDumpCommand.h"
 #include "TFormMain.h"
+#include "ThemeStyle.h"
 #include "WindowStart.h"
 #include "SearchCommand.h"
 #include "SearchFolderCommand.h"
@@ -146,6 +147,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Quillon"));
     QApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
     QDir().mkpath(quillon::AppPaths::programDir()); // ~/.config/Quillon on the first start
+    quillon::ThemeStyle::applyStored(); // before any window: the theme holds for the whole run
     QStringList args = app.arguments();
     args.removeFirst();
     args += cl.afterDashes;

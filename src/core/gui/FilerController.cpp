@@ -1,6 +1,7 @@
 #include "FilerController.h"
 
 #include "AppPaths.h"
+#include "AutoExitTarget.h"
 #include "DesktopFileManager.h"
 #include "FilerLink.h"
 #include "FilerMessages.h"
@@ -183,6 +184,20 @@ void FilerController::onClose()
 QList<FoundWindow> FilerController::logWindows()
 {
     return FilerLink(windows()).search(WindowSearch::ViewersAndFilers);
+}
+
+void FilerController::bringForwardWindowNaming(const QString &file)
+{
+    WindowSystem &system = windows();
+    if (!system.available())
+        return;
+    const QList<TopWindow> tops = system.topLevelWindows();
+    QStringList titles;
+    for (const TopWindow &t : tops)
+        titles << t.title;
+    const int at = AutoExitTarget::pick(titles, file);
+    if (at >= 0)
+        FilerLink(system).bringToFront(tops[at].handle);
 }
 
 } // namespace quillon

@@ -37,6 +37,9 @@ public:
     [[nodiscard]] WindowHandle filerHandle() const;
     // The desktop's window system; none on a platform without a desktop.
     [[nodiscard]] WindowSystem &windows() const;
+    // After a launch with auto-exit: the started program's window (the first
+    // one whose title names the file and is not a viewer) comes forward.
+    void bringForwardWindowNaming(const QString &file);
 
 private:
     void showInFiler();

@@ -4,6 +4,7 @@
 
 #include "TFormMain.h"
 #include "ViewController.h"
+#include "LauncherController.h"
 
 #include "StatusPanels.h"
 #include "CommandCatalogue.h"
@@ -126,6 +127,7 @@ void LanguageController::applyLanguageAtShow()
         if (const auto lines = LanguageFile::readLines(StrLanguageFileName))
             LanguageFile::readLauncherBases(*lines, m_w.BoolJapanese, StrLauncherMenu);
     }
+    m_w.launcher().SetMenuLauncher();
 }
 
 void LanguageController::MenuJapaneseClick()

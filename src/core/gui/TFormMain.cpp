@@ -13,6 +13,8 @@
 #include "FontSubstitutes.h"
 #include "KeyMapController.h"
 #include "LanguageController.h"
+#include "LauncherController.h"
+#include "AppearanceController.h"
 #include "LoadOutcome.h"
 #include "MainMenuBuilder.h"
 #include "MainMessages.h"
@@ -95,7 +97,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     createLayout();
     createMenus();
     createControllers();
-    m_view->applySettingsToViews();
+    m_appearance->applyTextViewLook();
     m_binary->applySettings(m_settings);
     SetLoadIndexFromMenu();
 
@@ -245,6 +247,11 @@ void TFormMain::createControllers()
     m_help->registerCommands();
     m_filer = std::make_unique<FilerController>(*this);
     m_filer->registerCommands();
+    m_launcher = std::make_unique<LauncherController>(*this);
+    m_launcher->registerCommands();
+    m_appearance = std::make_unique<AppearanceController>(*this);
+    m_appearance->registerCommands();
+    m_launcher->raiseWindowShowing = [this](const QString &file) { m_filer->bringForwardWindowNaming(file); };
 }
 
 TFormFind *TFormMain::findDialog() const

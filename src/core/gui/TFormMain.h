@@ -36,6 +36,8 @@ class HelpController;
 class HistoryController;
 class KeyMapController;
 class LanguageController;
+class LauncherController;
+class AppearanceController;
 class MainMenuBuilder;
 class NavigationController;
 class SearchController;
@@ -112,6 +114,8 @@ public:
     [[nodiscard]] LanguageController &language() const { return *m_language; }
     [[nodiscard]] HistoryController &history() const { return *m_history; }
     [[nodiscard]] FilerController &filer() const { return *m_filer; }
+    [[nodiscard]] LauncherController &launcher() const { return *m_launcher; }
+    [[nodiscard]] AppearanceController &appearance() const { return *m_appearance; }
     [[nodiscard]] TFormFind *findDialog() const;
 
     // Main-window state other windows read.
@@ -214,6 +218,8 @@ private:
     std::unique_ptr<SmallDialogController> m_smallDialogs;
     std::unique_ptr<HelpController> m_help;
     std::unique_ptr<FilerController> m_filer;
+    std::unique_ptr<LauncherController> m_launcher;
+    std::unique_ptr<AppearanceController> m_appearance;
 
     // The receiver of every signal and event the window's children send it.
     // Declared last, it goes first: children taken down after it reach nothing.

@@ -55,9 +55,12 @@ public:
     {
         QFileDialog dialog(parent);
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilter(MessageService::qtFilter(request.filter));
         // The program's filter names already list their patterns.
         dialog.setOption(QFileDialog::HideNameFilterDetails);
+        const QStringList filters = MessageService::qtFilter(request.filter).split(QStringLiteral(";;"));
+        dialog.setNameFilters(filters);
+        if (request.filterIndex > 0 && request.filterIndex < filters.size())
+            dialog.selectNameFilter(filters[request.filterIndex]);
         if (!request.initialPath.isEmpty()) {
             const QFileInfo info(request.initialPath);
             dialog.setDirectory(info.absolutePath());

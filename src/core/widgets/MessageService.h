@@ -23,6 +23,7 @@ public:
 struct OpenFileRequest {
     QString filter;      // "Text(*.txt)|*.txt|All(*.*)|*.*" as the program writes it
     QString initialPath; // folder and file name to start from
+    int filterIndex = 0; // the filter entry the dialog starts with
 };
 
 class DialogPresenter {

@@ -657,6 +657,21 @@ void TMemoExDark::setDarkMode(bool on)
     viewport()->update();
 }
 
+QColor TMemoExDark::paintedBackColor() const
+{
+    return m_darkMode ? m_darkBackColor : m_backColor;
+}
+
+QColor TMemoExDark::paintedTextColor() const
+{
+    if (!m_darkMode)
+        return m_textColor;
+    // The dark theme's text colour; a light palette's dark text would vanish
+    // on the dark background, so then a light grey stands in.
+    const QColor themed = palette().color(QPalette::Text);
+    return themed.lightness() >= 128 ? themed : QColor(0xE0, 0xE0, 0xE0);
+}
+
 void TMemoExDark::setDarkBackColor(const QColor &c)
 {
     m_darkBackColor = c;
@@ -784,7 +799,7 @@ void TMemoExDark::paintEvent(QPaintEvent *e)
     const QRect tr = textRect();
 
     // The margins around the text rectangle: left, top, bottom, right.
-    const QColor margin = m_darkMode ? m_darkBackColor : m_backColor;
+    const QColor margin = paintedBackColor();
     const QRect strips[] = {
         QRect(QPoint(vr.left(), vr.top()), QPoint(tr.left() - 1, vr.bottom())),
         QRect(QPoint(tr.left(), vr.top()), QPoint(tr.right(), tr.top() - 1)),
@@ -810,7 +825,7 @@ void TMemoExDark::paintEvent(QPaintEvent *e)
         paintMarks(p, 0, -1);
         return;
     }
-    p.fillRect(clip, m_backColor);
+    p.fillRect(clip, paintedBackColor());
     p.setClipRect(clip);
     QFont f = font();
     f.setKerning(false);
@@ -829,7 +844,7 @@ void TMemoExDark::paintEvent(QPaintEvent *e)
     if (hasFocus() && m_caretOn) {
         const QRect c = caretRect();
         if (c.intersects(clip))
-            p.fillRect(c, m_textColor);
+            p.fillRect(c, paintedTextColor());
     }
 }
 
@@ -851,11 +866,12 @@ void TMemoExDark::paintLine(QPainter &p, int dl, qreal y, const QRect &clip, boo
     const QPalette::ColorGroup group = active ? QPalette::Active : QPalette::Inactive;
     QColor highlight = palette().color(group, QPalette::Highlight);
     QColor highlightText = palette().color(group, QPalette::HighlightedText);
-    if (!active && highlight == m_backColor) {
+    const QColor textColor = paintedTextColor();
+    if (!active && highlight == paintedBackColor()) {
         // Some styles hide an inactive selection; keep it visible.
         highlight = palette().color(QPalette::Active, QPalette::Highlight);
         highlight.setAlphaF(0.5);
-        highlightText = m_textColor;
+        highlightText = textColor;
     }
 
     // Only the visible slice is shaped: skip to the left edge, then draw in
@@ -872,7 +888,7 @@ void TMemoExDark::paintLine(QPainter &p, int dl, qreal y, const QRect &clip, boo
             return;
         if (runSelected)
             p.fillRect(QRectF(originX + runX, y, endX - runX, m_lineHeight), highlight);
-        p.setPen(runSelected ? highlightText : m_textColor);
+        p.setPen(runSelected ? highlightText : textColor);
         p.drawText(QPointF(originX + runX, y + m_ascent), line.mid(runStart, end - runStart).toString());
         runStart = -1;
     };
@@ -889,7 +905,7 @@ void TMemoExDark::paintLine(QPainter &p, int dl, qreal y, const QRect &clip, boo
                 const QString pic(controlPicture(c));
                 const qreal gw = p.fontMetrics().horizontalAdvance(pic);
                 p.save();
-                p.setPen(selected ? highlightText : m_textColor);
+                p.setPen(selected ? highlightText : textColor);
                 p.translate(originX + x, y + m_ascent);
                 if (gw > w && gw > 0)
                     p.scale(w / gw, 1);

@@ -168,6 +168,10 @@ public:
     [[nodiscard]] bool darkMode() const { return m_darkMode; }
     void setDarkMode(bool on);
     [[nodiscard]] QColor darkBackColor() const { return m_darkBackColor; }
+    // What paint uses: in dark mode the whole view takes the dark background
+    // and the theme's light text; otherwise the view's own colours.
+    [[nodiscard]] QColor paintedBackColor() const;
+    [[nodiscard]] QColor paintedTextColor() const;
     void setDarkBackColor(const QColor &c);
 
     // Horizontal offsets of the marks, in pixels.

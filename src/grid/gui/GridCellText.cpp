@@ -14,7 +14,9 @@ void drawCellText(QPainter &painter, const QRect &rect, const QString &text, boo
     const int lineHeight = fm.height();
     int y = rect.top();
     qsizetype from = 0;
-    while (from <= text.size() && y + lineHeight <= rect.bottom() + 1) {
+    // Whole lines only, except the first: a row a pixel or two lower than
+    // the font still shows its text, clipped.
+    while (from <= text.size() && (y == rect.top() || y + lineHeight <= rect.bottom() + 1)) {
         qsizetype end = from;
         while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
             ++end;
@@ -23,7 +25,7 @@ void drawCellText(QPainter &painter, const QRect &rect, const QString &text, boo
             const QRect box(rect.left(), y, rect.width(), rect.bottom() + 1 - y);
             const QRect used = fm.boundingRect(box, Qt::TextWordWrap, line);
             const int lines = std::max(1, used.height() / lineHeight);
-            const int fit = std::min(lines, box.height() / lineHeight);
+            const int fit = std::max(1, std::min(lines, box.height() / lineHeight));
             painter.drawText(QRect(box.left(), y, box.width(), fit * lineHeight),
                              Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, line);
             y += lines * lineHeight;

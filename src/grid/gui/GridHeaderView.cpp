@@ -45,12 +45,12 @@ void GridHeaderView::paintSection(QPainter *painter, const QRect &rect, int logi
         const QRect box = partRect(rect, part);
         if (!m_grid->DarkMode())
             painter->fillRect(box, m_grid->FixedBackColor());
-        painter->setPen(grid);
-        painter->drawLine(box.bottomLeft(), box.bottomRight());
-        painter->drawLine(box.topRight(), box.bottomRight());
+        // Grid lines two pixels wide, as between the cells.
+        painter->fillRect(QRect(box.left(), box.bottom() - 1, box.width(), 2), grid);
+        painter->fillRect(QRect(box.right() - 1, box.top(), 2, box.height()), grid);
         painter->setPen(m_grid->palette().color(QPalette::Text));
-        painter->setClipRect(box.adjusted(0, 0, -1, -1));
-        drawCellText(*painter, box.adjusted(0, 0, -1, -1), texts[part], m_grid->WordWrap());
+        painter->setClipRect(box.adjusted(0, 0, -2, -2));
+        drawCellText(*painter, box.adjusted(0, 0, -2, -2), texts[part], m_grid->WordWrap());
         painter->setClipping(false);
     }
     painter->restore();

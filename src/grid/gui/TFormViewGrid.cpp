@@ -1,6 +1,8 @@
 #include "TFormViewGrid.h"
 
 #include "AppPaths.h"
+#include "AppearanceMessages.h"
+#include "HarbekanLook.h"
 #include "ColorText.h"
 #include "GridMessages.h"
 #include "GridModel.h"
@@ -12,6 +14,7 @@
 #include "TMemoCrLf.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QActionGroup>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -360,6 +363,10 @@ void TFormViewGrid::createMenus()
     addItem(settings, 1431, J(u"フォントと色を初期化(&I)"));
     addItem(settings, 1432, J(u"色はHarbekanと同じ(&A)"), {}, true);
 
+    // The grid's own help text first; the window switches to the general one.
+    QMenu *help = top(1500, J(u"ヘルプ(&H)"));
+    addItem(help, 1501, J(u"ヘルプ表示(&V)"), QKeySequence(Qt::Key_F1));
+
     // The memo's pop-up menu; its keys work while the memo has the focus.
     auto popup = [this](int tag, const QString &caption, const QKeySequence &key) {
         auto *a = new QAction(caption, this);
@@ -390,14 +397,10 @@ void TFormViewGrid::applySettings()
     m_actions.value(1111)->setEnabled(false);
 
     // The filer's colours need its settings file beside the program; without
-    // it the item is off.
-    if (!QFileInfo::exists(AppPaths::besideProgram(QStringLiteral("Harbek.ini"))))
+    // it the item is off, silently.
+    if (!HarbekanLook::available())
         m_settings.sameAsHarbekan = false;
-    QAction *harbekan = m_actions.value(1432);
-    harbekan->setChecked(m_settings.sameAsHarbekan);
-    // Taking the filer's appearance belongs to the filer link, which this
-    // program does not have yet: the item shows the stored mark only.
-    harbekan->setEnabled(false);
+    m_actions.value(1432)->setChecked(m_settings.sameAsHarbekan);
     for (int tag : {1411, 1412, 1431})
         m_actions.value(tag)->setEnabled(!m_settings.sameAsHarbekan);
 
@@ -413,21 +416,60 @@ void TFormViewGrid::applySettings()
 
 void TFormViewGrid::applyFontAndColors()
 {
-    QFont font(m_settings.fontName);
-    font.setPointSize(m_settings.pointSize());
+    // The window's own font and colours, or the filer's while 1432 is checked.
+    QString fontName = m_settings.fontName;
+    int pointSize = m_settings.pointSize();
+    TColor textColor = m_settings.fontColor;
+    TColor backColor = m_settings.color;
+    if (m_settings.sameAsHarbekan) {
+        const HarbekanLook look = HarbekanLook::read(HarbekanLook::iniPath());
+        fontName = look.fontName;
+        pointSize = look.fontHeight;
+        textColor = look.colorText;
+        backColor = look.colorBack;
+    }
+    QFont font(fontName);
+    font.setPointSize(pointSize);
+    const bool dark = StringGrid1->DarkMode();
     for (QWidget *w : {static_cast<QWidget *>(StringGrid1), static_cast<QWidget *>(Memo1)}) {
         w->setFont(font);
+        // A dark theme keeps its own text and background colours: the
+        // grid's light defaults would paint over it.
         QPalette p = w->palette();
-        p.setColor(QPalette::Text, qColor(m_settings.fontColor));
-        p.setColor(QPalette::Base, qColor(m_settings.color));
+        const QPalette themed = QApplication::palette(w);
+        p.setColor(QPalette::Text, dark ? themed.color(QPalette::Text) : qColor(textColor));
+        p.setColor(QPalette::Base, dark ? themed.color(QPalette::Base) : qColor(backColor));
         w->setPalette(p);
     }
-    StringGrid1->setBackColor(qColor(m_settings.color));
+    StringGrid1->setBackColor(qColor(backColor));
     StringGrid1->setCurrentBackColor(qColor(m_settings.currentColor));
     StringGrid1->setFixedBackColor(qColor(m_settings.fixedColor));
     Memo1->setCrLfColor(qColor(m_settings.crLfColor));
-    IntTextHeight = m_settings.textHeight();
+    IntTextHeight = pointSize * 22 / 14;
     StringGrid1->setTextHeight(IntTextHeight);
+}
+
+void TFormViewGrid::SetSameAsHarbekan()
+{
+    applyFontAndColors();
+    setMemoHeightIndex(m_settings.memoHeightIndex);
+    StringGrid1->viewport()->update();
+    StringGrid1->FixedColumnWidthAdjust();
+}
+
+void TFormViewGrid::MenuSameAsHarbekanClick()
+{
+    bool on = !m_settings.sameAsHarbekan;
+    if (on && !HarbekanLook::available()) {
+        m_actions.value(1432)->setChecked(false);
+        showMessage(AppearanceMessages::harbekIniMissing(HarbekanLook::iniPath()));
+        return;
+    }
+    m_settings.sameAsHarbekan = on;
+    m_actions.value(1432)->setChecked(on);
+    for (int tag : {1411, 1412, 1431})
+        m_actions.value(tag)->setEnabled(!on);
+    SetSameAsHarbekan();
 }
 
 void TFormViewGrid::writeSettings()
@@ -454,6 +496,12 @@ void TFormViewGrid::shown()
     if (property(shownKey).toBool())
         return;
     setProperty(shownKey, true);
+    // The grid is not typed into: keys reach its commands, never a
+    // composition window of the input method. Where text is typed, Latin
+    // input is what the window expects first.
+    StringGrid1->setAttribute(Qt::WA_InputMethodEnabled, false);
+    EditSearch->setInputMethodHints(Qt::ImhPreferLatin);
+    Memo1->setInputMethodHints(Qt::ImhPreferLatin);
     // The file: the opener's if it still exists, else none.
     StrLoadFileName = QFileInfo(m_ctx.fileName).isFile() ? m_ctx.fileName : QString();
     applyLanguage();

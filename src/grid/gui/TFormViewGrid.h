@@ -103,6 +103,9 @@ private:
                      bool checkable = false);
     void applySettings();
     void applyFontAndColors();
+    // The grid's and the memo's look from the 1432 toggle: the filer's or the window's own.
+    void SetSameAsHarbekan();
+    void MenuSameAsHarbekanClick();
     void applyLanguage();
     void writeSettings();
 

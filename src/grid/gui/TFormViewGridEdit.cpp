@@ -2,6 +2,8 @@
 // widths, searching, the clipboard, the fixed keys and the close question.
 #include "TFormViewGrid.h"
 
+#include "TFormHelp.h"
+
 #include "GridMessages.h"
 #include "GridModel.h"
 #include "GridStatusBar.h"
@@ -78,6 +80,8 @@ void TFormViewGrid::runCommand(int tag)
         case 1414:
         case 1421: chooseColor(tag); break;
         case 1431: initFontAndColors(); break;
+        case 1432: MenuSameAsHarbekanClick(); break;
+        case 1501: TFormHelp::openHelp(this, BoolJapanese, HelpFile::Kind::Grid); break;
         case 1901: memoCopy(false); break;
         case 1902: memoCopy(true); break;
         case 1903: memoPaste(); break;

@@ -79,9 +79,12 @@ void TMLStringGrid::setDarkMode(bool on)
 void TMLStringGrid::setBackColor(const QColor &color)
 {
     m_backColor = color;
-    QPalette p = palette();
-    p.setColor(QPalette::Base, color);
-    setPalette(p);
+    // In dark mode the theme's background shows behind the cells.
+    if (!m_darkMode) {
+        QPalette p = palette();
+        p.setColor(QPalette::Base, color);
+        setPalette(p);
+    }
     viewport()->update();
 }
 

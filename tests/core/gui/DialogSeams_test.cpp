@@ -33,6 +33,8 @@ public:
     virtual void willPickColor(const QColor &color) = 0;
     virtual void willCancel() = 0;
     [[nodiscard]] virtual QString lastMessage() const = 0;
+    // The filter entry the last open dialog started with.
+    [[nodiscard]] virtual QString openedFilter() const = 0;
 };
 
 // Real boxes and dialogs, driven through their widgets.
@@ -52,7 +54,8 @@ public:
     }
     void willOpen(const QString &fileName) override
     {
-        test::answerNextModal<QFileDialog>([fileName](QFileDialog *d) {
+        test::answerNextModal<QFileDialog>([this, fileName](QFileDialog *d) {
+            m_filter = d->selectedNameFilter();
             d->selectFile(fileName);
             static_cast<QDialog *>(d)->accept(); // QFileDialog's own accept() checks the name
 
@@ -92,9 +95,11 @@ public:
         test::answerNextModal<QDialog>([](QDialog *d) { d->reject(); });
     }
     [[nodiscard]] QString lastMessage() const override { return m_message; }
+    [[nodiscard]] QString openedFilter() const override { return m_filter; }
 
 private:
     QString m_message;
+    QString m_filter;
 };
 
 // The recorder and FakeDialogs, told the answer beforehand.
@@ -121,6 +126,10 @@ public:
     [[nodiscard]] QString lastMessage() const override
     {
         return m_messages.texts.isEmpty() ? QString() : m_messages.texts.last();
+    }
+    [[nodiscard]] QString openedFilter() const override
+    {
+        return m_dialogs.lastRequest.filter.split(QLatin1Char('|')).value(m_dialogs.lastRequest.filterIndex * 2);
     }
 
 private:
@@ -197,6 +206,15 @@ void DialogSeamsTest::openFile()
     user->willOpen(file);
     QVERIFY(MessageService::dialogs().openFile(&parent, request, &name));
     QCOMPARE(QFileInfo(name), QFileInfo(file));
+    QVERIFY(user->openedFilter().startsWith(QStringLiteral("Text(*.txt)")));
+
+    // A request may start on another entry of its filter.
+    const QString program = home.write(QStringLiteral("tool"), QByteArray("#!/bin/sh\n"));
+    const OpenFileRequest second{QStringLiteral("Exe(*.exe)|*.exe|All(*.*)|*"), program, 1};
+    user->willOpen(program);
+    QVERIFY(MessageService::dialogs().openFile(&parent, second, &name));
+    QCOMPARE(QFileInfo(name), QFileInfo(program));
+    QVERIFY2(user->openedFilter().startsWith(QStringLiteral("All(*.*)")), qPrintable(user->openedFilter()));
 }
 
 void DialogSeamsTest::chooseFont()

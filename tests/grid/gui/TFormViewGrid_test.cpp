@@ -13,6 +13,7 @@
 #include "LanguageFile.h"
 #include "LanguageSetter.h"
 #include "MessageService.h"
+#include "TFormHelp.h"
 #include "TFormViewGrid.h"
 #include "TMLStringGrid.h"
 #include "TMemoCrLf.h"
@@ -85,6 +86,7 @@ private slots:
     void closesWhileALargeFileLoads();
     void languageFileCoversTheWindow_data();
     void languageFileCoversTheWindow();
+    void helpOpensOnTheGridsTextAndTheGridTakesNoInputMethod();
 };
 
 void TFormViewGridTest::readsAndShowsItsStatus()
@@ -384,6 +386,25 @@ void TFormViewGridTest::languageFileCoversTheWindow()
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));
     QCOMPARE(w->action(1003)->text(), japanese ? J(u"終了(&Q && &X)") : QStringLiteral("E&xit"));
     QVERIFY(w->windowTitle().endsWith(japanese ? J(u" - グリッド表示") : QStringLiteral(" - ViewGrid")));
+}
+
+void TFormViewGridTest::helpOpensOnTheGridsTextAndTheGridTakesNoInputMethod()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString path = home.write(QStringLiteral("t.csv"), "a,b\r\n");
+    auto w = openGrid(path);
+    QVERIFY(waitRead(*w));
+    QVERIFY(!w->grid()->testAttribute(Qt::WA_InputMethodEnabled));
+    QCOMPARE(w->action(1501)->shortcut(), QKeySequence(Qt::Key_F1));
+    w->runCommand(1501);
+    TFormHelp *help = nullptr;
+    QTRY_VERIFY((help = w->findChild<TFormHelp *>()) && help->isVisible());
+    QCOMPARE(help->shownKind(), HelpFile::Kind::Grid);
+    QVERIFY(help->isModal());
+    help->close();
+    QTRY_VERIFY(!w->findChild<TFormHelp *>());
+    QVERIFY(messages.texts.isEmpty());
 }
 
 QTEST_MAIN(TFormViewGridTest)
