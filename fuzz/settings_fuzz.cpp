@@ -1,5 +1,7 @@
-// Any settings file, however damaged, reads without a crash, and a write
-// after reading it gives a file that reads the written key back.
+// Any settings file, however damaged, reads without a crash (ours, and the
+// filer's for its look), and a write after reading it gives a file that reads
+// the written key back.
+#include "HarbekanLook.h"
 #include "IniFile.h"
 
 #include <QFile>
@@ -17,6 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             return 0;
         f.write(reinterpret_cast<const char *>(data), qint64(size));
     }
+    // The filer's settings file, read for its look: any content gives a look.
+    (void)quillon::HarbekanLook::read(path);
     quillon::IniFile ini(path);
     (void)ini.readString(QStringLiteral("Editor"), QStringLiteral("FontNameReadOnly"));
     (void)ini.readColor(QStringLiteral("Editor"), QStringLiteral("KigouColor"), 0);

@@ -54,6 +54,8 @@ seed() {
     cmdline_fuzz)
       words '--search' '--match-case' 'word' 'file.txt' >"$dir/search"
       words 'hwnd=123' '--' '-file' >"$dir/window" ;;
+    filer_fuzz) { printf '\x00\x00\x02\x01'; words 'a.txt - Quillon' 'x - Harbek' '/tmp/a.txt'; utf16 '1 - Harbek\r\n0 - Dollmer\r\n1\r\n'; } >"$dir/titles" ;;
+    launcher_fuzz) { printf '\x05\x00'; words '-n "$(FileNameEx)" +$(CurLine)' '/tmp/a b;$(x).txt'; } >"$dir/template" ;;
     hexrow_fuzz) printf '\x00\x00\x00\x01\x00\x00\x00\x10\x00ABCDEFGH\x00\x01\x7f\x80\xfe\xff' >"$dir/row" ;;
   esac
 }
