@@ -29,6 +29,17 @@ printf 'abc\r\n' > "$work/a.txt"
 printf '[FormMain]\r\nState=NORMAL\r\nLeft=100\r\nTop=150\r\nWidth=800\r\nHeight=300\r\n' \
   | iconv -f UTF-8 -t UTF-16LE > "$home/Quillon.ini"
 
+# focus WINDOW: activates it and waits until the window manager really gave
+# it the focus (on a busy machine that takes a moment), so keys go to it.
+focus() {
+  for _ in $(seq 50); do
+    xdotool windowactivate "$1" >/dev/null 2>&1 || true
+    [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]] && return 0
+    sleep 0.1
+  done
+  echo "window $1 never got the focus"; return 1
+}
+
 placement() {
   iconv -f UTF-16LE -t UTF-8 "$home/Quillon.ini" | sed '1s/^\xEF\xBB\xBF//' | tr -d '\r' \
     | awk '/^\[/{s=$0} s=="[FormMain]" && /^(Left|Top|Width|Height)=/' | tr '\n' ' '
@@ -41,7 +52,7 @@ for run in 1 2 3; do
     echo "run $run: no window"; cat "$work/log"; exit 1
   fi
   sleep 1.5 # the window manager frames and places it
-  xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+  focus "$window" || exit 1
   xdotool key q
   if ! timeout 20 tail --pid="$ppid" -f /dev/null; then
     echo "run $run: the viewer did not close on Q"; exit 1

@@ -46,14 +46,25 @@ shot() {
   step=$((step + 1)); import -window root "$QUILLON_E2E_SHOTS/$(printf %02d $step)-${1// /_}.png"
 }
 
+# focus WINDOW: activates it and waits until the window manager really gave
+# it the focus (on a busy machine that takes a moment), so keys go to it.
+focus() {
+  for _ in $(seq 50); do
+    xdotool windowactivate "$1" >/dev/null 2>&1 || true
+    [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]] && return 0
+    sleep 0.1
+  done
+  fail "window $1 never got the focus"
+}
+
 start() {
   QUILLON_HOME=$home QT_QPA_PLATFORM=xcb "$program" "$work/a.txt" >"$work/log" 2>&1 & ppid=$!
   main=$(window_of "a.txt - Quillon") || fail "no main window"
   sleep 1.5 # framed and placed by the window manager
-  xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+  focus "$main"
 }
 close_with_q() {
-  xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+  focus "$main"
   keys q
   timeout 20 tail --pid="$ppid" -f /dev/null || fail "the viewer did not close on Q"
   ppid=""
@@ -67,7 +78,7 @@ xdotool type --delay 50 marker
 keys Return                                    # finds line 120
 keys alt+s n                                   # the dialog's Search > Find next: line 250
 keys Escape                                    # closes the dialog
-xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+focus "$main"
 keys alt+e g                                   # Edit > Go to line...
 xdotool type --delay 50 42
 keys Return
