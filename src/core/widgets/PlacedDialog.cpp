@@ -27,6 +27,10 @@ void PlacedDialog::showEvent(QShowEvent *event)
         DialogPlacement::restore(m_ini, objectName(), this);
     }
     QDialog::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        firstShown();
+    }
     shown();
 }
 

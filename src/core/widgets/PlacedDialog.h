@@ -33,6 +33,8 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Runs at every show, after the placement.
     virtual void shown() {}
+    // Runs once, at the first show, before shown().
+    virtual void firstShown() {}
     // A button of the dialog's row with the object name and tag its language
     // file uses; never an auto default (Enter is the dialog's own business).
     QPushButton *addDialogButton(const QString &text, const QString &name, int tag);
@@ -43,6 +45,7 @@ protected:
     IniFile m_ini;
 
 private:
+    bool m_shownOnce = false;
     Placing m_placing;
     bool m_placed = false;
 };

@@ -489,13 +489,9 @@ void TFormViewGrid::applyLanguage()
                           LanguageSetter::messageBox(this, BoolJapanese));
 }
 
-void TFormViewGrid::shown()
+void TFormViewGrid::firstShown()
 {
-    // Once: the file steps when the window first appears.
-    static const char *const shownKey = "gridShown";
-    if (property(shownKey).toBool())
-        return;
-    setProperty(shownKey, true);
+    // The file steps when the window first appears.
     // The grid is not typed into: keys reach its commands, never a
     // composition window of the input method. Where text is typed, Latin
     // input is what the window expects first.

@@ -91,7 +91,7 @@ public:
     void reject() override;
 
 protected:
-    void shown() override;
+    void firstShown() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

@@ -210,12 +210,8 @@ void TFormKeyBoard::setColumnTitles()
                                     QStringLiteral("Function"), QString()});
 }
 
-void TFormKeyBoard::shown()
+void TFormKeyBoard::firstShown()
 {
-    static const char *const shownKey = "keyBoardShown";
-    if (property(shownKey).toBool())
-        return;
-    setProperty(shownKey, true);
     applyLanguageFile();
     loadAndShow();
 }

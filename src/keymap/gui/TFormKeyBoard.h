@@ -56,7 +56,7 @@ public:
     [[nodiscard]] QPushButton *buttonNamed(const QString &name) const;
 
 protected:
-    void shown() override;
+    void firstShown() override;
 
 private:
     void createControls();

@@ -105,12 +105,8 @@ void TFormKeyMap::setColumnTitles()
                                     QStringLiteral("Current Key"), QStringLiteral("Function"), QString()});
 }
 
-void TFormKeyMap::shown()
+void TFormKeyMap::firstShown()
 {
-    static const char *const shownKey = "keyMapShown";
-    if (property(shownKey).toBool())
-        return;
-    setProperty(shownKey, true);
     applyLanguageFile();
     loadAndShow();
 }

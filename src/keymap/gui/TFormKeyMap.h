@@ -43,7 +43,7 @@ public:
     [[nodiscard]] QString filePath() const;
 
 protected:
-    void shown() override;
+    void firstShown() override;
 
 private:
     void setColumnTitles();
