@@ -6,21 +6,7 @@
 #   placement_roundtrip.sh PROGRAM
 set -euo pipefail
 program=$1
-work=$(mktemp -d)
-cleanup() {
-  [[ -n ${ppid:-} ]] && kill "$ppid" 2>/dev/null || true
-  [[ -n ${wpid:-} ]] && kill "$wpid" 2>/dev/null || true
-  [[ -n ${xpid:-} ]] && kill "$xpid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-for n in $(seq 140 199); do [[ -e /tmp/.X$n-lock ]] || { display=:$n; break; }; done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-export DISPLAY=$display
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wpid=$!
-sleep 1
+source "$(dirname "$0")/desktop.sh" 140
 
 home=$work/home
 mkdir -p "$home"
@@ -29,21 +15,7 @@ printf 'abc\r\n' > "$work/a.txt"
 printf '[FormMain]\r\nState=NORMAL\r\nLeft=100\r\nTop=150\r\nWidth=800\r\nHeight=300\r\n' \
   | iconv -f UTF-8 -t UTF-16LE > "$home/Quillon.ini"
 
-# focus WINDOW: activates it and waits until the window manager really gave
-# it the focus (on a busy machine that takes a moment), so keys go to it.
-focus() {
-  for _ in $(seq 50); do
-    xdotool windowactivate "$1" >/dev/null 2>&1 || true
-    [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]] && return 0
-    sleep 0.1
-  done
-  echo "window $1 never got the focus"; return 1
-}
-
-placement() {
-  iconv -f UTF-16LE -t UTF-8 "$home/Quillon.ini" | sed '1s/^\xEF\xBB\xBF//' | tr -d '\r' \
-    | awk '/^\[/{s=$0} s=="[FormMain]" && /^(Left|Top|Width|Height)=/' | tr '\n' ' '
-}
+placement() { for k in Left Top Width Height; do printf '%s=%s ' $k "$(setting_of "$home" FormMain $k)"; done; }
 
 previous=""
 for run in 1 2 3; do

@@ -7,22 +7,8 @@
 #   session_walkthrough.sh PROGRAM
 set -euo pipefail
 program=$1
-work=$(mktemp -d)
-cleanup() {
-  [[ -n ${ppid:-} ]] && kill "$ppid" 2>/dev/null || true
-  [[ -n ${wpid:-} ]] && kill "$wpid" 2>/dev/null || true
-  [[ -n ${xpid:-} ]] && kill "$xpid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/desktop.sh" 200
 fail() { echo "FAILED: $*"; [[ -f $work/log ]] && cat "$work/log"; exit 1; }
-
-for n in $(seq 200 259); do [[ -e /tmp/.X$n-lock ]] || { display=:$n; break; }; done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-export DISPLAY=$display
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wpid=$!
-sleep 1
 
 home=$work/home
 mkdir -p "$home"
@@ -32,10 +18,7 @@ for i in $(seq 1 300); do
   case $i in 120|250) printf '行 %d marker\r\n' "$i" ;; *) printf '行 %d\r\n' "$i" ;; esac
 done | iconv -f UTF-8 -t CP932 > "$work/a.txt"
 
-setting() { # SECTION KEY: the value in the settings file
-  iconv -f UTF-16LE -t UTF-8 "$home/Quillon.ini" | sed '1s/^\xEF\xBB\xBF//' | tr -d '\r' \
-    | awk -v s="[$1]" -v k="$2" '/^\[/{cur=$0; next} cur==s && index($0, k"=")==1 {print substr($0, length(k)+2)}'
-}
+setting() { setting_of "$home" "$@"; }
 placement() { for k in Left Top Width Height; do printf '%s=%s ' $k "$(setting FormMain $k)"; done; }
 window_of() { timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -1; }
 keys() { xdotool key --delay 150 "$@"; sleep 0.6; shot "$*"; }
@@ -46,25 +29,14 @@ shot() {
   step=$((step + 1)); import -window root "$QUILLON_E2E_SHOTS/$(printf %02d $step)-${1// /_}.png"
 }
 
-# focus WINDOW: activates it and waits until the window manager really gave
-# it the focus (on a busy machine that takes a moment), so keys go to it.
-focus() {
-  for _ in $(seq 50); do
-    xdotool windowactivate "$1" >/dev/null 2>&1 || true
-    [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]] && return 0
-    sleep 0.1
-  done
-  fail "window $1 never got the focus"
-}
-
 start() {
   QUILLON_HOME=$home QT_QPA_PLATFORM=xcb "$program" "$work/a.txt" >"$work/log" 2>&1 & ppid=$!
   main=$(window_of "a.txt - Quillon") || fail "no main window"
   sleep 1.5 # framed and placed by the window manager
-  focus "$main"
+  focus "$main" || fail "the viewer never got the focus"
 }
 close_with_q() {
-  focus "$main"
+  focus "$main" || fail "the viewer never got the focus"
   keys q
   timeout 20 tail --pid="$ppid" -f /dev/null || fail "the viewer did not close on Q"
   ppid=""
@@ -78,7 +50,7 @@ xdotool type --delay 50 marker
 keys Return                                    # finds line 120
 keys alt+s n                                   # the dialog's Search > Find next: line 250
 keys Escape                                    # closes the dialog
-focus "$main"
+focus "$main" || fail "the viewer never got the focus"
 keys alt+e g                                   # Edit > Go to line...
 xdotool type --delay 50 42
 keys Return
