@@ -28,6 +28,9 @@ public:
     // A window of another program, mapped and listed before this returns.
     virtual WindowHandle open(const QString &title) = 0;
     virtual void minimise(WindowHandle window) = 0;
+    // Whether the window is minimised, as the desk itself sees it (not
+    // through the WindowSystem under test).
+    virtual bool minimisedHere(WindowHandle window) = 0;
     virtual void destroy(WindowHandle window) = 0;
     // What the window has been handed, in order.
     virtual QList<TakenData> taken(WindowHandle window) = 0;
@@ -94,8 +97,17 @@ TYPED_TEST_P(WindowSystemContract, ForegroundMinimiseAndRestore)
     EXPECT_TRUE(eventually([&] { return positionOf(s, a) < positionOf(s, b); }));
     EXPECT_FALSE(s.isIconic(a));
 
-    this->desk->minimise(a);
-    EXPECT_TRUE(eventually([&] { return s.isIconic(a); }));
+    // The user's minimise, asked again while it has not happened: a window
+    // manager busy with the activation just before may drop the request.
+    int asked = 0;
+    if (!eventually([&] {
+            if (asked++ % 25 == 0)
+                this->desk->minimise(a);
+            return s.isIconic(a);
+        })) {
+        ASSERT_FALSE(this->desk->minimisedHere(a)) << "the window is minimised, but isIconic does not see it";
+        GTEST_SKIP() << "the window manager did not minimise the window";
+    }
     EXPECT_FALSE(s.isIconic(b));
     s.restore(a);
     EXPECT_TRUE(eventually([&] { return !s.isIconic(a); }));

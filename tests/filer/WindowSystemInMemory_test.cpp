@@ -10,6 +10,7 @@ public:
     WindowSystem &system() override { return m_system; }
     WindowHandle open(const QString &title) override { return m_system.addWindow(title); }
     void minimise(WindowHandle window) override { m_system.minimise(window); }
+    bool minimisedHere(WindowHandle window) override { return m_system.isIconic(window); }
     void destroy(WindowHandle window) override { m_system.removeWindow(window); }
     QList<TakenData> taken(WindowHandle window) override
     {

@@ -17,6 +17,7 @@ public:
         return w;
     }
     void minimise(WindowHandle window) override { m_windows.minimise(quint32(window)); }
+    bool minimisedHere(WindowHandle window) override { return m_windows.iconic(quint32(window)); }
     void destroy(WindowHandle window) override { m_windows.destroy(quint32(window)); }
     QList<TakenData> taken(WindowHandle window) override
     {

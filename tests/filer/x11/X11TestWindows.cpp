@@ -95,6 +95,16 @@ void X11TestWindows::destroy(quint32 window)
     xcb_flush(m_c);
 }
 
+bool X11TestWindows::iconic(quint32 window)
+{
+    const quint32 wmState = atom("WM_STATE");
+    auto *r = xcb_get_property_reply(m_c, xcb_get_property(m_c, 0, window, wmState, wmState, 0, 2), nullptr);
+    const bool result = r && r->format == 32 && xcb_get_property_value_length(r) >= 4
+        && *static_cast<const quint32 *>(xcb_get_property_value(r)) == 3;
+    std::free(r);
+    return result;
+}
+
 bool X11TestWindows::isOpen(quint32 window)
 {
     std::lock_guard lock(m_mutex);

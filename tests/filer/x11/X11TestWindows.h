@@ -40,6 +40,8 @@ public:
     void minimise(quint32 window);
     void destroy(quint32 window);
     [[nodiscard]] bool isOpen(quint32 window);
+    // WM_STATE says Iconic (read on this connection).
+    [[nodiscard]] bool iconic(quint32 window);
     // Waits (up to 5 s) until the window manager lists the window.
     bool waitManaged(quint32 window);
     [[nodiscard]] QList<Data> taken(quint32 window);
