@@ -312,6 +312,10 @@ void TMemoExDark::scrollLines(int delta)
 {
     // Widen before adding so that a huge delta cannot overflow.
     const qint64 target = qint64(firstVisibleLine()) + delta;
+    // A wrapped text may know more lines than the scroll range yet holds
+    // (its update waits for the event loop): clamp to what is known.
+    if (target > verticalScrollBar()->maximum() && m_wrapMode == WrapMode::WidgetWidth)
+        updateScrollBars();
     setFirstVisibleLine(int(std::clamp<qint64>(target, 0, verticalScrollBar()->maximum())));
 }
 

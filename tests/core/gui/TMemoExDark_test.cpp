@@ -480,6 +480,22 @@ private slots:
         QCOMPARE(m_view->paintedTextColor(), m_view->textColor());
     }
 
+    // Scrolling a wrapped text right after its line count was asked for
+    // (the scroll range not yet caught up) goes as far as asked: a reopened
+    // file's reading position lands at the top, not short of it.
+    void scrollingAWrappedTextBeforeTheRangeCatchesUp()
+    {
+        QString text;
+        for (int i = 0; i < 400; ++i)
+            text += QString(150, QLatin1Char('x')) + QStringLiteral(" %1\r\n").arg(i);
+        m_view->setWrapMode(TMemoExDark::WrapMode::WidgetWidth);
+        show(text);
+        m_view->setBuffer(makeBuffer(text + QStringLiteral("end")));
+        QVERIFY(m_view->lineCount() > 1000);
+        m_view->scrollLines(900);
+        QCOMPARE(m_view->firstVisibleLine(), 900);
+    }
+
     void wrapAtWidgetWidth()
     {
         const QString longLine = QString(100, QLatin1Char('x')) + QStringLiteral(" tail");
