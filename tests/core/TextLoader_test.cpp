@@ -45,7 +45,10 @@ void expectSameText(const QByteArray &bytes, int code)
     for (int line = 0; line < whole.buffer->lineCount(); ++line)
         ASSERT_EQ(cut.buffer->lineStart(line), whole.buffer->lineStart(line)) << line;
     if (!seen.parts.empty()) {
-        EXPECT_GT(seen.parts.size(), 1u);
+        // UTF-16 is cut only at LF units, which random bytes seldom hold.
+        if (code != CodeUtf16Be && code != CodeUtf16Le) {
+            EXPECT_GT(seen.parts.size(), 1u);
+        }
         EXPECT_TRUE(seen.coverInOrder(bytes.size()));
     }
 }

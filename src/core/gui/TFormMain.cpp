@@ -94,6 +94,13 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     if (!QFileInfo::exists(AppPaths::besideProgram(QStringLiteral("Harbek.ini"))))
         m_settings.sameAsHarbekan = false;
 
+    // The file of the command line is read while the window is built.
+    const StartArguments start = StartArguments::parse(m_args);
+    if (start.form != StartArguments::Form::TooMany && !start.path.isEmpty() && QFileInfo(start.path).isFile()) {
+        m_preload.start(QFileInfo(start.path).absoluteFilePath(), m_settings.checkedReadSetting(),
+                        AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt")));
+    }
+
     createLayout();
     createMenus();
     createControllers();
@@ -475,7 +482,8 @@ void TFormMain::LoadFile()
         return;
     }
     const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
-    const LoadedText loaded = TextLoader::load(path, IntLoadCharIndex, copyPath);
+    std::optional<LoadedText> preloaded = m_preload.take(path, IntLoadCharIndex, copyPath);
+    const LoadedText loaded = preloaded ? std::move(*preloaded) : TextLoader::load(path, IntLoadCharIndex, copyPath);
     const LoadOutcome outcome = LoadOutcome::of(loaded, path);
     if (outcome.kind == LoadOutcome::Kind::Missing) {
         showMessage(*outcome.message);

@@ -7,6 +7,7 @@
 #include "IniFile.h"
 #include "MainSettings.h"
 #include "TextBuffer.h"
+#include "TextPreload.h"
 #include "MessageService.h"
 
 #include <QMainWindow>
@@ -205,6 +206,7 @@ private:
     std::unique_ptr<MainMenuBuilder> m_menus;
 
     // The controllers of the areas, declared after what they use so they go first.
+    TextPreload m_preload;
     std::unique_ptr<FileController> m_file;
     std::unique_ptr<ViewController> m_view;
     std::unique_ptr<NavigationController> m_navigation;

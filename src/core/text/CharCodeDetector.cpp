@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace quillon {
@@ -200,11 +201,32 @@ bool wideSingle(const Byte *p, qsizetype n, DetectResult &r)
     return false;
 }
 
+// How many of the eight bytes of w equal the byte repeated in ones. The
+// zero-byte test is the exact one (no borrow between bytes), so each equal
+// byte gives one 0x80 bit, and the multiplication adds them up.
+inline int countEqual(uint64_t w, uint64_t ones)
+{
+    constexpr uint64_t low7 = 0x7F7F7F7F7F7F7F7Full;
+    const uint64_t x = w ^ ones;
+    const uint64_t high = ~(((x & low7) + low7) | x | low7);
+    return int(((high >> 7) * 0x0101010101010101ull) >> 56);
+}
+
 void countLineEnds(const Byte *p, qsizetype n, DetectResult &r)
 {
+    // Eight bytes a step: this pass reads the whole file.
+    constexpr uint64_t crs = 0x0D0D0D0D0D0D0D0Dull;
+    constexpr uint64_t lfs = 0x0A0A0A0A0A0A0A0Aull;
     qsizetype cr = 0;
     qsizetype lf = 0;
-    for (qsizetype i = 0; i < n; ++i) {
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        uint64_t w;
+        std::memcpy(&w, p + i, 8);
+        cr += countEqual(w, crs);
+        lf += countEqual(w, lfs);
+    }
+    for (; i < n; ++i) {
         cr += p[i] == 0x0D;
         lf += p[i] == 0x0A;
     }

@@ -4,6 +4,7 @@
 
 #ifdef __linux__
 #include <sys/mman.h>
+#include <unistd.h>
 #endif
 
 namespace quillon {
@@ -23,6 +24,22 @@ void adviseHugePages(void *data, size_t bytes)
     const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(huge - 1);
     if (end > begin)
         madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
+#else
+    (void)data;
+    (void)bytes;
+#endif
+}
+
+// Gives the whole pages inside [data, data + bytes) back to the system; their
+// contents are gone.
+void giveBack(void *data, size_t bytes)
+{
+#ifdef __linux__
+    static const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
+    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(page - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_DONTNEED);
 #else
     (void)data;
     (void)bytes;
@@ -162,6 +179,44 @@ void TextSink::putCodePoint(char32_t cp)
         putPlain(pair, 2);
     } else {
         put(u'\xFFFD');
+    }
+}
+
+char16_t *TextSink::joinRoom(const std::vector<const TextSink *> &pieces)
+{
+    qsizetype total = 0;
+    size_t starts = 0;
+    for (const TextSink *piece : pieces) {
+        if (piece->m_overflow)
+            m_overflow = true;
+        total += piece->m_pos;
+        starts += piece->m_lineStarts.size() - 1;
+    }
+    if (m_overflow || (m_cap - m_pos < total && !grow(total)))
+        return nullptr;
+    char16_t *room = m_data + m_pos;
+    m_lineStarts.reserve(m_lineStarts.size() + starts);
+    for (const TextSink *piece : pieces) {
+        // A piece's first line continues the text's last one.
+        const int32_t base = int32_t(m_pos);
+        for (size_t i = 1; i < piece->m_lineStarts.size(); ++i)
+            m_lineStarts.push_back(base + piece->m_lineStarts[i]);
+        m_pos += piece->m_pos;
+        if (piece->m_pos > 0)
+            m_afterCr = piece->m_afterCr;
+    }
+    return room;
+}
+
+void TextSink::moveUnits(qsizetype from, qsizetype to, char16_t *room)
+{
+    // A step at a time, each step's pages released behind it, so the two
+    // copies are never held at once.
+    constexpr qsizetype Step = qsizetype(1) << 19;
+    for (qsizetype at = from; at < to; at += Step) {
+        const qsizetype k = std::min(Step, to - at);
+        std::copy(m_data + at, m_data + at + k, room + at);
+        giveBack(m_data + at, size_t(k) * sizeof(char16_t));
     }
 }
 

@@ -62,6 +62,14 @@ public:
     // Latin-1 / ASCII bytes, one unit each; CR and LF handled.
     void putLatin1(const char *s, qsizetype n);
     void putCodePoint(char32_t cp);
+    // Joining pieces collected apart, each from the bytes that follow the
+    // last: joinRoom makes room at the end for all their units and takes
+    // over their line starts, returning where the first piece's units go
+    // (null when the text would grow too large); moveUnits then copies a
+    // piece's units [from, to) into their room, on any thread, giving the
+    // piece's pages back as it goes.
+    [[nodiscard]] char16_t *joinRoom(const std::vector<const TextSink *> &pieces);
+    void moveUnits(qsizetype from, qsizetype to, char16_t *room);
 
     // True once the text has grown past TextBuffer::MaxLength; the rest is dropped.
     [[nodiscard]] bool overflowed() const { return m_overflow; }

@@ -4,12 +4,11 @@
 #include "CharCodeDetector.h"
 #include "Decoder.h"
 #include "MappedFile.h"
+#include "ParallelDecoder.h"
 #include "SystemCodePage.h"
-#include "Utf8Decoder.h"
 
 #include <QFileInfo>
 
-#include <cstring>
 
 namespace quillon {
 
@@ -31,54 +30,19 @@ bool startsWith(QByteArrayView b, std::initializer_list<uchar> mark)
 
 using Done = std::function<void(QByteArrayView)>;
 
-// Codes in which an LF byte is never part of a character and nothing carries
-// over a line end: their bytes can be decoded a stretch at a time.
-bool cutsAtLineFeeds(DecoderKind kind)
-{
-    return kind == DecoderKind::Cp932 || kind == DecoderKind::EucJp || kind == DecoderKind::Utf8Strict
-        || kind == DecoderKind::Utf8Lenient;
-}
-
-constexpr qsizetype Stretch = qsizetype(256) << 10;
-
-// Decodes stretches of about 256 KB ending after an LF byte, telling done of
-// each, so the bytes behind the decoder can leave memory as it goes. An error
-// names its place in the whole input.
-bool decodeInStretches(DecoderKind kind, Decoder &decoder, QByteArrayView bytes, TextSink &sink, DecodeError *error,
-                       const Done &done)
-{
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        qsizetype to = bytes.size();
-        if (bytes.size() - from > 2 * Stretch) {
-            const char *p = bytes.data();
-            const void *lf = std::memchr(p + from + Stretch, '\n', size_t(bytes.size() - from - Stretch));
-            if (lf)
-                to = static_cast<const char *>(lf) - p + 1;
-        }
-        const QByteArrayView part = bytes.sliced(from, to - from);
-        if (!decoder.decode(part, sink, error)) {
-            if (kind == DecoderKind::Utf8Strict)
-                *error = Utf8Decoder::invalidSequenceError(from + error->byteOffset);
-            return false;
-        }
-        done(part);
-        from = to;
-    }
-    return true;
-}
-
 LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done = {})
 {
     LoadedText result;
-    auto decoder = createDecoder(kind);
     TextSink sink(decodedCapacityHint(kind, bytes));
     DecodeError error;
     bool ok = false;
-    if (done && cutsAtLineFeeds(kind)) {
-        ok = decodeInStretches(kind, *decoder, bytes, sink, &error, done);
+    if (ParallelDecoder::cuts(kind)) {
+        // A large text is decoded on every core, in pieces cut at line feeds.
+        const std::vector<qsizetype> cuts = ParallelDecoder::cutPoints(kind, bytes, ParallelDecoder::defaultParts(),
+                                                                       ParallelDecoder::DefaultMinPiece);
+        ok = ParallelDecoder::decode(kind, bytes, cuts, sink, &error, done);
     } else {
-        ok = decoder->decode(bytes, sink, &error);
+        ok = createDecoder(kind)->decode(bytes, sink, &error);
     }
     if (!ok) {
         result.status = Status::DecodeError;
@@ -128,9 +92,9 @@ LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code, const std::fu
         return decodeWith(DecoderKind::Utf8Strict, startsWith(bytes, {0xEF, 0xBB, 0xBF}) ? bytes.sliced(3) : bytes,
                           done);
     case CodeUtf16Be:
-        return decodeWith(DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes);
+        return decodeWith(DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes, done);
     case CodeUtf16Le:
-        return decodeWith(DecoderKind::Utf16Le, startsWith(bytes, {0xFF, 0xFE}) ? bytes.sliced(2) : bytes);
+        return decodeWith(DecoderKind::Utf16Le, startsWith(bytes, {0xFF, 0xFE}) ? bytes.sliced(2) : bytes, done);
     case CodeUtf8Bom:
     case CodeUtf16BeBom:
     case CodeUtf16LeBom:

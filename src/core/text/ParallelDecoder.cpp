@@ -1,0 +1,211 @@
+#include "ParallelDecoder.h"
+
+#include "Utf8Decoder.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+#include <latch>
+#include <thread>
+
+namespace quillon {
+
+namespace {
+
+bool isUtf16(DecoderKind kind)
+{
+    return kind == DecoderKind::Utf16Be || kind == DecoderKind::Utf16Le;
+}
+
+// The first offset at or after from that follows a whole line feed, or -1.
+qsizetype cutAfterLineFeed(DecoderKind kind, QByteArrayView bytes, qsizetype from)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    if (!isUtf16(kind)) {
+        if (from >= n)
+            return -1;
+        const void *lf = std::memchr(p + from, '\n', size_t(n - from));
+        return lf ? static_cast<const unsigned char *>(lf) - p + 1 : -1;
+    }
+    // A 0A byte is an LF unit only as the low byte of a unit with a zero
+    // high byte: 0A 00 at an even offset (LE), 00 0A at an odd one (BE).
+    const bool big = kind == DecoderKind::Utf16Be;
+    for (qsizetype at = from; at < n;) {
+        const void *hit = std::memchr(p + at, '\n', size_t(n - at));
+        if (!hit)
+            return -1;
+        const qsizetype i = static_cast<const unsigned char *>(hit) - p;
+        if (!big && (i & 1) == 0 && i + 1 < n && p[i + 1] == 0)
+            return i + 2;
+        if (big && (i & 1) == 1 && p[i - 1] == 0)
+            return i + 1;
+        at = i + 1;
+    }
+    return -1;
+}
+
+constexpr qsizetype Stretch = qsizetype(256) << 10;
+
+// Decodes one piece, a stretch of about 256 KB at a time when done is given,
+// so the bytes behind the decoder can leave memory as it goes. offset is the
+// piece's place in the whole input, for the error's text.
+bool decodePiece(DecoderKind kind, QByteArrayView piece, qsizetype offset, TextSink &sink, DecodeError *error,
+                 const ParallelDecoder::Done &done)
+{
+    auto decoder = createDecoder(kind);
+    qsizetype from = 0;
+    while (from < piece.size()) {
+        qsizetype to = piece.size();
+        if (done && piece.size() - from > 2 * Stretch) {
+            const qsizetype cut = cutAfterLineFeed(kind, piece, from + Stretch);
+            if (cut > 0 && cut < piece.size())
+                to = cut;
+        }
+        const QByteArrayView part = piece.sliced(from, to - from);
+        if (!decoder->decode(part, sink, error)) {
+            if (kind == DecoderKind::Utf8Strict)
+                *error = Utf8Decoder::invalidSequenceError(offset + from + error->byteOffset);
+            return false;
+        }
+        if (done)
+            done(part);
+        from = to;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ParallelDecoder::cuts(DecoderKind kind)
+{
+    return kind == DecoderKind::Cp932 || kind == DecoderKind::EucJp || kind == DecoderKind::Utf8Strict
+        || kind == DecoderKind::Utf8Lenient || isUtf16(kind);
+}
+
+int ParallelDecoder::defaultParts()
+{
+    const unsigned cores = std::thread::hardware_concurrency();
+    return int(std::clamp(cores, 1u, 4u));
+}
+
+std::vector<qsizetype> ParallelDecoder::cutPoints(DecoderKind kind, QByteArrayView bytes, int parts,
+                                                  qsizetype minPiece)
+{
+    std::vector<qsizetype> points;
+    if (!cuts(kind) || parts < 2)
+        return points;
+    minPiece = std::max<qsizetype>(minPiece, 2); // a UTF-16 piece of one byte would be an error
+    parts = int(std::min<qsizetype>(parts, bytes.size() / minPiece));
+    qsizetype last = 0;
+    for (int k = 1; k < parts; ++k) {
+        const qsizetype share = std::max(last + minPiece, bytes.size() / parts * k);
+        const qsizetype cut = cutAfterLineFeed(kind, bytes, share);
+        if (cut < 0 || bytes.size() - cut < minPiece)
+            break;
+        points.push_back(cut);
+        last = cut;
+    }
+    return points;
+}
+
+bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::vector<qsizetype> &cuts,
+                             TextSink &sink, DecodeError *error, const Done &done)
+{
+    struct Piece {
+        qsizetype offset = 0;
+        QByteArrayView bytes;
+        std::unique_ptr<TextSink> sink;
+        DecodeError error;
+        bool ok = true;
+        std::exception_ptr failure;
+        char16_t *room = nullptr; // where its units go in the joined text
+    };
+    std::vector<Piece> pieces(cuts.size() + 1);
+    qsizetype from = 0;
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        const qsizetype to = k < cuts.size() ? cuts[k] : bytes.size();
+        pieces[k].offset = from;
+        pieces[k].bytes = bytes.sliced(from, to - from);
+        from = to;
+    }
+    if (pieces.size() == 1) {
+        const bool ok = decodePiece(kind, bytes, 0, sink, error, done);
+        return ok;
+    }
+
+    // Each later piece is decoded by a thread of its own, which then waits
+    // for its room in the text and copies the second half of its units
+    // there, while this thread copies the first half.
+    std::latch decoded(std::ptrdiff_t(pieces.size() - 1));
+    std::latch roomMade(1);
+    auto secondHalf = [](Piece &piece) { return piece.sink->size() / 2; };
+    std::vector<std::thread> workers;
+    workers.reserve(pieces.size() - 1);
+    for (size_t k = 1; k < pieces.size(); ++k) {
+        workers.emplace_back([&piece = pieces[k], kind, &done, &decoded, &roomMade, secondHalf] {
+            try {
+                piece.sink = std::make_unique<TextSink>(decodedCapacityHint(kind, piece.bytes));
+                piece.ok = decodePiece(kind, piece.bytes, piece.offset, *piece.sink, &piece.error, done);
+            } catch (...) {
+                piece.failure = std::current_exception();
+            }
+            decoded.count_down();
+            roomMade.wait();
+            if (piece.room) {
+                const qsizetype half = secondHalf(piece);
+                piece.sink->moveUnits(half, piece.sink->size(), piece.room);
+            }
+        });
+    }
+    Piece &first = pieces.front();
+    try {
+        first.ok = decodePiece(kind, first.bytes, 0, sink, &first.error, done);
+    } catch (...) {
+        first.failure = std::current_exception();
+    }
+    decoded.wait();
+
+    // In order: the first failure is the one a single decode would have met.
+    bool ok = true;
+    std::exception_ptr failure;
+    for (Piece &piece : pieces) {
+        if (piece.failure) {
+            failure = piece.failure;
+            break;
+        }
+        if (!piece.ok) {
+            if (error)
+                *error = piece.error;
+            ok = false;
+            break;
+        }
+    }
+    if (ok && !failure) {
+        std::vector<const TextSink *> later;
+        for (size_t k = 1; k < pieces.size(); ++k)
+            later.push_back(pieces[k].sink.get());
+        try {
+            if (char16_t *room = sink.joinRoom(later)) {
+                for (size_t k = 1; k < pieces.size(); ++k) {
+                    pieces[k].room = room;
+                    room += pieces[k].sink->size();
+                }
+            }
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    }
+    roomMade.count_down();
+    for (size_t k = 1; k < pieces.size(); ++k) {
+        if (pieces[k].room)
+            pieces[k].sink->moveUnits(0, secondHalf(pieces[k]), pieces[k].room);
+    }
+    for (std::thread &worker : workers)
+        worker.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return ok;
+}
+
+} // namespace quillon
