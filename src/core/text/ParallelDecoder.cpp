@@ -182,7 +182,7 @@ bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::
         }
     }
     if (ok && !failure) {
-        std::vector<const TextSink *> later;
+        std::vector<TextSink *> later;
         for (size_t k = 1; k < pieces.size(); ++k)
             later.push_back(pieces[k].sink.get());
         try {

@@ -182,7 +182,7 @@ void TextSink::putCodePoint(char32_t cp)
     }
 }
 
-char16_t *TextSink::joinRoom(const std::vector<const TextSink *> &pieces)
+char16_t *TextSink::joinRoom(const std::vector<TextSink *> &pieces)
 {
     qsizetype total = 0;
     size_t starts = 0;
@@ -196,11 +196,12 @@ char16_t *TextSink::joinRoom(const std::vector<const TextSink *> &pieces)
         return nullptr;
     char16_t *room = m_data + m_pos;
     m_lineStarts.reserve(m_lineStarts.size() + starts);
-    for (const TextSink *piece : pieces) {
+    for (TextSink *piece : pieces) {
         // A piece's first line continues the text's last one.
         const int32_t base = int32_t(m_pos);
         for (size_t i = 1; i < piece->m_lineStarts.size(); ++i)
             m_lineStarts.push_back(base + piece->m_lineStarts[i]);
+        std::vector<int32_t>().swap(piece->m_lineStarts); // taken over: not held twice
         m_pos += piece->m_pos;
         if (piece->m_pos > 0)
             m_afterCr = piece->m_afterCr;

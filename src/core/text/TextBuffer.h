@@ -68,7 +68,7 @@ public:
     // (null when the text would grow too large); moveUnits then copies a
     // piece's units [from, to) into their room, on any thread, giving the
     // piece's pages back as it goes.
-    [[nodiscard]] char16_t *joinRoom(const std::vector<const TextSink *> &pieces);
+    [[nodiscard]] char16_t *joinRoom(const std::vector<TextSink *> &pieces);
     void moveUnits(qsizetype from, qsizetype to, char16_t *room);
 
     // True once the text has grown past TextBuffer::MaxLength; the rest is dropped.
