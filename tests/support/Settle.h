@@ -23,12 +23,16 @@ namespace quillon::test {
 }
 
 // Waits until the window's show sequence has run (it ends by filling the start
-// log), every queued call made so far has run and no one-shot timer is pending.
+// log), every queued call made so far has run, no one-shot timer is pending
+// and a file read again in the background (a wrap change) is on screen.
 [[nodiscard]] inline bool settled(const TFormMain &w, int timeoutMs = 5000)
 {
     const PostedEventsBarrier barrier;
-    return QTest::qWaitFor([&] { return barrier.passed() && !w.StrListLog.isEmpty() && !oneShotTimerPending(w); },
-                           timeoutMs);
+    return QTest::qWaitFor(
+        [&] {
+            return barrier.passed() && !w.StrListLog.isEmpty() && !oneShotTimerPending(w) && !w.reloadPending();
+        },
+        timeoutMs);
 }
 
 // Waits until a wrapped view has broken every line at its final width: the
@@ -42,6 +46,13 @@ namespace quillon::test {
             return view.lineCountKnown() && bar->isVisible() == (bar->maximum() > 0);
         },
         timeoutMs);
+}
+
+// The window settled (its text read again after a wrap change is on screen)
+// and then its view's breaking done.
+[[nodiscard]] inline bool wrapSettled(const TFormMain &w, int timeoutMs = 5000)
+{
+    return settled(w, timeoutMs) && wrapSettled(*w.textView(), timeoutMs);
 }
 
 } // namespace quillon::test

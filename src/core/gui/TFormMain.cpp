@@ -124,6 +124,8 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
 
 TFormMain::~TFormMain()
 {
+    if (m_reload.valid())
+        m_reload.wait();
     writeSettingsAtExit();
     IniFile::setWriteErrorHandler({});
 }
@@ -482,6 +484,7 @@ void TFormMain::LoadFile()
         return;
     }
     const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
+    ++m_reloadGeneration; // a reload of the text shown before is not wanted now
     std::optional<LoadedText> preloaded = m_preload.take(path, IntLoadCharIndex, copyPath);
     const LoadedText loaded = preloaded ? std::move(*preloaded) : TextLoader::load(path, IntLoadCharIndex, copyPath);
     const LoadOutcome outcome = LoadOutcome::of(loaded, path);
@@ -547,9 +550,48 @@ void TFormMain::LoadFileSecondTime()
 {
     if (StrLoadFileName.isEmpty())
         return;
-    const LoadedText loaded = TextLoader::reload(StrLoadFileName, IntReadEncode1, BoolUnKnownCharCode);
+    // Read and decoded again on a thread of its own: the window goes on
+    // showing (and wrapping) the text it has until the new one is there.
+    // One already on its way (no file opened since) serves this change too.
+    if (m_reloadPending && m_reloadStarted == m_reloadGeneration)
+        return;
+    waitForReload();
+    const quint64 generation = ++m_reloadGeneration;
+    m_reload = std::async(std::launch::async,
+                          [this, generation, path = StrLoadFileName, code = IntReadEncode1, unknown = BoolUnKnownCharCode] {
+                              LoadedText loaded = TextLoader::reload(path, code, unknown);
+                              // Delivered on the window's thread; the window
+                              // waits for this thread before it goes away.
+                              QMetaObject::invokeMethod(
+                                  this, [this, generation, path, loaded = std::move(loaded)] {
+                                      finishReload(generation, path, loaded);
+                                  },
+                                  Qt::QueuedConnection);
+                          });
+    m_reloadStarted = generation;
+    m_reloadPending = true;
+}
+
+bool TFormMain::reloadPending() const
+{
+    return m_reloadPending;
+}
+
+void TFormMain::waitForReload()
+{
+    if (m_reload.valid())
+        m_reload.wait();
+}
+
+void TFormMain::finishReload(quint64 generation, const QString &path, const LoadedText &loaded)
+{
+    if (generation == m_reloadStarted)
+        m_reloadPending = false;
+    // Another file opened, or another reload asked for, since: not this one's text.
+    if (generation != m_reloadGeneration || path != StrLoadFileName)
+        return;
     if (!loaded.ok()) {
-        if (const auto message = LoadOutcome::of(loaded, StrLoadFileName).message)
+        if (const auto message = LoadOutcome::of(loaded, path).message)
             showMessage(*message);
         return;
     }

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -60,7 +61,10 @@ public:
 
     // Routines other windows and commands call.
     void LoadFile();
+    // Reads the shown file again (a wrap change) in the background.
     void LoadFileSecondTime();
+    // True from LoadFileSecondTime until its text is shown (or dropped).
+    [[nodiscard]] bool reloadPending() const;
     void SetLoadIndexFromMenu();
     void MemoStatus();
     void handleDrop(const QStringList &names);
@@ -207,6 +211,12 @@ private:
 
     // The controllers of the areas, declared after what they use so they go first.
     TextPreload m_preload;
+    void waitForReload();
+    void finishReload(quint64 generation, const QString &path, const LoadedText &loaded);
+    std::future<void> m_reload;
+    quint64 m_reloadGeneration = 0; // bumped by every reload and every load
+    quint64 m_reloadStarted = 0;
+    bool m_reloadPending = false;
     std::unique_ptr<FileController> m_file;
     std::unique_ptr<ViewController> m_view;
     std::unique_ptr<NavigationController> m_navigation;

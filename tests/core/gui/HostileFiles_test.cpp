@@ -100,11 +100,11 @@ void HostileFilesTest::hundredMegabytesWithoutALineEnd()
 
     // Wrapping the one line and back.
     w.runCommand(u"1402");
-    QVERIFY(test::wrapSettled(*view, 120000));
+    QVERIFY(test::wrapSettled(w, 120000));
     QCOMPARE(view->wrapMode(), TMemoExDark::WrapMode::WidgetWidth);
     QVERIFY(view->lineCountSoFar() > 1);
     w.runCommand(u"1401");
-    QVERIFY(test::wrapSettled(*view, 120000));
+    QVERIFY(test::wrapSettled(w, 120000));
     QCOMPARE(view->lineCountSoFar(), 1);
 }
 

@@ -53,7 +53,7 @@ std::unique_ptr<TFormMain> openWindow(const QStringList &args)
     w->show();
     if (!test::settled(*w))
         return nullptr;
-    if (w->textView()->wrapMode() == TMemoExDark::WrapMode::WidgetWidth && !test::wrapSettled(*w->textView()))
+    if (w->textView()->wrapMode() == TMemoExDark::WrapMode::WidgetWidth && !test::wrapSettled(*w))
         return nullptr;
     return w;
 }

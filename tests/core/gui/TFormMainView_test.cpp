@@ -47,6 +47,7 @@ private slots:
     void lineNumbersFollowTheText();
     void lineNumberClicksSelectLines();
     void wrapCountsDisplayLines();
+    void wrapReadsTheFileAgainInTheBackground();
     void marksAndTabsFromTheMenu();
     void statusBarClickChangesTheWindowSize_data();
     void statusBarClickChangesTheWindowSize();
@@ -175,8 +176,7 @@ void TFormMainViewTest::wrapCountsDisplayLines()
     QVERIFY(test::settled(w));
     QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));
     w.commandAction(u"1402")->trigger();
-    QVERIFY(test::wrapSettled(*w.textView()));
-    QVERIFY(test::settled(w));
+    QVERIFY(test::wrapSettled(w));
     const int display = w.textView()->lineCount();
     QVERIFY(display > 10);
     QCOMPARE(w.upperStatus()->panelText(2), QString::number(display - 1) + J(u"行"));
@@ -190,6 +190,48 @@ void TFormMainViewTest::wrapCountsDisplayLines()
     w.commandAction(u"1401")->trigger();
     QCOMPARE(w.upperStatus()->panelText(2), J(u"2行"));
     QVERIFY(ini.readBool(QStringLiteral("Editor"), QStringLiteral("WrapNone"), false));
+}
+
+void TFormMainViewTest::wrapReadsTheFileAgainInTheBackground()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    const QString file = home.write(QStringLiteral("a.txt"), lines(50));
+    const QString other = home.write(QStringLiteral("b.txt"), QByteArray("other\r\n"));
+    auto w = std::make_unique<TFormMain>(QStringList{file});
+    w->resize(800, 400);
+    w->show();
+    QVERIFY(test::settled(*w));
+    TMemoExDark *view = w->textView();
+    QCOMPARE(view->source()->lineCount(), 51);
+
+    // The change of wrap shows at once, on the text already there; the file
+    // as it is now follows when it has been read.
+    home.write(QStringLiteral("a.txt"), lines(70));
+    w->runCommand(u"1402");
+    QCOMPARE(view->wrapMode(), TMemoExDark::WrapMode::WidgetWidth);
+    QCOMPARE(view->source()->lineCount(), 51);
+    QVERIFY(w->reloadPending());
+    QTRY_VERIFY(!w->reloadPending());
+    QCOMPARE(view->source()->lineCount(), 71);
+
+    // Another file opened before the text read again arrives: that text is
+    // not shown over it.
+    home.write(QStringLiteral("a.txt"), lines(90));
+    w->runCommand(u"1401");
+    w->StrLoadFileName = other;
+    w->LoadFile();
+    QVERIFY(test::settled(*w));
+    QCOMPARE(view->source()->lineCount(), 2);
+    QCOMPARE(view->source()->text(0, 5), QStringLiteral("other"));
+    QVERIFY(!w->reloadPending());
+
+    // Closing while the file is being read again.
+    w->StrLoadFileName = file;
+    w->LoadFile();
+    w->runCommand(u"1402");
+    w.reset();
+    QVERIFY(messages.texts.isEmpty());
 }
 
 void TFormMainViewTest::marksAndTabsFromTheMenu()

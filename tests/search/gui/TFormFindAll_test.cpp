@@ -183,7 +183,7 @@ void TFormFindAllTest::wrappedTextListsDisplayLines()
     text += "cat\r\nend cat\r\n";
     Window win(text);
     win.w.runCommand(u"1402"); // wrap at the window's edge
-    QVERIFY(test::wrapSettled(*win.w.textView()));
+    QVERIFY(test::wrapSettled(win.w));
     TMemoExDark *view = win.w.textView();
     QVERIFY(view->lineCount() > 4);
     QStringList expectedNumbers, expectedLines;
