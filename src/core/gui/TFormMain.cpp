@@ -556,18 +556,22 @@ void TFormMain::LoadFileSecondTime()
     if (m_reloadPending && m_reloadStarted == m_reloadGeneration)
         return;
     waitForReload();
+    // The cursor goes to the start now, as after any reload; when the text
+    // read again is the one on screen, nothing else changes when it arrives.
+    Memo1->setCaretPosition(0);
     const quint64 generation = ++m_reloadGeneration;
-    m_reload = std::async(std::launch::async,
-                          [this, generation, path = StrLoadFileName, code = IntReadEncode1, unknown = BoolUnKnownCharCode] {
-                              LoadedText loaded = TextLoader::reload(path, code, unknown);
-                              // Delivered on the window's thread; the window
-                              // waits for this thread before it goes away.
-                              QMetaObject::invokeMethod(
-                                  this, [this, generation, path, loaded = std::move(loaded)] {
-                                      finishReload(generation, path, loaded);
-                                  },
-                                  Qt::QueuedConnection);
-                          });
+    m_reload = std::async(std::launch::async, [this, generation, path = StrLoadFileName, code = IntReadEncode1,
+                                               unknown = BoolUnKnownCharCode, shown = StrListLoadFileTmp] {
+        LoadedText loaded = TextLoader::reload(path, code, unknown);
+        const bool same = loaded.ok() && shown && loaded.buffer->text() == shown->text();
+        // Delivered on the window's thread; the window waits for this thread
+        // before it goes away.
+        QMetaObject::invokeMethod(
+            this, [this, generation, path, same, loaded = std::move(loaded)] {
+                finishReload(generation, path, same ? LoadedText{} : loaded, same);
+            },
+            Qt::QueuedConnection);
+    });
     m_reloadStarted = generation;
     m_reloadPending = true;
 }
@@ -583,12 +587,12 @@ void TFormMain::waitForReload()
         m_reload.wait();
 }
 
-void TFormMain::finishReload(quint64 generation, const QString &path, const LoadedText &loaded)
+void TFormMain::finishReload(quint64 generation, const QString &path, const LoadedText &loaded, bool unchanged)
 {
     if (generation == m_reloadStarted)
         m_reloadPending = false;
     // Another file opened, or another reload asked for, since: not this one's text.
-    if (generation != m_reloadGeneration || path != StrLoadFileName)
+    if (generation != m_reloadGeneration || path != StrLoadFileName || unchanged)
         return;
     if (!loaded.ok()) {
         if (const auto message = LoadOutcome::of(loaded, path).message)

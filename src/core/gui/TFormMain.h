@@ -212,7 +212,7 @@ private:
     // The controllers of the areas, declared after what they use so they go first.
     TextPreload m_preload;
     void waitForReload();
-    void finishReload(quint64 generation, const QString &path, const LoadedText &loaded);
+    void finishReload(quint64 generation, const QString &path, const LoadedText &loaded, bool unchanged);
     std::future<void> m_reload;
     quint64 m_reloadGeneration = 0; // bumped by every reload and every load
     quint64 m_reloadStarted = 0;

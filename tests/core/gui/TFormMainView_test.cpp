@@ -215,6 +215,19 @@ void TFormMainViewTest::wrapReadsTheFileAgainInTheBackground()
     QTRY_VERIFY(!w->reloadPending());
     QCOMPARE(view->source()->lineCount(), 71);
 
+    // The cursor goes to the start at once; a file that has not changed
+    // leaves the text, and where the reader went meanwhile, as they are.
+    view->setCaretPosition(120);
+    w->runCommand(u"1401");
+    QCOMPARE(view->caretPosition(), 0);
+    view->setCaretPosition(100);
+    QVERIFY(w->reloadPending());
+    QTRY_VERIFY(!w->reloadPending());
+    QCOMPARE(view->caretPosition(), 100);
+    QCOMPARE(view->source()->lineCount(), 71);
+    w->runCommand(u"1402");
+    QTRY_VERIFY(!w->reloadPending());
+
     // Another file opened before the text read again arrives: that text is
     // not shown over it.
     home.write(QStringLiteral("a.txt"), lines(90));
