@@ -70,15 +70,19 @@ bool MappedFile::load(Mapping mapping)
 
 void MappedFile::release(QByteArrayView part) const
 {
-    if (!m_mapped || part.isEmpty())
+    const char *begin = m_bytes.data();
+    if (!m_mapped || part.isEmpty() || part.data() < begin || part.data() + part.size() > begin + m_bytes.size())
         return;
+    releasePages(part.data(), part.size());
+}
+
+void MappedFile::releasePages(const void *data, qsizetype size)
+{
     static const quintptr page = quintptr(::sysconf(_SC_PAGESIZE));
-    const quintptr from = (quintptr(part.data()) + page - 1) & ~(page - 1);
-    const quintptr to = (quintptr(part.data() + part.size())) & ~(page - 1);
-    const quintptr begin = quintptr(m_bytes.data()), end = begin + quintptr(m_bytes.size());
-    if (from < begin || to > end || to <= from)
-        return;
-    (void)::madvise(reinterpret_cast<void *>(from), to - from, MADV_DONTNEED);
+    const quintptr from = (quintptr(data) + page - 1) & ~(page - 1);
+    const quintptr to = (quintptr(data) + quintptr(size)) & ~(page - 1);
+    if (to > from)
+        (void)::madvise(reinterpret_cast<void *>(from), to - from, MADV_DONTNEED);
 }
 
 } // namespace quillon

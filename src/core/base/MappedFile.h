@@ -36,6 +36,9 @@ public:
     // file from being held in memory whole beside its decoded text. Nothing
     // happens without a mapping.
     void release(QByteArrayView part) const;
+    // Gives the whole pages inside [data, data + size) of any memory of ours
+    // back to the system; their contents are gone.
+    static void releasePages(const void *data, qsizetype size);
     [[nodiscard]] QString errorString() const { return m_file.errorString(); }
 
 private:

@@ -121,6 +121,8 @@ bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::
         std::exception_ptr failure;
         char16_t *room = nullptr; // where its units go in the joined text
     };
+    if (cuts.empty())
+        return decodePiece(kind, bytes, 0, sink, error, done);
     std::vector<Piece> pieces(cuts.size() + 1);
     qsizetype from = 0;
     for (size_t k = 0; k < pieces.size(); ++k) {
@@ -129,11 +131,6 @@ bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::
         pieces[k].bytes = bytes.sliced(from, to - from);
         from = to;
     }
-    if (pieces.size() == 1) {
-        const bool ok = decodePiece(kind, bytes, 0, sink, error, done);
-        return ok;
-    }
-
     // Each later piece is decoded by a thread of its own, which then waits
     // for its room in the text and copies the second half of its units
     // there, while this thread copies the first half.

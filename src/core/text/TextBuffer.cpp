@@ -1,10 +1,11 @@
 #include "TextBuffer.h"
 
+#include "MappedFile.h"
+
 #include <algorithm>
 
 #ifdef __linux__
 #include <sys/mman.h>
-#include <unistd.h>
 #endif
 
 namespace quillon {
@@ -24,22 +25,6 @@ void adviseHugePages(void *data, size_t bytes)
     const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(huge - 1);
     if (end > begin)
         madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    (void)data;
-    (void)bytes;
-#endif
-}
-
-// Gives the whole pages inside [data, data + bytes) back to the system; their
-// contents are gone.
-void giveBack(void *data, size_t bytes)
-{
-#ifdef __linux__
-    static const uintptr_t page = uintptr_t(sysconf(_SC_PAGESIZE));
-    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(page - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_DONTNEED);
 #else
     (void)data;
     (void)bytes;
@@ -217,7 +202,7 @@ void TextSink::moveUnits(qsizetype from, qsizetype to, char16_t *room)
     for (qsizetype at = from; at < to; at += Step) {
         const qsizetype k = std::min(Step, to - at);
         std::copy(m_data + at, m_data + at + k, room + at);
-        giveBack(m_data + at, size_t(k) * sizeof(char16_t));
+        MappedFile::releasePages(m_data + at, k * qsizetype(sizeof(char16_t)));
     }
 }
 
