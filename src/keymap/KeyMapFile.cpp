@@ -3,6 +3,7 @@
 #include "KeyText.h"
 
 #include <QFile>
+#include <QHash>
 #include <QFileInfo>
 
 namespace quillon {
@@ -76,16 +77,21 @@ QStringList KeyMapFile::difference(const QStringList &keyMap, const QStringList 
 
 void KeyMapFile::applyDifference(QStringList &keyMap, const QStringList &diff)
 {
+    // Each change goes to the first line of its code. A changed line keeps its
+    // code, so the lines are looked up once instead of once per change.
+    QHash<QString, qsizetype> lineOfCode;
+    lineOfCode.reserve(keyMap.size());
+    for (qsizetype i = keyMap.size() - 1; i >= 0; --i) // the first line of a code is put last
+        lineOfCode.insert(KeyText::splitKeyMapLine(keyMap.at(i)).code.toString(), i);
     for (const QString &d : diff) {
         const KeyMapFields changed = KeyText::splitKeyMapLine(d);
-        for (QString &line : keyMap) {
-            const KeyMapFields mine = KeyText::splitKeyMapLine(line);
-            if (mine.code != changed.code)
-                continue;
-            line = mine.category.toString() + u'\t' + mine.name.toString() + u'\t' + changed.keyText.toString()
-                + u'\t' + mine.code.toString();
-            break;
-        }
+        const auto found = lineOfCode.constFind(changed.code.toString());
+        if (found == lineOfCode.cend())
+            continue;
+        QString &line = keyMap[*found];
+        const KeyMapFields mine = KeyText::splitKeyMapLine(line);
+        line = mine.category.toString() + u'\t' + mine.name.toString() + u'\t' + changed.keyText.toString()
+            + u'\t' + mine.code.toString();
     }
 }
 

@@ -316,11 +316,15 @@ SearchPattern BuildSearchPattern(QStringView word, TSearchOptions options)
         if (separator.isEmpty()) {
             pattern.text = EscapeSearchWord(word);
         } else {
-            const int n = CountCodePoints(word);
-            for (int i = 0; i < n; ++i) {
+            // One pass over the code points (a pair of surrogates is one): a long
+            // word must not cost its length squared.
+            for (qsizetype i = 0; i < word.size();) {
+                const qsizetype width =
+                    (isHigh(word[i].unicode()) && i + 1 < word.size() && isLow(word[i + 1].unicode())) ? 2 : 1;
                 if (i > 0)
                     pattern.text += separator;
-                pattern.text += EscapeSearchWord(CopyCodePoints(word, i));
+                pattern.text += EscapeSearchWord(word.mid(i, width));
+                i += width;
             }
         }
         if (options.has(TSearchOption::sfrWholeWord))

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 
 using namespace quillon;
 
@@ -255,6 +256,47 @@ TEST_F(KeyMapFileTest, DifferenceHoldsOnlyChangedKeysAndRestoresThem)
     QStringList untouched = defaults;
     EXPECT_FALSE(KeyMapFile::readDifference(path("missing.txt"), untouched));
     EXPECT_EQ(untouched, defaults);
+}
+
+TEST(KeyMapDifference, AppliesAsALineByLineWalkDoes)
+{
+    // The model: every change walks the map and takes the first line of its code.
+    const auto model = [](QStringList map, const QStringList &diff) {
+        for (const QString &d : diff) {
+            const KeyMapFields changed = KeyText::splitKeyMapLine(d);
+            for (QString &line : map) {
+                const KeyMapFields mine = KeyText::splitKeyMapLine(line);
+                if (mine.code == changed.code) {
+                    line = mine.category.toString() + u'\t' + mine.name.toString() + u'\t'
+                        + changed.keyText.toString() + u'\t' + mine.code.toString();
+                    break;
+                }
+            }
+        }
+        return map;
+    };
+    // Lines from a few fields and tabs: codes repeat, lines lack fields or have
+    // extra tabs, changes repeat and name codes the map lacks.
+    std::mt19937 random(7);
+    const QString pieces[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("F"), QStringLiteral("\t"),
+                              QStringLiteral("\t"), QStringLiteral("\t"), QString()};
+    const auto line = [&] {
+        QString s;
+        for (int i = int(random() % 7); i > 0; --i)
+            s += pieces[random() % std::size(pieces)];
+        return s;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        QStringList map, diff;
+        for (int i = int(random() % 6); i > 0; --i)
+            map.append(line());
+        for (int i = int(random() % 4); i > 0; --i)
+            diff.append(line());
+        QStringList applied = map;
+        KeyMapFile::applyDifference(applied, diff);
+        ASSERT_EQ(applied, model(map, diff)) << "map: " << map.join(u'|').toStdString()
+                                             << " diff: " << diff.join(u'|').toStdString();
+    }
 }
 
 TEST_F(KeyMapFileTest, FindAllWindowUsesItsOwnFilesAndCatalogue)

@@ -253,6 +253,11 @@ TEST(SearchEngine, CodePoints)
     EXPECT_EQ(CopyCodePoints(word, 2), QString(QChar(0xDC00)));
     EXPECT_EQ(CopyCodePoints(word, 3), QStringLiteral("b"));
     EXPECT_EQ(CopyCodePoints(word, 4), QString());
+    // The separator goes between code points: never inside a pair, always beside a lone half.
+    QString joined;
+    for (int i = 0; i < CountCodePoints(word); ++i)
+        joined += (i ? QStringLiteral("\\x20*") : QString()) + EscapeSearchWord(CopyCodePoints(word, i));
+    EXPECT_EQ(BuildSearchPattern(word, {O::sfrIncludeSpace}).text, joined);
     EXPECT_TRUE(IsValidUtf16(word.left(3)));
     EXPECT_FALSE(IsValidUtf16(word));
     EXPECT_FALSE(IsValidUtf16(QString(rep(u'x', 5000) + QChar(0xD800))));
