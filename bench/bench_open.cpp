@@ -35,19 +35,29 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && elapsedMs < 0 && m_view->lineCount() > 1) {
+        if (event->type() != QEvent::Paint || m_view->lineCount() <= 1)
+            return false;
+        watched->event(event); // QObject::event is public; dispatches to the view
+        if (firstMs < 0)
+            firstMs = m_clock->elapsed();
+        // A large file shows its first screen while the rest decodes: the
+        // open ends with the first frame of the whole text.
+        if (!m_window->loading()) {
             watched->removeEventFilter(this);
-            watched->event(event); // QObject::event is public; dispatches to the view
             elapsedMs = m_clock->elapsed();
             QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-            return true;
         }
-        return false;
+        return true;
     }
+
+public:
+    void setWindow(const quillon::TFormMain *window) { m_window = window; }
+    qint64 firstMs = -1;
 
 private:
     quillon::TMemoExDark *m_view;
     QElapsedTimer *m_clock;
+    const quillon::TFormMain *m_window = nullptr;
 };
 
 } // namespace
@@ -66,6 +76,7 @@ int main(int argc, char *argv[])
     const QString file = args->file;
     quillon::TFormMain window({file});
     FirstPaint probe(window.textView(), &clock);
+    probe.setWindow(&window);
     window.textView()->viewport()->installEventFilter(&probe);
     window.show();
     QTimer::singleShot(60000, &app, &QCoreApplication::quit);
@@ -79,6 +90,8 @@ int main(int argc, char *argv[])
         std::printf("open-to-first-paint: FAILED (no frame within 60 s)\n");
         return 1;
     }
+    if (probe.firstMs < probe.elapsedMs)
+        std::printf("first frame while the rest decodes: %lld ms\n", static_cast<long long>(probe.firstMs));
     std::printf("open-to-first-paint: %lld ms", static_cast<long long>(probe.elapsedMs));
     bool ok = true;
     if (referenceMs > 0) {

@@ -24,13 +24,15 @@ namespace quillon::test {
 
 // Waits until the window's show sequence has run (it ends by filling the start
 // log), every queued call made so far has run, no one-shot timer is pending
-// and a file read again in the background (a wrap change) is on screen.
+// and a file read again in the background (a wrap change) or still being
+// decoded (a large file) is on screen.
 [[nodiscard]] inline bool settled(const TFormMain &w, int timeoutMs = 5000)
 {
     const PostedEventsBarrier barrier;
     return QTest::qWaitFor(
         [&] {
-            return barrier.passed() && !w.StrListLog.isEmpty() && !oneShotTimerPending(w) && !w.reloadPending();
+            return barrier.passed() && !w.StrListLog.isEmpty() && !oneShotTimerPending(w) && !w.reloadPending()
+                && !w.loading();
         },
         timeoutMs);
 }

@@ -28,11 +28,14 @@
 #include "TMemoExDark.h"
 #include "FindAllController.h"
 #include "GridController.h"
+#include "GrowingTextSource.h"
+#include "TextBufferSource.h"
 #include "TextLoader.h"
 #include "ViewController.h"
 #include "ViewText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -47,6 +50,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <chrono>
 
 namespace quillon {
 
@@ -67,6 +71,9 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     installFontSubstitutes();
     // Creation, step 1: timers stopped, drops accepted, lists empty, title.
     createTimers();
+    // While a large file loads, the lines decoded so far are taken in this often.
+    m_growTimer.setInterval(100);
+    connect(&m_growTimer, &QTimer::timeout, &m_receiver, [this] { continueLoad(); });
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral(" - Quillon"));
     setMinimumSize(780, 240);
@@ -97,8 +104,9 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     // The file of the command line is read while the window is built.
     const StartArguments start = StartArguments::parse(m_args);
     if (start.form != StartArguments::Form::TooMany && !start.path.isEmpty() && QFileInfo(start.path).isFile()) {
-        m_preload.start(QFileInfo(start.path).absoluteFilePath(), m_settings.checkedReadSetting(),
-                        AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt")));
+        m_preload = TextLoadJob::start(QFileInfo(start.path).absoluteFilePath(), m_settings.checkedReadSetting(),
+                                       AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt")),
+                                       m_progressiveFrom);
     }
 
     createLayout();
@@ -126,6 +134,10 @@ TFormMain::~TFormMain()
 {
     if (m_reload.valid())
         m_reload.wait();
+    // A load still running stops; its text goes with the view.
+    if (m_growing)
+        m_growing->job()->stop();
+    m_preload.reset();
     writeSettingsAtExit();
     IniFile::setWriteErrorHandler({});
 }
@@ -412,6 +424,9 @@ void TFormMain::whenPlaced(std::function<void()> show)
 
 void TFormMain::closeEvent(QCloseEvent *event)
 {
+    // A file still loading is dropped: closing does not wait for it.
+    if (m_growing)
+        m_growing->job()->stop();
     m_history->recordOnClose();
     m_filer->onClose();
     QMainWindow::closeEvent(event);
@@ -485,14 +500,34 @@ void TFormMain::LoadFile()
     }
     const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
     ++m_reloadGeneration; // a reload of the text shown before is not wanted now
-    std::optional<LoadedText> preloaded = m_preload.take(path, IntLoadCharIndex, copyPath);
-    const LoadedText loaded = preloaded ? std::move(*preloaded) : TextLoader::load(path, IntLoadCharIndex, copyPath);
+    abandonLoad();
+    std::shared_ptr<TextLoadJob> job = std::exchange(m_preload, {});
+    if (!job || !job->startedWith(path, IntLoadCharIndex, copyPath))
+        job = TextLoadJob::start(path, IntLoadCharIndex, copyPath, m_progressiveFrom);
+    // A large file: the window shows its first screen as soon as it is there.
+    job->progress().waitShown(Memo1->visibleLineCount() + 1, std::chrono::hours(1));
+    if (!job->ended() && job->progress().shown().lines > 1) {
+        startShowingLoad(path, std::move(job));
+        return;
+    }
+    finishLoad(path, job->take(), false);
+}
+
+void TFormMain::finishLoad(const QString &path, const LoadedText &loaded, bool keepView)
+{
     const LoadOutcome outcome = LoadOutcome::of(loaded, path);
     if (outcome.kind == LoadOutcome::Kind::Missing) {
         showMessage(*outcome.message);
         return;
     }
     if (outcome.kind == LoadOutcome::Kind::Refused) {
+        if (keepView) {
+            // Refused once its first screen was shown: nothing of it stays.
+            applyLoadedText(LoadedText{});
+            m_shownFileName.clear();
+            setPanel(6, QString());
+            refreshLineCountPanel();
+        }
         StrLoadFileName = m_shownFileName;
         showMessage(*outcome.message);
         return;
@@ -532,7 +567,7 @@ void TFormMain::LoadFile()
         return;
     }
 
-    applyLoadedText(loaded);
+    applyLoadedText(loaded, keepView);
     BoolFileReadOnly = outcome.readOnly;
     refreshReadOnlyPanel();
     setPanel(4, StrLoadChar);
@@ -605,12 +640,99 @@ void TFormMain::finishReload(quint64 generation, const QString &path, const Load
     MemoStatus();
 }
 
-void TFormMain::applyLoadedText(const LoadedText &loaded)
+void TFormMain::applyLoadedText(const LoadedText &loaded, bool keepView)
 {
     StrListLoadFileTmp = loaded.buffer ? loaded.buffer : std::make_shared<const TextBuffer>();
-    Memo1->setBuffer(StrListLoadFileTmp);
-    Memo1->setCaretPosition(0);
+    if (keepView && loaded.buffer) {
+        Memo1->extendSource(std::make_shared<const TextBufferSource>(StrListLoadFileTmp));
+    } else {
+        Memo1->setBuffer(StrListLoadFileTmp);
+        Memo1->setCaretPosition(0);
+    }
     m_view->afterTextLoaded();
+}
+
+void TFormMain::startShowingLoad(const QString &path, std::shared_ptr<TextLoadJob> job)
+{
+    IntLoadFileSize = QFileInfo(path).size();
+    m_binary->loadStarted();
+    m_shownFileName = path;
+    setTitle();
+    refreshPanel0();
+    for (int p : {3, 4, 5})
+        setPanel(p, QString());
+    // The end is told to the window at once, not at the next look at the lines.
+    // (Every way the window drops a load waits for its thread, so the
+    // receiver is still there when this runs.)
+    job->whenEnded([this] { QMetaObject::invokeMethod(&m_receiver, [this] { continueLoad(); }, Qt::QueuedConnection); });
+    m_growing = std::make_shared<GrowingTextSource>(std::move(job));
+    // Commands wait for the whole text; until then nothing reads this one.
+    StrListLoadFileTmp = std::make_shared<const TextBuffer>();
+    Memo1->setSource(m_growing);
+    m_view->afterTextLoaded();
+    setPanel(6, loadingText());
+    refreshLineCountPanel();
+    MemoStatus();
+    m_growTimer.start();
+}
+
+void TFormMain::continueLoad()
+{
+    if (!m_growing) {
+        m_growTimer.stop();
+        return;
+    }
+    if (m_growing->job()->ended()) {
+        finishLoadNow();
+        return;
+    }
+    if (m_growing->refresh()) {
+        Memo1->extendSource(m_growing);
+        m_view->afterTextLoaded();
+        refreshLineCountPanel();
+    }
+}
+
+void TFormMain::finishLoadNow()
+{
+    if (!m_growing)
+        return;
+    m_growTimer.stop();
+    // The source shown keeps the text's memory until the whole text replaces it.
+    const std::shared_ptr<GrowingTextSource> growing = std::exchange(m_growing, {});
+    const bool waits = !growing->job()->ended();
+    if (waits)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    const LoadedText loaded = growing->job()->take();
+    if (waits)
+        QApplication::restoreOverrideCursor();
+    finishLoad(m_shownFileName, loaded, true);
+}
+
+void TFormMain::abandonLoad()
+{
+    m_preload.reset();
+    if (!m_growing)
+        return;
+    m_growTimer.stop();
+    m_growing->job()->stop();
+    m_growing.reset();
+    // What was shown of it goes: it is not the file.
+    applyLoadedText(LoadedText{});
+    m_shownFileName.clear();
+    setPanel(6, QString());
+}
+
+QString TFormMain::loadingText() const
+{
+    return BoolJapanese ? J(u"読み込み中") : QStringLiteral("Loading");
+}
+
+int TFormMain::shownLineCount() const
+{
+    if (m_growing)
+        return m_growing->lineCount();
+    return StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
 }
 
 MessageAnswer TFormMain::showMessage(const MessageText &text, MessageButtons buttons)
@@ -667,7 +789,7 @@ void TFormMain::refreshLineCountPanel()
         const bool endsWithLineEnd = length == 0 || viewTextRange(Memo1, length - 1, 1) == QLatin1String("\n");
         count = Memo1->lineCountSoFar() - (endsWithLineEnd ? 1 : 0);
     } else {
-        count = StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
+        count = shownLineCount();
     }
     setPanel(2, BoolJapanese ? QString::number(count) + J(u"行") : QStringLiteral("Row:") + QString::number(count));
     if (m_view)
@@ -692,6 +814,8 @@ void TFormMain::runCommand(CommandCode code)
     const Command &command = m_commands[size_t(code.index())];
     if (!command.run)
         return;
+    // Commands work on the whole text: one given while a file loads waits for it.
+    finishLoadNow();
     if (command.rule == WhileDump::StandsStill)
         onlyWhileTextShown(command.run)();
     else

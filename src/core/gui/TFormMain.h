@@ -7,10 +7,11 @@
 #include "IniFile.h"
 #include "MainSettings.h"
 #include "TextBuffer.h"
-#include "TextPreload.h"
+#include "TextLoadJob.h"
 #include "MessageService.h"
 
 #include <QMainWindow>
+#include <QTimer>
 #include <QStringList>
 #include <array>
 #include <functional>
@@ -65,6 +66,14 @@ public:
     void LoadFileSecondTime();
     // True from LoadFileSecondTime until its text is shown (or dropped).
     [[nodiscard]] bool reloadPending() const;
+    // A large file shows its first screen while the rest is decoded; this is
+    // true until the whole text is shown. A command waits for it (busy cursor).
+    [[nodiscard]] bool loading() const { return bool(m_growing); }
+    void finishLoadNow();
+    // Lines of the text shown (while loading, the ones decoded so far).
+    [[nodiscard]] int shownLineCount() const;
+    // Files this large load in the background (tests lower it).
+    void setProgressiveFrom(qint64 bytes) { m_progressiveFrom = bytes; }
     void SetLoadIndexFromMenu();
     void MemoStatus();
     void handleDrop(const QStringList &names);
@@ -174,7 +183,13 @@ private:
     // Every check mark of the window as its state says (after a refused command).
     void syncCheckMarks();
     void onTimer(int index);
-    void applyLoadedText(const LoadedText &loaded);
+    // keepView: the text is the one shown so far, whole now (caret and view stay).
+    void applyLoadedText(const LoadedText &loaded, bool keepView = false);
+    void finishLoad(const QString &path, const LoadedText &loaded, bool keepView);
+    void startShowingLoad(const QString &path, std::shared_ptr<TextLoadJob> job);
+    void continueLoad();
+    void abandonLoad();
+    [[nodiscard]] QString loadingText() const;
     void writeSettingsAtExit();
     // Gives the window's outer frame the rectangle outer once it is framed.
     void placeOuterFrame(const QRect &outer, int triesLeft);
@@ -210,7 +225,10 @@ private:
     std::unique_ptr<MainMenuBuilder> m_menus;
 
     // The controllers of the areas, declared after what they use so they go first.
-    TextPreload m_preload;
+    std::shared_ptr<TextLoadJob> m_preload; // the command line's file, read while the window is built
+    std::shared_ptr<class GrowingTextSource> m_growing; // the file still being decoded, as far as it is
+    QTimer m_growTimer;
+    qint64 m_progressiveFrom = TextLoadJob::DefaultProgressiveFrom;
     void waitForReload();
     void finishReload(quint64 generation, const QString &path, const LoadedText &loaded, bool unchanged);
     std::future<void> m_reload;

@@ -438,7 +438,7 @@ void ViewController::numberLines()
 {
     m_settings.reload(m_ini, MainKey::LineZero);
     const int lineZero = m_settings.lineZero;
-    const int lines = m_w.StrListLoadFileTmp ? m_w.StrListLoadFileTmp->visibleLineCount() : 0;
+    const int lines = m_w.shownLineCount();
     MemoLineNumber->setSource(std::make_shared<const LineNumberSource>(LineNumberText::countFor(lines), lineZero));
     fitLineNumberWidth();
     IntTopLineMemo = -1;

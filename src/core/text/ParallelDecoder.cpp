@@ -50,14 +50,21 @@ constexpr qsizetype Stretch = qsizetype(256) << 10;
 // Decodes one piece, a stretch of about 256 KB at a time when done is given,
 // so the bytes behind the decoder can leave memory as it goes. offset is the
 // piece's place in the whole input, for the error's text.
+// watch: its stop is heard by every piece, its shown only by the first.
 bool decodePiece(DecoderKind kind, QByteArrayView piece, qsizetype offset, TextSink &sink, DecodeError *error,
-                 const ParallelDecoder::Done &done)
+                 const ParallelDecoder::Done &done, const ParallelDecoder::Watch *watch, bool first)
 {
     auto decoder = createDecoder(kind);
+    const bool stretches = done || watch;
     qsizetype from = 0;
     while (from < piece.size()) {
+        if (watch && watch->stop && watch->stop->load(std::memory_order_acquire)) {
+            if (error)
+                *error = DecodeError{};
+            return false;
+        }
         qsizetype to = piece.size();
-        if (done && piece.size() - from > 2 * Stretch) {
+        if (stretches && piece.size() - from > 2 * Stretch) {
             const qsizetype cut = cutAfterLineFeed(kind, piece, from + Stretch);
             if (cut > 0 && cut < piece.size())
                 to = cut;
@@ -70,6 +77,8 @@ bool decodePiece(DecoderKind kind, QByteArrayView piece, qsizetype offset, TextS
         }
         if (done)
             done(part);
+        if (first && watch && watch->shown)
+            watch->shown(sink);
         from = to;
     }
     return true;
@@ -110,7 +119,7 @@ std::vector<qsizetype> ParallelDecoder::cutPoints(DecoderKind kind, QByteArrayVi
 }
 
 bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::vector<qsizetype> &cuts,
-                             TextSink &sink, DecodeError *error, const Done &done)
+                             TextSink &sink, DecodeError *error, const Done &done, const Watch *watch)
 {
     struct Piece {
         qsizetype offset = 0;
@@ -122,7 +131,7 @@ bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::
         char16_t *room = nullptr; // where its units go in the joined text
     };
     if (cuts.empty())
-        return decodePiece(kind, bytes, 0, sink, error, done);
+        return decodePiece(kind, bytes, 0, sink, error, done, watch, true);
     std::vector<Piece> pieces(cuts.size() + 1);
     qsizetype from = 0;
     for (size_t k = 0; k < pieces.size(); ++k) {
@@ -140,10 +149,10 @@ bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::
     std::vector<std::thread> workers;
     workers.reserve(pieces.size() - 1);
     for (size_t k = 1; k < pieces.size(); ++k) {
-        workers.emplace_back([&piece = pieces[k], kind, &done, &decoded, &roomMade, secondHalf] {
+        workers.emplace_back([&piece = pieces[k], kind, &done, watch, &decoded, &roomMade, secondHalf] {
             try {
                 piece.sink = std::make_unique<TextSink>(decodedCapacityHint(kind, piece.bytes));
-                piece.ok = decodePiece(kind, piece.bytes, piece.offset, *piece.sink, &piece.error, done);
+                piece.ok = decodePiece(kind, piece.bytes, piece.offset, *piece.sink, &piece.error, done, watch, false);
             } catch (...) {
                 piece.failure = std::current_exception();
             }
@@ -157,7 +166,7 @@ bool ParallelDecoder::decode(DecoderKind kind, QByteArrayView bytes, const std::
     }
     Piece &first = pieces.front();
     try {
-        first.ok = decodePiece(kind, first.bytes, 0, sink, &first.error, done);
+        first.ok = decodePiece(kind, first.bytes, 0, sink, &first.error, done, watch, true);
     } catch (...) {
         first.failure = std::current_exception();
     }

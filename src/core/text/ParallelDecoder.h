@@ -6,6 +6,7 @@
 // and the pieces are joined in order. The text is exactly that of one decode.
 #include "Decoder.h"
 
+#include <atomic>
 #include <functional>
 #include <vector>
 
@@ -33,8 +34,15 @@ public:
     // back within a piece, but pieces at once: it must be safe to call from
     // several threads). An error is the first piece's, placed in the whole
     // input.
+    // watch, when given, hears of the first piece's text after each of its
+    // stretches (on the thread decoding it), and can stop every piece at its
+    // next stretch (the decode then fails without an error text).
+    struct Watch {
+        std::function<void(const TextSink &)> shown;
+        const std::atomic<bool> *stop = nullptr;
+    };
     static bool decode(DecoderKind kind, QByteArrayView bytes, const std::vector<qsizetype> &cuts, TextSink &sink,
-                       DecodeError *error, const Done &done);
+                       DecodeError *error, const Done &done, const Watch *watch = nullptr);
 };
 
 } // namespace quillon

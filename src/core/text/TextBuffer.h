@@ -4,6 +4,7 @@
 // and the search all read this one copy.
 #include <QString>
 #include <QStringView>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -70,6 +71,17 @@ public:
     // piece's pages back as it goes.
     [[nodiscard]] char16_t *joinRoom(const std::vector<TextSink *> &pieces);
     void moveUnits(qsizetype from, qsizetype to, char16_t *room);
+
+    // Room for this many line starts in all, made before the first line so
+    // that a reader on another thread can follow the starts written so far
+    // (the units are already in place when the capacity hint bounds them).
+    void reserveLines(qsizetype lines) { m_lineStarts.reserve(size_t(std::max<qsizetype>(lines, 1))); }
+    // What has been written so far, for such a reader: it stays where it is
+    // while neither the units nor the line starts outgrow their room, and
+    // finish() hands the same memory to the buffer.
+    [[nodiscard]] const char16_t *data() const { return m_data; }
+    [[nodiscard]] const int32_t *lineStartData() const { return m_lineStarts.data(); }
+    [[nodiscard]] int lineStartCount() const { return int(m_lineStarts.size()); }
 
     // True once the text has grown past TextBuffer::MaxLength; the rest is dropped.
     [[nodiscard]] bool overflowed() const { return m_overflow; }

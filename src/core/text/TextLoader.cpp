@@ -8,6 +8,7 @@
 #include "SystemCodePage.h"
 
 #include <QFileInfo>
+#include <optional>
 
 
 namespace quillon {
@@ -30,17 +31,34 @@ bool startsWith(QByteArrayView b, std::initializer_list<uchar> mark)
 
 using Done = std::function<void(QByteArrayView)>;
 
-LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done = {})
+LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done = {},
+                      TextLoadProgress *progress = nullptr)
 {
     LoadedText result;
-    TextSink sink(decodedCapacityHint(kind, bytes));
+    std::optional<TextSink> own;
+    ParallelDecoder::Watch watch;
+    const bool shown = progress && ParallelDecoder::cuts(kind);
+    if (shown) {
+        // The text is written where it is shown from: all its room is made
+        // now (every line end is at least one byte), so it never moves.
+        progress->sink.emplace(decodedCapacityHint(kind, bytes));
+        progress->sink->reserveLines(bytes.size() + 1);
+        watch.shown = [progress](const TextSink &s) {
+            const int lines = s.lineStartCount();
+            progress->publish({s.data(), s.lineStartData()[lines - 1], s.lineStartData(), lines});
+        };
+        watch.stop = progress->stopFlag();
+    } else {
+        own.emplace(decodedCapacityHint(kind, bytes));
+    }
+    TextSink &sink = shown ? *progress->sink : *own;
     DecodeError error;
     bool ok = false;
     if (ParallelDecoder::cuts(kind)) {
         // A large text is decoded on every core, in pieces cut at line feeds.
         const std::vector<qsizetype> cuts = ParallelDecoder::cutPoints(kind, bytes, ParallelDecoder::defaultParts(),
                                                                        ParallelDecoder::DefaultMinPiece);
-        ok = ParallelDecoder::decode(kind, bytes, cuts, sink, &error, done);
+        ok = ParallelDecoder::decode(kind, bytes, cuts, sink, &error, done, shown ? &watch : nullptr);
     } else {
         ok = createDecoder(kind)->decode(bytes, sink, &error);
     }
@@ -76,31 +94,34 @@ LoadedText cannotRead(const QString &reason)
 
 } // namespace
 
-LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code, const std::function<void(QByteArrayView)> &done)
+LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code, const std::function<void(QByteArrayView)> &done,
+                                   TextLoadProgress *progress)
 {
     switch (code) {
     case CodeShiftJis:
-        return decodeWith(DecoderKind::Cp932, bytes, done);
+        return decodeWith(DecoderKind::Cp932, bytes, done, progress);
     case CodeJis:
         return decodeWith(DecoderKind::Iso2022Jp, bytes);
     case CodeEucJp:
-        return decodeWith(DecoderKind::EucJp, bytes, done);
+        return decodeWith(DecoderKind::EucJp, bytes, done, progress);
     case CodeUtf7:
         return decodeWith(DecoderKind::Utf7, bytes);
     case CodeUtf8:
         // A mark that belongs to the chosen decoder never becomes text.
         return decodeWith(DecoderKind::Utf8Strict, startsWith(bytes, {0xEF, 0xBB, 0xBF}) ? bytes.sliced(3) : bytes,
-                          done);
+                          done, progress);
     case CodeUtf16Be:
-        return decodeWith(DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes, done);
+        return decodeWith(DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes, done,
+                          progress);
     case CodeUtf16Le:
-        return decodeWith(DecoderKind::Utf16Le, startsWith(bytes, {0xFF, 0xFE}) ? bytes.sliced(2) : bytes, done);
+        return decodeWith(DecoderKind::Utf16Le, startsWith(bytes, {0xFF, 0xFE}) ? bytes.sliced(2) : bytes, done,
+                          progress);
     case CodeUtf8Bom:
     case CodeUtf16BeBom:
     case CodeUtf16LeBom:
         return decodeCopy(bytes); // by the mark, else the system's code page
     default:
-        return decodeWith(DecoderKind::Cp932, bytes, done);
+        return decodeWith(DecoderKind::Cp932, bytes, done, progress);
     }
 }
 
@@ -115,7 +136,8 @@ LoadedText TextLoader::decodeCopy(QByteArrayView bytes)
     return decodeWith(systemDecoderKind(), bytes);
 }
 
-LoadedText TextLoader::load(const QString &path, int readSetting, const QString &unknownCopyPath)
+LoadedText TextLoader::load(const QString &path, int readSetting, const QString &unknownCopyPath,
+                            TextLoadProgress *progress)
 {
     // Detection and decoding read the same mapping of the file.
     LoadedText result;
@@ -124,7 +146,7 @@ LoadedText TextLoader::load(const QString &path, int readSetting, const QString 
         GetCharCodeRetCode(path, unknownCopyPath, [&](QByteArrayView bytes, const DetectResult &d, const BytesDone &done) {
             code = readSetting != CodeAuto ? readSetting : d.charCode;
             if (!d.unknownChar) {
-                result = decodeBytes(bytes, code, done);
+                result = decodeBytes(bytes, code, done, progress);
                 return;
             }
             // A file with control bytes is shown from its filtered copy,

@@ -4,6 +4,7 @@
 // mapped, not copied, so a large file is held once as bytes and once as text
 // only while it is decoded.
 #include "TextBuffer.h"
+#include "TextLoadProgress.h"
 
 #include <QString>
 #include <functional>
@@ -38,7 +39,10 @@ class TextLoader {
 public:
     // A first load: detect, then decode with readSetting (0 = the detected code).
     // unknownCopyPath receives the filtered copy (empty: not written).
-    [[nodiscard]] static LoadedText load(const QString &path, int readSetting, const QString &unknownCopyPath);
+    // progress, when given, shows the text as it is decoded (for a code whose
+    // bytes can be cut at line feeds) and stops the decode when asked to.
+    [[nodiscard]] static LoadedText load(const QString &path, int readSetting, const QString &unknownCopyPath,
+                                         TextLoadProgress *progress = nullptr);
     // Decodes again with a code already in effect, without detection (wrap
     // changes); unknownChar repeats the filtered-copy path.
     [[nodiscard]] static LoadedText reload(const QString &path, int codeInEffect, bool unknownChar);
@@ -47,7 +51,8 @@ public:
     // rule for 5/7/9, the mark of the chosen decoder skipped.
     // done, when given, hears of each stretch of bytes decoded (front to back).
     [[nodiscard]] static LoadedText decodeBytes(QByteArrayView bytes, int code,
-                                                const std::function<void(QByteArrayView)> &done = {});
+                                                const std::function<void(QByteArrayView)> &done = {},
+                                                TextLoadProgress *progress = nullptr);
     // Bytes by their byte-order mark, else the system's code page (the "with mark" codes).
     [[nodiscard]] static LoadedText decodeCopy(QByteArrayView bytes);
 };

@@ -173,6 +173,35 @@ void TMemoExDark::setSource(std::shared_ptr<const LineSource> source)
         emit selectionChanged();
 }
 
+void TMemoExDark::extendSource(std::shared_ptr<const LineSource> source)
+{
+    const TextPos anchor = m_selection.anchor(), caret = m_selection.caret();
+    const TextPos top = lineStart(firstVisibleLine());
+    const int left = horizontalOffset();
+    m_source = source ? std::move(source) : emptySource();
+    m_selection.setSource(m_source.get());
+    const SelectionModel::Change change = m_selection.select(anchor, caret);
+
+    const int longest = m_source->longestLine();
+    if (longest != m_longestLine) {
+        m_longestLine = longest;
+        m_longestMeasured = false;
+    }
+    if (m_wrapMode == WrapMode::WidgetWidth) {
+        m_wrapWidth = textRect().width() - CaretWidth;
+        m_wrap.reset(m_source.get(), &m_geometry, m_wrapWidth);
+        m_wrapTimer.start();
+    }
+    updateScrollBars();
+    setFirstVisibleLine(lineFromPosition(top));
+    horizontalScrollBar()->setValue(left);
+    viewport()->update();
+    if (change.caretMoved)
+        emit caretMoved();
+    if (change.selectionChanged)
+        emit selectionChanged();
+}
+
 int TMemoExDark::displayLineCount() const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)

@@ -96,6 +96,9 @@ public:
     [[nodiscard]] const std::shared_ptr<const LineSource> &source() const { return m_source; }
     // Shows a decoded file: the buffer is shared, not copied.
     void setBuffer(std::shared_ptr<const TextBuffer> buffer);
+    // The text shown has grown, or comes whole from source now, the text
+    // before unchanged: caret, selection and the view's place stay.
+    void extendSource(std::shared_ptr<const LineSource> source);
 
     // Units of the whole text.
     [[nodiscard]] TextPos length() const { return m_source->length(); }

@@ -12,6 +12,9 @@
 #include "TFormMain.h"
 #include "ViewController.h"
 #include "TFormFind.h"
+#include "CharCode.h"
+#include "SearchController.h"
+#include "TextLoader.h"
 #include "TMemoExDark.h"
 
 #include <QAction>
@@ -48,6 +51,7 @@ private slots:
     void lineNumberClicksSelectLines();
     void wrapCountsDisplayLines();
     void wrapReadsTheFileAgainInTheBackground();
+    void largeFileShowsItsFirstScreenWhileLoading();
     void marksAndTabsFromTheMenu();
     void statusBarClickChangesTheWindowSize_data();
     void statusBarClickChangesTheWindowSize();
@@ -243,6 +247,76 @@ void TFormMainViewTest::wrapReadsTheFileAgainInTheBackground()
     w->StrLoadFileName = file;
     w->LoadFile();
     w->runCommand(u"1402");
+    w.reset();
+    QVERIFY(messages.texts.isEmpty());
+}
+
+void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    // Shift_JIS lines, the last holding a word found nowhere else.
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < (24 << 20); ++i)
+        bytes += "\x93\xFA\x96\x7B line " + QByteArray::number(i) + "\r\n";
+    bytes += "\x8F\x49\x92\x5B end\r\n"; // 終端
+    const QString file = home.write(QStringLiteral("big.txt"), bytes);
+    const QString other = home.write(QStringLiteral("b.txt"), QByteArray("other\r\n"));
+    const int total = int(bytes.count('\n'));
+    const QString whole = TextLoader::load(file, CodeShiftJis, QString()).buffer->text();
+
+    auto open = [&](TFormMain &w, const QString &path) {
+        w.StrLoadFileName = path;
+        w.SetLoadIndexFromMenu();
+        w.LoadFile();
+    };
+    auto w = std::make_unique<TFormMain>(QStringList{});
+    w->setProgressiveFrom(1);
+    w->resize(800, 400);
+    w->show();
+    QVERIFY(test::settled(*w));
+    TMemoExDark *view = w->textView();
+
+    // Whatever is shown during the load is the start of the file; the count
+    // grows, and the load ends with the whole text, the view where it was.
+    open(*w, file);
+    QVERIFY(view->lineCount() > 1);
+    QCOMPARE(view->lineText(0), whole.section(QStringLiteral("\r\n"), 0, 0));
+    if (w->loading()) {
+        QCOMPARE(w->upperStatus()->panelText(6), J(u"読み込み中"));
+        QVERIFY(whole.startsWith(view->textRange(0, view->length())));
+        view->setCaretPosition(view->lineStart(1));
+    }
+    const TextPos caret = view->caretPosition();
+    QTRY_VERIFY_WITH_TIMEOUT(!w->loading(), 20000);
+    QCOMPARE(view->textRange(0, view->length()), whole);
+    QCOMPARE(view->caretPosition(), caret);
+    QCOMPARE(w->upperStatus()->panelText(2), QString::number(total) + J(u"行"));
+    QCOMPARE(w->upperStatus()->panelText(6), QString());
+
+    // A command given during the load waits for the whole text: the word of
+    // the last line is found, and select-all takes every line.
+    open(*w, file);
+    w->search().StrSearchValue = J(u"終端");
+    w->runCommand(u"1102");
+    QVERIFY(!w->loading());
+    QCOMPARE(view->lineFromPosition(view->selectionStart()), total - 1);
+    open(*w, file);
+    w->runCommand(u"1203");
+    QCOMPARE(view->selectionLength(), whole.size());
+
+    // Another file opened during the load replaces it.
+    open(*w, file);
+    w->handleDrop({other});
+    QVERIFY(!w->loading());
+    QCOMPARE(view->textRange(0, view->length()), QStringLiteral("other\r\n"));
+    QCOMPARE(w->StrLoadFileName, other);
+    QVERIFY(test::settled(*w));
+    QCOMPARE(view->textRange(0, view->length()), QStringLiteral("other\r\n"));
+
+    // Closing during the load neither waits for it nor leaves it running.
+    open(*w, file);
+    w->close();
     w.reset();
     QVERIFY(messages.texts.isEmpty());
 }
