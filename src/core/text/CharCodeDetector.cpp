@@ -7,8 +7,11 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstring>
+#include <future>
+#include <limits>
 
 namespace quillon {
 
@@ -86,9 +89,31 @@ const Byte *findByte(const Byte *from, const Byte *end, Byte b)
 // bytes in between pass at memory speed: a 70 MB file without a match (the
 // UTF-8 scan over Shift_JIS text, every scan over plain ASCII) is read
 // through several times and must not crawl.
+//
+// A large input is scanned in two halves at once (splitFrom bytes or more).
+// Whether a match exists does not depend on where it is, so the halves are
+// independent; the first match found stops the other half, which then
+// answers true as well.
+constexpr qsizetype NoSplit = std::numeric_limits<qsizetype>::max();
+
 template <size_t K, typename Test>
-bool scanLeads(const Byte *from, const Byte *end, const Byte (&leads)[K], Test test)
+bool scanLeads(const Byte *from, const Byte *end, const Byte (&leads)[K], Test test, qsizetype splitFrom,
+               const std::atomic<bool> *stop = nullptr)
 {
+    if (end - from >= splitFrom && end - from >= 2) {
+        const Byte *mid = from + (end - from) / 2;
+        std::atomic<bool> found{false};
+        auto back = std::async(std::launch::async, [&] {
+            const bool hit = scanLeads(mid, end, leads, test, NoSplit, &found);
+            if (hit)
+                found.store(true, std::memory_order_relaxed);
+            return hit;
+        });
+        const bool front = scanLeads(from, mid, leads, test, NoSplit, &found);
+        if (front)
+            found.store(true, std::memory_order_relaxed);
+        return back.get() || front;
+    }
     const Byte *next[K];
     for (size_t k = 0; k < K; ++k)
         next[k] = findByte(from, end, leads[k]);
@@ -100,6 +125,8 @@ bool scanLeads(const Byte *from, const Byte *end, const Byte (&leads)[K], Test t
         }
         if (best == K)
             return false;
+        if (stop && stop->load(std::memory_order_relaxed))
+            return true;
         const Byte *q = next[best];
         if (test(q))
             return true;
@@ -108,31 +135,32 @@ bool scanLeads(const Byte *from, const Byte *end, const Byte (&leads)[K], Test t
 }
 
 // i from 0 to n - 4: the last three bytes are never taken as a start.
-bool utf8Scan(const Byte *p, qsizetype n)
+bool utf8Scan(const Byte *p, qsizetype n, qsizetype splitFrom)
 {
     if (n < 4)
         return false;
     static constexpr Byte leads[] = {0xE3, 0xEF};
-    return scanLeads(p, p + (n - 3), leads, [p](const Byte *q) { return utf8Triple(q) && !guarded(p, q - p); });
+    return scanLeads(
+        p, p + (n - 3), leads, [p](const Byte *q) { return utf8Triple(q) && !guarded(p, q - p); }, splitFrom);
 }
 
 // i from 0 to n - 3: the last two bytes are never taken as a pair.
-bool sjisScan(const Byte *p, qsizetype n)
+bool sjisScan(const Byte *p, qsizetype n, qsizetype splitFrom)
 {
     static constexpr Byte leads[] = {0x82, 0x83};
-    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return sjisPair(q[0], q[1]); });
+    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return sjisPair(q[0], q[1]); }, splitFrom);
 }
 
-bool eucScan(const Byte *p, qsizetype n)
+bool eucScan(const Byte *p, qsizetype n, qsizetype splitFrom)
 {
     static constexpr Byte leads[] = {0xA3, 0xA4, 0xA5};
-    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return eucPair(q[0], q[1]); });
+    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return eucPair(q[0], q[1]); }, splitFrom);
 }
 
-bool jisScan(const Byte *p, qsizetype n)
+bool jisScan(const Byte *p, qsizetype n, qsizetype splitFrom)
 {
     static constexpr Byte leads[] = {0x23, 0x24, 0x25};
-    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return jisPair(q[0], q[1]); });
+    return scanLeads(p, p + (n - 2), leads, [](const Byte *q) { return jisPair(q[0], q[1]); }, splitFrom);
 }
 
 // Every wide line end holds a 00 byte, so both wide stages step from one
@@ -212,24 +240,46 @@ inline int countEqual(uint64_t w, uint64_t ones)
     return int(((high >> 7) * 0x0101010101010101ull) >> 56);
 }
 
-void countLineEnds(const Byte *p, qsizetype n, DetectResult &r)
+struct LineEndCounts {
+    qsizetype cr = 0;
+    qsizetype lf = 0;
+};
+
+LineEndCounts countCrLf(const Byte *p, qsizetype n)
 {
     // Eight bytes a step: this pass reads the whole file.
     constexpr uint64_t crs = 0x0D0D0D0D0D0D0D0Dull;
     constexpr uint64_t lfs = 0x0A0A0A0A0A0A0A0Aull;
-    qsizetype cr = 0;
-    qsizetype lf = 0;
+    LineEndCounts c;
     qsizetype i = 0;
     for (; i + 8 <= n; i += 8) {
         uint64_t w;
         std::memcpy(&w, p + i, 8);
-        cr += countEqual(w, crs);
-        lf += countEqual(w, lfs);
+        c.cr += countEqual(w, crs);
+        c.lf += countEqual(w, lfs);
     }
     for (; i < n; ++i) {
-        cr += p[i] == 0x0D;
-        lf += p[i] == 0x0A;
+        c.cr += p[i] == 0x0D;
+        c.lf += p[i] == 0x0A;
     }
+    return c;
+}
+
+void countLineEnds(const Byte *p, qsizetype n, DetectResult &r, qsizetype splitFrom)
+{
+    LineEndCounts c;
+    if (n >= splitFrom && n >= 2) {
+        // Two halves at once: counts add up.
+        const qsizetype mid = n / 2;
+        auto back = std::async(std::launch::async, [p, mid, n] { return countCrLf(p + mid, n - mid); });
+        c = countCrLf(p, mid);
+        const LineEndCounts b = back.get();
+        c.cr += b.cr;
+        c.lf += b.lf;
+    } else {
+        c = countCrLf(p, n);
+    }
+    const qsizetype cr = c.cr, lf = c.lf;
     if (cr > 0 && lf > 0) {
         r.lineEnd = LineEndCrLf;
         r.lfInCrLf = cr != lf;
@@ -254,7 +304,7 @@ constexpr bool keptInCopy(Byte b)
     return b >= 0x20 || b == 0x09 || b == 0x0A || b == 0x0D;
 }
 
-int classifyCode(const Byte *p, qsizetype n)
+int classifyCode(const Byte *p, qsizetype n, qsizetype splitFrom)
 {
     if (n == 1)
         return CodeShiftJis;
@@ -277,13 +327,13 @@ int classifyCode(const Byte *p, qsizetype n)
         return CodeUtf16LeBom;
     if (p[0] == 0xFE && p[1] == 0xFF)
         return CodeUtf16BeBom;
-    if (utf8Scan(p, n))
+    if (utf8Scan(p, n, splitFrom))
         return CodeUtf8;
-    if (sjisScan(p, n))
+    if (sjisScan(p, n, splitFrom))
         return CodeShiftJis;
-    if (eucScan(p, n))
+    if (eucScan(p, n, splitFrom))
         return CodeEucJp;
-    if (jisScan(p, n))
+    if (jisScan(p, n, splitFrom))
         return CodeJis;
     return CodeShiftJis;
 }
@@ -295,7 +345,7 @@ bool isUtf16(int code)
 
 } // namespace
 
-DetectResult detectCharCode(QByteArrayView bytes)
+DetectResult detectCharCode(QByteArrayView bytes, qsizetype splitFrom)
 {
     DetectResult r;
     const auto *p = reinterpret_cast<const Byte *>(bytes.data());
@@ -305,11 +355,11 @@ DetectResult detectCharCode(QByteArrayView bytes)
         return r;
     }
 
-    r.charCode = classifyCode(p, n);
+    r.charCode = classifyCode(p, n, splitFrom);
 
     const bool withMark = r.charCode == CodeUtf16BeBom || r.charCode == CodeUtf16LeBom;
     if (!wideCrLf(p, n, withMark ? 2 : 0, r) && !wideSingle(p, n, r))
-        countLineEnds(p, n, r);
+        countLineEnds(p, n, r, splitFrom);
 
     if (isUtf16(r.charCode))
         return r;

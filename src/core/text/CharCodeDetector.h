@@ -30,7 +30,9 @@ constexpr qsizetype ControlByteSample = 4095;
 
 // Classifies bytes as a whole file: character code, line end, both flags and
 // the filtered copy. Pure; reads every byte at most a few times.
-[[nodiscard]] DetectResult detectCharCode(QByteArrayView bytes);
+// Inputs of splitFrom bytes or more are read on two cores at once.
+constexpr qsizetype DetectSplitFrom = qsizetype(16) << 20;
+[[nodiscard]] DetectResult detectCharCode(QByteArrayView bytes, qsizetype splitFrom = DetectSplitFrom);
 
 enum class DetectFileError {
     None,
