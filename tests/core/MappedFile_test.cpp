@@ -88,3 +88,26 @@ TEST(MappedFile, FileThatShrinksGivesWhatIsLeftAndReleaseKeepsTheRest)
     file.release(file.bytes().first(100000));
     EXPECT_EQ(file.bytes().sliced(100000), QByteArrayView(bytes).sliced(100000, 100000));
 }
+
+// A large file is read in two halves at once: the same bytes, and a file cut
+// short anywhere (in either half, or to nothing) gives exactly what is left.
+TEST(MappedFile, LargeFileReadInHalvesGivesItsBytes)
+{
+    QTemporaryDir dir;
+    const qsizetype size = qsizetype(40) << 20, mid = size / 2;
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char((i * 7) ^ (i >> 13));
+    for (const qsizetype left : {size, mid + 4097, mid, mid - 1, qsizetype(12345), qsizetype(0)}) {
+        SCOPED_TRACE(left);
+        const QString path = writeFile(dir, QStringLiteral("big.bin"), bytes);
+        ASSERT_FALSE(path.isEmpty());
+        MappedFile file;
+        ASSERT_TRUE(file.open(path));
+        ASSERT_TRUE(QFile::resize(path, left));
+        ASSERT_TRUE(file.load());
+        EXPECT_EQ(file.size(), size);
+        ASSERT_EQ(file.bytes().size(), left);
+        EXPECT_TRUE(file.bytes() == QByteArrayView(bytes).first(left));
+    }
+}
