@@ -48,4 +48,19 @@ for program in "${programs[@]}"; do
     failed=1
   fi
 done
+# QUILLON_BENCH_LARGE=1: the open again on a 1 GB file (14,300,000 lines, made
+# once by the same generator; it needs 1 GB of disk beside the build).
+if [[ ${QUILLON_BENCH_LARGE:-} == 1 ]]; then
+  large=build/bench/sjis-1g.txt
+  if [[ ! -s $large || $generator -nt $large ]]; then
+    "$generator" "$large.tmp" 14300000
+    mv -f "$large.tmp" "$large"
+  fi
+  echo "input: $large ($((($(stat -c %s "$large") + 500000) / 1000000)) MB)"
+  start=$(now_ms)
+  iconv -f CP932 -t UTF-16LE "$large" >/dev/null
+  large_ms=$(($(now_ms) - start))
+  echo "iconv CP932->UTF-16LE: $large_ms ms"
+  build/bench_open "$large" --reference-ms "$large_ms" || { echo "bench.sh: bench_open (1 GB) failed" >&2; failed=1; }
+fi
 exit "$failed"

@@ -687,8 +687,8 @@ void TFormMain::continueLoad()
         return;
     }
     if (m_growing->refresh()) {
-        Memo1->extendSource(m_growing);
-        m_view->afterTextLoaded();
+        Memo1->sourceGrew();
+        m_view->textGrew();
         refreshLineCountPanel();
     }
 }

@@ -522,6 +522,12 @@ void ViewController::afterTextLoaded()
         numberLines();
 }
 
+void ViewController::textGrew()
+{
+    if (MemoLineNumber->isVisible())
+        numberLines();
+}
+
 void ViewController::leaveLineNumberSelection()
 {
     BoolLineNumberSelect = false;

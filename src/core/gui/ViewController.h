@@ -28,6 +28,8 @@ public:
     void syncCheckMarks();
     // A new text is shown: selection mode ends, the numbers follow it.
     void afterTextLoaded();
+    // More lines of a file still loading are shown: the numbers follow them.
+    void textGrew();
     // Ends line-number selection mode; panel 3 shows the read-only text again.
     void leaveLineNumberSelection();
     // Handles a click in the line-number view as its mouse release does.

@@ -202,6 +202,21 @@ void TMemoExDark::extendSource(std::shared_ptr<const LineSource> source)
         emit selectionChanged();
 }
 
+void TMemoExDark::sourceGrew()
+{
+    const int longest = m_source->longestLine();
+    if (longest != m_longestLine) {
+        m_longestLine = longest;
+        m_longestMeasured = false;
+    }
+    // The wrap index asks the source for its lines as it goes: it carries on
+    // into the new ones.
+    if (m_wrapMode == WrapMode::WidgetWidth && !m_wrapTimer.isActive())
+        m_wrapTimer.start();
+    updateScrollBars();
+    viewport()->update();
+}
+
 int TMemoExDark::displayLineCount() const
 {
     if (m_wrapMode == WrapMode::WidgetWidth)

@@ -99,6 +99,9 @@ public:
     // The text shown has grown, or comes whole from source now, the text
     // before unchanged: caret, selection and the view's place stay.
     void extendSource(std::shared_ptr<const LineSource> source);
+    // The source shown has more lines at its end, the ones before unchanged
+    // (a file still loading): scroll range, widest line and wrapping follow.
+    void sourceGrew();
 
     // Units of the whole text.
     [[nodiscard]] TextPos length() const { return m_source->length(); }

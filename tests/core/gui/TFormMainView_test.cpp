@@ -314,6 +314,28 @@ void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
     QVERIFY(test::settled(*w));
     QCOMPARE(view->textRange(0, view->length()), QStringLiteral("other\r\n"));
 
+    // Line numbers follow the lines as they come, and end with all of them.
+    w->runCommand(u"1403");
+    QVERIFY(w->lineNumberView()->isVisible());
+    open(*w, file);
+    QCOMPARE(w->lineNumberView()->lineCount(), view->lineCount() + 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->loading(), 20000);
+    QCOMPARE(w->lineNumberView()->lineCount(), total + 1);
+    w->runCommand(u"1403");
+
+    // A wrapped view breaks the lines as they come and ends with all of them.
+    w->runCommand(u"1402");
+    QVERIFY(test::settled(*w));
+    QCOMPARE(view->wrapMode(), TMemoExDark::WrapMode::WidgetWidth);
+    open(*w, file);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->loading(), 20000);
+    QVERIFY(test::wrapSettled(*view, 20000));
+    QCOMPARE(view->textRange(0, view->length()), whole);
+    QCOMPARE(view->lineFromPosition(view->length()), view->lineCount() - 1);
+    QVERIFY(view->lineCount() >= total + 1);
+    w->runCommand(u"1402");
+    QVERIFY(test::settled(*w));
+
     // Closing during the load neither waits for it nor leaves it running.
     open(*w, file);
     w->close();
