@@ -336,6 +336,22 @@ void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
     w->runCommand(u"1402");
     QVERIFY(test::settled(*w));
 
+    // A UTF-8 file whose error lies far behind its first screen: the screen
+    // shown meanwhile goes, and the error is told once the load has ended,
+    // as for a file loaded at once.
+    QByteArray broken;
+    while (broken.size() < (12 << 20))
+        broken += "\xE3\x81\x82 line\n";
+    broken += "\xFF\n";
+    const QString bad = home.write(QStringLiteral("bad.txt"), broken);
+    open(*w, bad);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->loading(), 20000);
+    QVERIFY(test::settled(*w));
+    QCOMPARE(messages.texts.size(), 1);
+    QVERIFY(messages.texts.first().contains(QStringLiteral("UTF-8")));
+    QCOMPARE(view->length(), 0);
+    messages.texts.clear();
+
     // Closing during the load neither waits for it nor leaves it running.
     open(*w, file);
     w->close();
