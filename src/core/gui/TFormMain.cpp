@@ -71,8 +71,7 @@ TFormMain::TFormMain(const QStringList &args, QWidget *parent)
     installFontSubstitutes();
     // Creation, step 1: timers stopped, drops accepted, lists empty, title.
     createTimers();
-    // While a large file loads, the lines decoded so far are taken in this often.
-    m_growTimer.setInterval(100);
+    // While a large file loads, the lines decoded so far are taken in now and then.
     connect(&m_growTimer, &QTimer::timeout, &m_receiver, [this] { continueLoad(); });
     setAcceptDrops(true);
     setWindowTitle(QStringLiteral(" - Quillon"));
@@ -504,9 +503,13 @@ void TFormMain::LoadFile()
     std::shared_ptr<TextLoadJob> job = std::exchange(m_preload, {});
     if (!job || !job->startedWith(path, IntLoadCharIndex, copyPath))
         job = TextLoadJob::start(path, IntLoadCharIndex, copyPath, m_progressiveFrom);
-    // A large file: the window shows its first screen as soon as it is there.
-    job->progress().waitShown(Memo1->visibleLineCount() + 1, std::chrono::hours(1));
-    if (!job->ended() && job->progress().shown().lines > 1) {
+    // A large file loads while the window goes on: it shows the file's first
+    // screen as soon as that is decoded (reading and detecting the whole file
+    // come first). A smaller one is there before the window would notice.
+    const bool large = QFileInfo(path).size() >= m_progressiveFrom;
+    job->progress().waitShown(Memo1->visibleLineCount() + 1,
+                              large ? std::chrono::milliseconds(50) : std::chrono::milliseconds(std::chrono::hours(1)));
+    if (large && !job->ended()) {
         startShowingLoad(path, std::move(job));
         return;
     }
@@ -673,7 +676,8 @@ void TFormMain::startShowingLoad(const QString &path, std::shared_ptr<TextLoadJo
     setPanel(6, loadingText());
     refreshLineCountPanel();
     MemoStatus();
-    m_growTimer.start();
+    // Often until the first screen is there, then ten times a second.
+    m_growTimer.start(m_growing->lineCount() > 1 ? 100 : 10);
 }
 
 void TFormMain::continueLoad()
@@ -687,6 +691,7 @@ void TFormMain::continueLoad()
         return;
     }
     if (m_growing->refresh()) {
+        m_growTimer.setInterval(100);
         Memo1->sourceGrew();
         m_view->textGrew();
         refreshLineCountPanel();
@@ -730,8 +735,8 @@ QString TFormMain::loadingText() const
 
 int TFormMain::shownLineCount() const
 {
-    if (m_growing)
-        return m_growing->lineCount();
+    if (m_growing) // nothing decoded yet: no line
+        return m_growing->length() > 0 || m_growing->lineCount() > 1 ? m_growing->lineCount() : 0;
     return StrListLoadFileTmp ? StrListLoadFileTmp->visibleLineCount() : 0;
 }
 

@@ -280,7 +280,7 @@ void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
     // Whatever is shown during the load is the start of the file; the count
     // grows, and the load ends with the whole text, the view where it was.
     open(*w, file);
-    QVERIFY(view->lineCount() > 1);
+    QTRY_VERIFY_WITH_TIMEOUT(view->lineCount() > 1, 20000);
     QCOMPARE(view->lineText(0), whole.section(QStringLiteral("\r\n"), 0, 0));
     if (w->loading()) {
         QCOMPARE(w->upperStatus()->panelText(6), J(u"読み込み中"));
@@ -318,6 +318,7 @@ void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
     w->runCommand(u"1403");
     QVERIFY(w->lineNumberView()->isVisible());
     open(*w, file);
+    QTRY_VERIFY_WITH_TIMEOUT(view->lineCount() > 1, 20000);
     QCOMPARE(w->lineNumberView()->lineCount(), view->lineCount() + 1);
     QTRY_VERIFY_WITH_TIMEOUT(!w->loading(), 20000);
     QCOMPARE(w->lineNumberView()->lineCount(), total + 1);
