@@ -336,6 +336,16 @@ void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
     QVERIFY(view->lineCount() >= total + 1);
     w->runCommand(u"1402");
     QVERIFY(test::settled(*w));
+    // Wrapping switched on during a load waits for it, then reads the file again.
+    open(*w, file);
+    w->runCommand(u"1402");
+    QVERIFY(!w->loading());
+    QCOMPARE(view->wrapMode(), TMemoExDark::WrapMode::WidgetWidth);
+    QVERIFY(test::settled(*w, 20000));
+    QVERIFY(test::wrapSettled(*view, 20000));
+    QCOMPARE(view->textRange(0, view->length()), whole);
+    w->runCommand(u"1402");
+    QVERIFY(test::settled(*w, 20000));
 
     // A UTF-8 file whose error lies far behind its first screen: the screen
     // shown meanwhile goes, and the error is told once the load has ended,
