@@ -499,8 +499,9 @@ void TFormMain::LoadFile()
     }
     const QString copyPath = AppPaths::besideProgram(QStringLiteral("Quillon-UnKnown.txt"));
     ++m_reloadGeneration; // a reload of the text shown before is not wanted now
-    abandonLoad();
+    // The command line's file, read while the window was built, is taken as it is.
     std::shared_ptr<TextLoadJob> job = std::exchange(m_preload, {});
+    abandonLoad();
     if (!job || !job->startedWith(path, IntLoadCharIndex, copyPath))
         job = TextLoadJob::start(path, IntLoadCharIndex, copyPath, m_progressiveFrom);
     // A large file loads while the window goes on: it shows the file's first
@@ -716,7 +717,6 @@ void TFormMain::finishLoadNow()
 
 void TFormMain::abandonLoad()
 {
-    m_preload.reset();
     if (!m_growing)
         return;
     m_growTimer.stop();

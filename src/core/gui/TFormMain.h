@@ -72,6 +72,8 @@ public:
     void finishLoadNow();
     // Lines of the text shown (while loading, the ones decoded so far).
     [[nodiscard]] int shownLineCount() const;
+    // The file named on the command line has been read (or there is none to read).
+    [[nodiscard]] bool startLoadEnded() const { return !m_preload || m_preload->ended(); }
     // Files this large load in the background (tests lower it).
     void setProgressiveFrom(qint64 bytes) { m_progressiveFrom = bytes; }
     void SetLoadIndexFromMenu();

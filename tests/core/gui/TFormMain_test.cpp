@@ -38,6 +38,7 @@ class TFormMainTest : public QObject {
     Q_OBJECT
 private slots:
     void loadsAFileAndFillsTitleAndPanels();
+    void commandLineFileIsReadOnceWhileTheWindowIsBuilt();
     void commandLine_data();
     void commandLine();
     void malformedHandleStillOpensTheFile();
@@ -88,6 +89,25 @@ void TFormMainTest::loadsAFileAndFillsTitleAndPanels()
     // Caret movement updates panel 1.
     w.textView()->setCaretPosition(w.textView()->lineStart(1) + 2);
     QCOMPARE(w.upperStatus()->panelText(1), J(u"2行,3桁"));
+}
+
+void TFormMainTest::commandLineFileIsReadOnceWhileTheWindowIsBuilt()
+{
+    test::TempHome home;
+    MessageRecorder messages;
+    // Small and large (shown while it loads): the window shows the text read
+    // while it was built, and does not read the file again.
+    for (const QByteArray &line : {QByteArray("first\r\n"), QByteArray(QByteArray(70 << 20, 'x') + "\r\n")}) {
+        const QString file = home.write(QStringLiteral("a.txt"), line);
+        TFormMain w({file});
+        QTRY_VERIFY_WITH_TIMEOUT(w.startLoadEnded(), 20000);
+        home.write(QStringLiteral("a.txt"), QByteArray("second\r\n"));
+        w.show();
+        QVERIFY(test::settled(w, 20000));
+        QCOMPARE(w.textView()->length(), line.size());
+        QVERIFY(w.textView()->textRange(0, 5) == QString::fromLatin1(line.left(5)));
+    }
+    QVERIFY(messages.texts.isEmpty());
 }
 
 void TFormMainTest::commandLine_data()
