@@ -19,6 +19,9 @@ public:
     // Forgets every break. The source and geometry must outlive the index
     // (or the next reset). A width of 0 or less wraps nothing.
     void reset(const LineSource *source, const TextViewGeometry *geometry, qreal width);
+    // The same lines from another source, perhaps with more after them (a
+    // file loaded whole): the lines broken so far stay broken.
+    void rebind(const LineSource *source) { m_source = source; }
     [[nodiscard]] qreal width() const { return m_width; }
 
     // All display lines; this breaks the whole text.

@@ -188,8 +188,13 @@ void TMemoExDark::extendSource(std::shared_ptr<const LineSource> source)
         m_longestMeasured = false;
     }
     if (m_wrapMode == WrapMode::WidgetWidth) {
-        m_wrapWidth = textRect().width() - CaretWidth;
-        m_wrap.reset(m_source.get(), &m_geometry, m_wrapWidth);
+        const int width = textRect().width() - CaretWidth;
+        if (width == m_wrapWidth) {
+            m_wrap.rebind(m_source.get());
+        } else {
+            m_wrapWidth = width;
+            m_wrap.reset(m_source.get(), &m_geometry, m_wrapWidth);
+        }
         m_wrapTimer.start();
     }
     updateScrollBars();
