@@ -212,6 +212,13 @@ TextBuffer TextSink::finish()
     m_text.resize(m_pos); // shrinking keeps the allocation: no second copy
     buffer.m_text = std::move(m_text);
     buffer.m_lineStarts = std::move(m_lineStarts);
+    int best = -1;
+    for (int line = 0; line < buffer.lineCount(); ++line) {
+        if (const int length = buffer.lineLength(line); length > best) {
+            best = length;
+            buffer.m_longestLine = line;
+        }
+    }
     m_text = QString();
     m_data = nullptr;
     m_pos = m_cap = 0;

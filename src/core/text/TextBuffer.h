@@ -29,6 +29,9 @@ public:
     [[nodiscard]] QStringView line(int line) const;
     // The line holding position pos (0..length()).
     [[nodiscard]] int lineOf(int pos) const;
+    // The first of the longest lines, found where the text was made (the
+    // loading thread), not where it is shown.
+    [[nodiscard]] int longestLine() const { return m_longestLine; }
 
     // Largest text the view can address with 32-bit positions.
     static constexpr qsizetype MaxLength = 0x7FFFFFF0;
@@ -37,6 +40,7 @@ private:
     friend class TextSink;
     QString m_text;
     std::vector<int32_t> m_lineStarts;
+    int m_longestLine = 0;
 };
 
 // Collects decoded UTF-16 and turns CR LF, a lone CR and a lone LF into

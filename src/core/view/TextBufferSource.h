@@ -24,6 +24,7 @@ public:
     [[nodiscard]] QStringView line(int line, QString &) const override { return m_buffer->line(line); }
     // The whole text comes back shared with the buffer, not copied.
     [[nodiscard]] QString text(TextPos start, TextPos length) const override;
+    [[nodiscard]] int longestLine() const override { return m_buffer->longestLine(); }
 
 private:
     std::shared_ptr<const TextBuffer> m_buffer;
