@@ -1,7 +1,10 @@
 // A large file loads on a thread and shows its text as it goes: everything
 // shown is, and stays, a prefix of the final text (the same units and line
-// starts, in the same memory), the final text is that of a plain load, and a
-// stopped load ends at once with what it showed still readable.
+// starts; a first screen decoded from the file's first bytes, then the text
+// in the memory the final text keeps), the final text is that of a plain
+// load, a first screen whose guess the whole file does not bear out is
+// withdrawn, and a stopped load ends at once with what it showed still
+// readable.
 #include "CharCode.h"
 #include "TextLoadJob.h"
 #include "support/CaseNames.h"
@@ -19,17 +22,53 @@ using namespace quillon;
 
 namespace {
 
+QByteArray hashOf(const void *data, qsizetype bytes)
+{
+    return QCryptographicHash::hash(QByteArrayView(static_cast<const char *>(data), bytes),
+                                    QCryptographicHash::Md5);
+}
+
 struct Seen {
     qsizetype units = 0;
     int lines = 0;
     QByteArray textHash, startsHash;
     const char16_t *text = nullptr;
+    int era = 0;
 };
 
-QByteArray hashOf(const void *data, qsizetype bytes)
+// Every snapshot the load publishes until it ends (each a new line count or era).
+std::vector<Seen> watch(TextLoadJob &job)
 {
-    return QCryptographicHash::hash(QByteArrayView(static_cast<const char *>(data), bytes),
-                                    QCryptographicHash::Md5);
+    std::vector<Seen> seen;
+    TextShown last;
+    while (!job.ended()) {
+        const TextShown s = job.progress().shown();
+        if (s.lines == last.lines && s.era == last.era) {
+            std::this_thread::yield();
+            continue;
+        }
+        last = s;
+        if (s.lines == 0)
+            continue;
+        // Whole lines only: the text shown ends with the line end before the last start.
+        EXPECT_EQ(s.lineStarts[s.lines - 1], s.units);
+        seen.push_back({s.units, s.lines, hashOf(s.text, s.units * 2), hashOf(s.lineStarts, s.lines * 4), s.text,
+                        s.era});
+    }
+    return seen;
+}
+
+void expectPrefixes(const std::vector<Seen> &seen, const TextBuffer &final)
+{
+    std::vector<int32_t> starts;
+    for (int i = 0; i < final.lineCount(); ++i)
+        starts.push_back(final.lineStart(i));
+    for (const Seen &s : seen) {
+        SCOPED_TRACE(s.lines);
+        ASSERT_LE(s.units, final.length());
+        EXPECT_EQ(s.textHash, hashOf(final.text().constData(), s.units * 2));
+        EXPECT_EQ(s.startsHash, hashOf(starts.data(), s.lines * 4));
+    }
 }
 
 // About size bytes of lines in a code: a word of two kanji, ASCII, and all
@@ -69,19 +108,7 @@ TEST_P(TextLoadJobTest, ShowsOnlyPrefixesOfTheFinalText)
     f.close();
 
     const std::shared_ptr<TextLoadJob> job = TextLoadJob::start(path, GetParam().code, QString(), 0);
-    std::vector<Seen> seen;
-    int last = 0;
-    while (!job->ended()) {
-        const TextShown s = job->progress().shown();
-        if (s.lines == last) {
-            std::this_thread::yield();
-            continue;
-        }
-        last = s.lines;
-        // Whole lines only: the text shown ends with the line end before the last start.
-        ASSERT_EQ(s.lineStarts[s.lines - 1], s.units);
-        seen.push_back({s.units, s.lines, hashOf(s.text, s.units * 2), hashOf(s.lineStarts, s.lines * 4), s.text});
-    }
+    const std::vector<Seen> seen = watch(*job);
     const LoadedText loaded = job->take();
     ASSERT_TRUE(loaded.ok());
     const LoadedText plain = TextLoader::load(path, GetParam().code, QString());
@@ -89,17 +116,19 @@ TEST_P(TextLoadJobTest, ShowsOnlyPrefixesOfTheFinalText)
     ASSERT_EQ(loaded.buffer->text(), plain.buffer->text());
     ASSERT_EQ(loaded.buffer->lineCount(), plain.buffer->lineCount());
 
-    std::vector<int32_t> starts;
-    for (int i = 0; i < loaded.buffer->lineCount(); ++i)
-        starts.push_back(loaded.buffer->lineStart(i));
-    EXPECT_FALSE(seen.empty()) << "nothing was shown before the end";
-    for (const Seen &s : seen) {
-        SCOPED_TRACE(s.lines);
-        EXPECT_EQ(s.text, reinterpret_cast<const char16_t *>(loaded.buffer->text().constData()));
-        ASSERT_LE(s.units, loaded.buffer->length());
-        EXPECT_EQ(s.textHash, hashOf(loaded.buffer->text().constData(), s.units * 2));
-        EXPECT_EQ(s.startsHash, hashOf(starts.data(), s.lines * 4));
+    ASSERT_GE(seen.size(), 2u) << "nothing was shown before the end";
+    expectPrefixes(seen, *loaded.buffer);
+    // First the screen decoded from the first bytes alone, then the text in
+    // the memory it keeps.
+    ASSERT_TRUE(job->progress().firstScreen);
+    EXPECT_EQ(seen.front().text, job->progress().firstScreen->data());
+    EXPECT_LE(seen.front().units, 1 << 20);
+    for (size_t i = 1; i < seen.size(); ++i) {
+        EXPECT_EQ(seen[i].text, reinterpret_cast<const char16_t *>(loaded.buffer->text().constData()));
+        EXPECT_GT(seen[i].lines, seen[i - 1].lines);
     }
+    for (const Seen &s : seen)
+        EXPECT_EQ(s.era, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,6 +138,39 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"Utf8", CodeUtf8, linesOf(QByteArray("\xE6\x97\xA5\xE6\x9C\xAC"), 12 << 20)},
                       Case{"Utf16Le", CodeUtf16Le, linesOf(QByteArray("\xE5\x65\x2C\x67", 4), 12 << 20, true)}),
     test::CaseName());
+
+// A file whose first megabyte reads as Shift_JIS (half-width katakana in
+// EUC-JP are two-byte kanji in Shift_JIS) but whose hiragana further on make
+// it EUC-JP: the first screen goes, and what follows is the EUC-JP text.
+TEST(TextLoadJob, AFirstScreenTheWholeFileBeliesIsWithdrawn)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.txt"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(linesOf(QByteArray("\x8E\xB1\x8E\xB2"), 2 << 20) + linesOf(QByteArray("\xA4\xA2"), 10 << 20));
+    f.close();
+
+    const std::shared_ptr<TextLoadJob> job = TextLoadJob::start(path, CodeAuto, QString(), 0);
+    const std::vector<Seen> seen = watch(*job);
+    const LoadedText loaded = job->take();
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.codeInEffect, CodeEucJp);
+    EXPECT_TRUE(loaded.buffer->text().startsWith(QString::fromUtf16(u"ｱｲ0\r\n")));
+    EXPECT_EQ(job->progress().shown().era, 1);
+
+    ASSERT_FALSE(seen.empty());
+    ASSERT_EQ(seen.front().era, 0);
+    EXPECT_EQ(seen.front().text, job->progress().firstScreen->data());
+    EXPECT_EQ(QStringView(seen.front().text, 2), QString::fromUtf16(u"竺軸")) << "read as Shift_JIS at first";
+    std::vector<Seen> after;
+    for (const Seen &s : seen) {
+        if (s.era == 1)
+            after.push_back(s);
+    }
+    EXPECT_FALSE(after.empty()) << "nothing shown of the text itself";
+    expectPrefixes(after, *loaded.buffer);
+}
 
 TEST(TextLoadJob, StopEndsTheLoadAndLeavesWhatWasShown)
 {

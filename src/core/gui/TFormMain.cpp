@@ -514,25 +514,23 @@ void TFormMain::LoadFile()
         startShowingLoad(path, std::move(job));
         return;
     }
-    finishLoad(path, job->take(), false);
+    finishLoad(path, job->take(), ShownSoFar::Nothing);
 }
 
-void TFormMain::finishLoad(const QString &path, const LoadedText &loaded, bool keepView)
+void TFormMain::finishLoad(const QString &path, const LoadedText &loaded, ShownSoFar shown)
 {
     const LoadOutcome outcome = LoadOutcome::of(loaded, path);
-    if (outcome.kind == LoadOutcome::Kind::Missing) {
-        showMessage(*outcome.message);
-        return;
-    }
-    if (outcome.kind == LoadOutcome::Kind::Refused) {
-        if (keepView) {
-            // Refused once its first screen was shown: nothing of it stays.
+    const bool missing = outcome.kind == LoadOutcome::Kind::Missing;
+    if (missing || outcome.kind == LoadOutcome::Kind::Refused) {
+        if (shown != ShownSoFar::Nothing) {
+            // Gone or refused once its first screen was shown: nothing of it stays.
             applyLoadedText(LoadedText{});
             m_shownFileName.clear();
             setPanel(6, QString());
             refreshLineCountPanel();
         }
-        StrLoadFileName = m_shownFileName;
+        if (!missing || shown != ShownSoFar::Nothing)
+            StrLoadFileName = m_shownFileName;
         showMessage(*outcome.message);
         return;
     }
@@ -571,7 +569,7 @@ void TFormMain::finishLoad(const QString &path, const LoadedText &loaded, bool k
         return;
     }
 
-    applyLoadedText(loaded, keepView);
+    applyLoadedText(loaded, shown == ShownSoFar::Prefix);
     BoolFileReadOnly = outcome.readOnly;
     refreshReadOnlyPanel();
     setPanel(4, StrLoadChar);
@@ -691,12 +689,24 @@ void TFormMain::continueLoad()
         finishLoadNow();
         return;
     }
-    if (m_growing->refresh()) {
-        m_growTimer.setInterval(100);
+    switch (m_growing->refresh()) {
+    case GrowingTextSource::Change::None:
+        return;
+    case GrowingTextSource::Change::Grew:
         Memo1->sourceGrew();
         m_view->textGrew();
-        refreshLineCountPanel();
+        break;
+    case GrowingTextSource::Change::Replaced:
+        // The first screen was decoded by a guess the whole file did not
+        // bear out: the view starts again with the file's own text.
+        Memo1->setSource(m_growing);
+        m_view->afterTextLoaded();
+        MemoStatus();
+        break;
     }
+    if (m_growing->lineCount() > 1)
+        m_growTimer.setInterval(100);
+    refreshLineCountPanel();
 }
 
 void TFormMain::finishLoadNow()
@@ -712,7 +722,8 @@ void TFormMain::finishLoadNow()
     const LoadedText loaded = growing->job()->take();
     if (waits)
         QApplication::restoreOverrideCursor();
-    finishLoad(m_shownFileName, loaded, true);
+    // Lines shown from a first screen that was withdrawn are not kept.
+    finishLoad(m_shownFileName, loaded, growing->current() ? ShownSoFar::Prefix : ShownSoFar::OtherText);
 }
 
 void TFormMain::abandonLoad()

@@ -187,7 +187,10 @@ private:
     void onTimer(int index);
     // keepView: the text is the one shown so far, whole now (caret and view stay).
     void applyLoadedText(const LoadedText &loaded, bool keepView = false);
-    void finishLoad(const QString &path, const LoadedText &loaded, bool keepView);
+    // What the window showed of a file while it loaded: nothing, lines that
+    // turned out not to be its text, or the first lines of its text.
+    enum class ShownSoFar { Nothing, OtherText, Prefix };
+    void finishLoad(const QString &path, const LoadedText &loaded, ShownSoFar shown);
     void startShowingLoad(const QString &path, std::shared_ptr<TextLoadJob> job);
     void continueLoad();
     void abandonLoad();

@@ -92,6 +92,25 @@ bool ParallelDecoder::cuts(DecoderKind kind)
         || kind == DecoderKind::Utf8Lenient || isUtf16(kind);
 }
 
+qsizetype ParallelDecoder::wholeLines(DecoderKind kind, QByteArrayView bytes)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const qsizetype n = bytes.size();
+    if (!isUtf16(kind)) {
+        const void *lf = n > 0 ? ::memrchr(p, '\n', size_t(n)) : nullptr;
+        return lf ? static_cast<const unsigned char *>(lf) - p + 1 : 0;
+    }
+    // The unit 00 0A, in the order of the code, at an even offset.
+    const bool big = kind == DecoderKind::Utf16Be;
+    for (qsizetype i = (n & ~qsizetype(1)) - 2; i >= 0; i -= 2) {
+        const unsigned char low = big ? p[i + 1] : p[i];
+        const unsigned char high = big ? p[i] : p[i + 1];
+        if (low == 0x0A && high == 0)
+            return i + 2;
+    }
+    return 0;
+}
+
 int ParallelDecoder::defaultParts()
 {
     const unsigned cores = std::thread::hardware_concurrency();

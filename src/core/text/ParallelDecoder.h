@@ -25,6 +25,10 @@ public:
     [[nodiscard]] static std::vector<qsizetype> cutPoints(DecoderKind kind, QByteArrayView bytes, int parts,
                                                           qsizetype minPiece);
 
+    // How many of bytes' first bytes are whole lines: up to and including
+    // the last line feed (0 when there is none).
+    [[nodiscard]] static qsizetype wholeLines(DecoderKind kind, QByteArrayView bytes);
+
     // How many pieces a large input is decoded in on this machine.
     [[nodiscard]] static int defaultParts();
     static constexpr qsizetype DefaultMinPiece = qsizetype(4) << 20;

@@ -6,7 +6,20 @@ void TextLoadProgress::publish(const TextShown &shown)
 {
     {
         std::lock_guard lock(m_mutex);
+        if (shown.lines <= m_shown.lines)
+            return;
         m_shown = shown;
+        m_shown.era = m_era;
+    }
+    m_changed.notify_all();
+}
+
+void TextLoadProgress::withdraw()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_shown = TextShown{};
+        m_shown.era = ++m_era;
     }
     m_changed.notify_all();
 }

@@ -7,9 +7,9 @@
 #include "ParallelDecoder.h"
 #include "SystemCodePage.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <optional>
-
 
 namespace quillon {
 
@@ -92,36 +92,88 @@ LoadedText cannotRead(const QString &reason)
     return r;
 }
 
+// How the viewer decodes bytes of a code that one stateless decoder takes
+// straight, the mark of that decoder skipped. None for JIS and UTF-7, which
+// carry state from line to line, and for the "with mark" codes, which go
+// by the mark.
+struct Route {
+    DecoderKind kind;
+    QByteArrayView bytes;
+};
+
+std::optional<Route> directRoute(int code, QByteArrayView bytes)
+{
+    switch (code) {
+    case CodeShiftJis:
+        return Route{DecoderKind::Cp932, bytes};
+    case CodeEucJp:
+        return Route{DecoderKind::EucJp, bytes};
+    case CodeUtf8:
+        // A mark that belongs to the chosen decoder never becomes text.
+        return Route{DecoderKind::Utf8Strict, startsWith(bytes, {0xEF, 0xBB, 0xBF}) ? bytes.sliced(3) : bytes};
+    case CodeUtf16Be:
+        return Route{DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes};
+    case CodeUtf16Le:
+        return Route{DecoderKind::Utf16Le, startsWith(bytes, {0xFF, 0xFE}) ? bytes.sliced(2) : bytes};
+    case CodeJis:
+    case CodeUtf7:
+    case CodeUtf8Bom:
+    case CodeUtf16BeBom:
+    case CodeUtf16LeBom:
+        return std::nullopt;
+    default:
+        return Route{DecoderKind::Cp932, bytes};
+    }
+}
+
+// A large file's first screen, shown before the whole file is read and
+// detected: its first bytes are detected and decoded alone, whole lines
+// only. Gives the code they were decoded by, if anything was shown; the
+// whole file's detection decides whether it stays.
+constexpr qsizetype FirstScreenBytes = qsizetype(1) << 20;
+
+std::optional<int> showFirstScreen(const QString &path, int readSetting, TextLoadProgress &progress)
+{
+    QFile file(path);
+    // A file refused for its size shows nothing of itself.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > MaxDetectFileSize)
+        return std::nullopt;
+    const QByteArray head = file.read(FirstScreenBytes);
+    const DetectResult d = detectCharCode(head);
+    if (head.isEmpty() || d.unknownChar)
+        return std::nullopt;
+    const int code = readSetting != CodeAuto ? readSetting : d.charCode;
+    const std::optional<Route> route = directRoute(code, head);
+    if (!route || !ParallelDecoder::cuts(route->kind))
+        return std::nullopt;
+    const QByteArrayView lines = route->bytes.first(ParallelDecoder::wholeLines(route->kind, route->bytes));
+    if (lines.isEmpty())
+        return std::nullopt;
+    TextSink &sink = progress.firstScreen.emplace(decodedCapacityHint(route->kind, lines));
+    DecodeError error;
+    if (!createDecoder(route->kind)->decode(lines, sink, &error) || sink.overflowed()) {
+        progress.firstScreen.reset();
+        return std::nullopt;
+    }
+    const int count = sink.lineStartCount();
+    progress.publish({sink.data(), sink.lineStartData()[count - 1], sink.lineStartData(), count});
+    return code;
+}
+
 } // namespace
 
 LoadedText TextLoader::decodeBytes(QByteArrayView bytes, int code, const std::function<void(QByteArrayView)> &done,
                                    TextLoadProgress *progress)
 {
+    if (const std::optional<Route> route = directRoute(code, bytes))
+        return decodeWith(route->kind, route->bytes, done, progress);
     switch (code) {
-    case CodeShiftJis:
-        return decodeWith(DecoderKind::Cp932, bytes, done, progress);
     case CodeJis:
         return decodeWith(DecoderKind::Iso2022Jp, bytes);
-    case CodeEucJp:
-        return decodeWith(DecoderKind::EucJp, bytes, done, progress);
     case CodeUtf7:
         return decodeWith(DecoderKind::Utf7, bytes);
-    case CodeUtf8:
-        // A mark that belongs to the chosen decoder never becomes text.
-        return decodeWith(DecoderKind::Utf8Strict, startsWith(bytes, {0xEF, 0xBB, 0xBF}) ? bytes.sliced(3) : bytes,
-                          done, progress);
-    case CodeUtf16Be:
-        return decodeWith(DecoderKind::Utf16Be, startsWith(bytes, {0xFE, 0xFF}) ? bytes.sliced(2) : bytes, done,
-                          progress);
-    case CodeUtf16Le:
-        return decodeWith(DecoderKind::Utf16Le, startsWith(bytes, {0xFF, 0xFE}) ? bytes.sliced(2) : bytes, done,
-                          progress);
-    case CodeUtf8Bom:
-    case CodeUtf16BeBom:
-    case CodeUtf16LeBom:
-        return decodeCopy(bytes); // by the mark, else the system's code page
     default:
-        return decodeWith(DecoderKind::Cp932, bytes, done, progress);
+        return decodeCopy(bytes); // by the mark, else the system's code page
     }
 }
 
@@ -142,9 +194,14 @@ LoadedText TextLoader::load(const QString &path, int readSetting, const QString 
     // Detection and decoding read the same mapping of the file.
     LoadedText result;
     int code = CodeShiftJis;
+    const std::optional<int> firstScreenCode = progress ? showFirstScreen(path, readSetting, *progress) : std::nullopt;
     const DetectFileResult detected =
         GetCharCodeRetCode(path, unknownCopyPath, [&](QByteArrayView bytes, const DetectResult &d, const BytesDone &done) {
             code = readSetting != CodeAuto ? readSetting : d.charCode;
+            // The whole file is of another code than its first bytes
+            // suggested: the first screen shown was not its text.
+            if (firstScreenCode && (d.unknownChar || code != *firstScreenCode))
+                progress->withdraw();
             if (!d.unknownChar) {
                 result = decodeBytes(bytes, code, done, progress);
                 return;

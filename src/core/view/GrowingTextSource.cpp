@@ -10,9 +10,23 @@ GrowingTextSource::GrowingTextSource(std::shared_ptr<TextLoadJob> job)
     refresh();
 }
 
-bool GrowingTextSource::refresh()
+GrowingTextSource::Change GrowingTextSource::refresh()
 {
     const TextShown shown = m_job->progress().shown();
+    if (shown.era != m_shown.era) {
+        m_shown = TextShown{};
+        m_shown.era = shown.era;
+        m_lines = 1;
+        m_length = 0;
+        m_longest = 0;
+        takeIn(shown);
+        return Change::Replaced;
+    }
+    return takeIn(shown) ? Change::Grew : Change::None;
+}
+
+bool GrowingTextSource::takeIn(const TextShown &shown)
+{
     // Lines 0..whole-1 are ended; the last start is where the next one will begin.
     const int whole = shown.lines - 1;
     if (!shown.text || whole < 1 || (m_shown.text && whole <= m_lines))

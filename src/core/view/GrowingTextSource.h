@@ -14,8 +14,14 @@ public:
     explicit GrowingTextSource(std::shared_ptr<TextLoadJob> job);
 
     [[nodiscard]] const std::shared_ptr<TextLoadJob> &job() const { return m_job; }
-    // Takes in the lines decoded since; true when there are more.
-    bool refresh();
+    enum class Change { None, Grew, Replaced };
+    // Takes in the lines decoded since: Grew when there are more, Replaced
+    // when the lines shown were withdrawn (the source then holds the new
+    // text, or none, from scratch).
+    Change refresh();
+    // The lines held are of the text the load is writing now (none of them
+    // withdrawn since they were taken in).
+    [[nodiscard]] bool current() const { return m_shown.era == m_job->progress().shown().era; }
 
     [[nodiscard]] int lineCount() const override { return m_lines; }
     [[nodiscard]] TextPos length() const override { return m_length; }
@@ -27,6 +33,8 @@ public:
     [[nodiscard]] int longestLine() const override { return m_longest; }
 
 private:
+    bool takeIn(const TextShown &shown);
+
     std::shared_ptr<TextLoadJob> m_job;
     TextShown m_shown;
     int m_lines = 1;      // the whole lines shown (an empty text has one empty line)

@@ -363,6 +363,26 @@ void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
     QCOMPARE(view->length(), 0);
     messages.texts.clear();
 
+    // A file whose first megabyte reads as Shift_JIS (EUC-JP half-width
+    // katakana) but whose hiragana further on make it EUC-JP: whatever was
+    // shown by the first bytes' guess goes, and the view ends on the file's
+    // own text from its top, the caret there too.
+    QByteArray mixed;
+    for (int i = 0; mixed.size() < (2 << 20); ++i)
+        mixed += "\x8E\xB1\x8E\xB2 " + QByteArray::number(i) + "\r\n";
+    while (mixed.size() < (12 << 20))
+        mixed += "\xA4\xA2 line\r\n";
+    const QString euc = home.write(QStringLiteral("euc.txt"), mixed);
+    open(*w, euc);
+    if (w->loading() && view->lineCount() > 1)
+        view->setCaretPosition(view->lineStart(1));
+    QTRY_VERIFY_WITH_TIMEOUT(!w->loading(), 20000);
+    QCOMPARE(view->lineText(0), J(u"ｱｲ 0"));
+    QCOMPARE(view->textRange(0, view->length()), TextLoader::load(euc, CodeEucJp, QString()).buffer->text());
+    QCOMPARE(view->caretPosition(), 0);
+    QCOMPARE(w->upperStatus()->panelText(4), QStringLiteral("EUC-JP"));
+    QVERIFY(messages.texts.isEmpty());
+
     // Closing during the load neither waits for it nor leaves it running.
     open(*w, file);
     w->close();
