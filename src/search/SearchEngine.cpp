@@ -144,6 +144,16 @@ public:
             return pos + 2;
         return pos + 1;
     }
+    // Where to look on after a match [s, e): past its end, or past its start
+    // when it is empty. A match of one code unit (\C) can end inside a pair;
+    // the search goes on after the pair, since one from inside it would
+    // start at its high half again and find the same match for ever.
+    [[nodiscard]] int after(int s, int e) const
+    {
+        if (e <= s)
+            return nextCodePoint(s);
+        return alignStart(e) < e ? e + 1 : e;
+    }
     // Never start between the halves of a pair: move back to its high half.
     [[nodiscard]] int alignStart(int pos) const
     {
@@ -405,7 +415,7 @@ SearchResult SearchBackward(QStringView text, TSearchInfo &info, QStringView wor
     // Each match is found on the whole text, so one longer than the window
     // is found whole.
     int bestStart = s, bestEnd = e;
-    int pos = e > s ? e : m.nextCodePoint(s);
+    int pos = m.after(s, e);
     while (pos <= S - 1) {
         o = m.find(pos, S - 1, s, e, error);
         if (o == Matcher::Outcome::Fail)
@@ -414,7 +424,7 @@ SearchResult SearchBackward(QStringView text, TSearchInfo &info, QStringView wor
             break;
         bestStart = s;
         bestEnd = e;
-        pos = e > s ? e : m.nextCodePoint(s);
+        pos = m.after(s, e);
     }
     return hit(info, bestStart, bestEnd);
 }
@@ -455,7 +465,7 @@ SearchResult SearchAll(QStringView text, TSearchInfo &info, QStringView word, QS
             firstEnd = e;
         }
         list.append(QString::number(s));
-        pos = e > s ? e : m.nextCodePoint(s);
+        pos = m.after(s, e);
     }
     if (!any)
         return {};

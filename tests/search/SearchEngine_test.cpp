@@ -128,6 +128,12 @@ std::vector<Case> cases()
          {QStringLiteral("1"), QStringLiteral("3")}},
         {"empty match never splits a pair", Op::All, emoji, QStringLiteral("x*"), {O::sfrRegExp}, 0, true, 0, 0,
          {QStringLiteral("0"), QStringLiteral("2")}},
+        // Mended: \C matches one code unit, so a match can end inside a pair,
+        // where the next search starts again; the walks still move on.
+        {"all one-unit matches over a pair", Op::All, QStringLiteral("a") + emoji, QStringLiteral("\\C"),
+         {O::sfrRegExp}, 0, true, 0, 1, {QStringLiteral("0"), QStringLiteral("1")}},
+        {"backward one-unit matches over a pair", Op::Backward, QStringLiteral("a") + emoji, QStringLiteral("\\C"),
+         {O::sfrRegExp}, 3, true, 1, 1},
         {"lone surrogate in the text", Op::All, QString(QStringLiteral("a")) + QChar(0xDC00) + QStringLiteral("b abc"),
          QStringLiteral("abc"), {}, 0, true, 4, 3, {QStringLiteral("4")}},
         {"lone surrogate text, forward from it", Op::Forward, QString(QChar(0xD800)) + QStringLiteral("abc"),
