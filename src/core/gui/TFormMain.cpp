@@ -505,9 +505,9 @@ void TFormMain::LoadFile()
     if (!job || !job->startedWith(path, IntLoadCharIndex, copyPath))
         job = TextLoadJob::start(path, IntLoadCharIndex, copyPath, m_progressiveFrom);
     // A large file loads while the window goes on: it shows the file's first
-    // screen as soon as that is decoded (reading and detecting the whole file
-    // come first). A smaller one is there before the window would notice.
-    const bool large = QFileInfo(path).size() >= m_progressiveFrom;
+    // screen as soon as that is decoded from the file's first bytes. A smaller
+    // one is there before the window would notice.
+    const bool large = job->showsWhileLoading();
     job->progress().waitShown(Memo1->visibleLineCount() + 1,
                               large ? std::chrono::milliseconds(50) : std::chrono::milliseconds(std::chrono::hours(1)));
     if (large && !job->ended()) {

@@ -36,7 +36,8 @@ std::shared_ptr<TextLoadJob> TextLoadJob::start(const QString &path, int readSet
     job->m_path = path;
     job->m_readSetting = readSetting;
     job->m_copyPath = copyPath;
-    TextLoadProgress *progress = QFileInfo(path).size() >= progressiveFrom ? &job->m_progress : nullptr;
+    job->m_showsWhileLoading = QFileInfo(path).size() >= progressiveFrom;
+    TextLoadProgress *progress = job->m_showsWhileLoading ? &job->m_progress : nullptr;
     job->m_result = std::async(std::launch::async, [job = job.get(), progress] {
         // A load the window shows while it runs yields to the window: this
         // thread and the ones it starts run a little behind it.

@@ -28,6 +28,8 @@ public:
     {
         return path == m_path && readSetting == m_readSetting && copyPath == m_copyPath;
     }
+    // The file was large enough to show its text while it loads.
+    [[nodiscard]] bool showsWhileLoading() const { return m_showsWhileLoading; }
     [[nodiscard]] const TextLoadProgress &progress() const { return m_progress; }
     // callback runs when the load ends, on the loading thread (at once when it has).
     void whenEnded(std::function<void()> callback) { m_progress.whenEnded(std::move(callback)); }
@@ -41,6 +43,7 @@ private:
     TextLoadJob() = default;
     QString m_path, m_copyPath;
     int m_readSetting = 0;
+    bool m_showsWhileLoading = false;
     TextLoadProgress m_progress;
     std::future<LoadedText> m_result;
 };
