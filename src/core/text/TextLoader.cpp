@@ -130,7 +130,7 @@ std::optional<Route> directRoute(int code, QByteArrayView bytes)
 // detected: its first bytes are detected and decoded alone, whole lines
 // only. Gives the code they were decoded by, if anything was shown; the
 // whole file's detection decides whether it stays.
-constexpr qsizetype FirstScreenBytes = qsizetype(1) << 20;
+constexpr qsizetype FirstScreenBytes = qsizetype(256) << 10;
 
 std::optional<int> showFirstScreen(const QString &path, int readSetting, TextLoadProgress &progress)
 {
