@@ -41,7 +41,7 @@ qint64 findAllMs(const QString &file, const QString &word, int *listed)
     window.resize(1000, 700);
     window.show();
     quillon::TMemoExDark *text = window.textView();
-    if (!bench::runUntil([&] { return text->lineCount() > 1; }, 120000))
+    if (!bench::runUntil([&] { return !window.loading() && text->lineCount() > 1; }, 120000))
         return -1;
     quillon::IniFile ini(quillon::AppPaths::settingsPath());
     ini.writeString(QStringLiteral("Options"), QStringLiteral("SearchWord"), word);

@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     window.show();
     quillon::TMemoExDark *text = window.textView();
     quillon::TMemoExDark *numbers = window.lineNumberView();
-    if (!bench::runUntil([&] { return text->lineCount() > 1; }, 120000)) {
+    if (!bench::runUntil([&] { return !window.loading() && text->lineCount() > 1; }, 120000)) {
         std::printf("line numbers on to next frame: FAILED (the file did not load)\n");
         return 1;
     }

@@ -60,7 +60,8 @@ int main(int argc, char *argv[])
     window.show();
     quillon::TMemoExDark *view = window.textView();
     qint64 stall = 0;
-    runUntil([&] { return view->lineCount() > 1; }, &stall);
+    // The whole text: a large file shows its first lines while it loads.
+    runUntil([&] { return !window.loading() && view->lineCount() > 1; }, &stall);
     {
         QElapsedTimer settle;
         settle.start();
