@@ -272,6 +272,61 @@ TEST(CharCodeDetector, AgreesWithBytewiseReference)
     }
 }
 
+// The line-end pass counts many bytes at a time and sums its counts block by
+// block: long inputs, dense and sparse, with the counts equal or one apart,
+// at lengths around the block edges.
+TEST(CharCodeDetector, LineEndCountsAgreeWithBytewiseReferenceOnLongInputs)
+{
+    QRandomGenerator rng(20261211);
+    const int lengths[] = {15, 16, 17, 31, 4079, 4080, 4081, 4095, 4096, 4097, 8159, 8160, 8161, 12000};
+    const unsigned char fillers[] = {'a', ' ', 0x8A, 0x8D, 0x0C, 0x0E, 0x82, 0xA0};
+    for (int length : lengths) {
+        for (int density : {0, 1, 50, 100}) { // percent of the bytes that are line ends
+            for (int round = 0; round < 8; ++round) {
+                QByteArray s(length, Qt::Uninitialized);
+                for (int i = 0; i < length; ++i) {
+                    if (int(rng.bounded(100)) < density)
+                        s[i] = rng.bounded(2) ? '\r' : '\n';
+                    else
+                        s[i] = char(fillers[rng.bounded(int(sizeof fillers))]);
+                }
+                // Half of them balanced: as many CR as LF, then one more of either.
+                if (round % 2 == 0) {
+                    const qsizetype crs = s.count('\r');
+                    const qsizetype lfs = s.count('\n');
+                    for (int i = 0; i < length && s.count('\r') != s.count('\n'); ++i) {
+                        if (s[i] != '\r' && s[i] != '\n')
+                            s[i] = crs > lfs ? '\n' : '\r';
+                    }
+                    if (round % 4 == 0 && length > 0)
+                        s[int(rng.bounded(length))] = rng.bounded(2) ? '\r' : '\n';
+                }
+                const DetectResult expected = reference(s);
+                for (qsizetype split : {DetectSplitFrom, qsizetype(2)}) {
+                    const DetectResult actual = detectCharCode(s, split);
+                    ASSERT_EQ(actual.lineEnd, expected.lineEnd) << "length " << length << " density " << density;
+                    ASSERT_EQ(actual.lfInCrLf, expected.lfInCrLf) << "length " << length << " density " << density;
+                    ASSERT_TRUE(actual == expected) << "length " << length << " density " << density;
+                }
+            }
+        }
+    }
+    // Every byte a line end, longer than one block: no count may wrap.
+    for (const char *unit : {"\r", "\n", "\r\n"}) {
+        for (int length : {4080, 4096, 8192}) {
+            QByteArray s;
+            while (s.size() < length)
+                s += unit;
+            s.truncate(length);
+            for (const QByteArray &t : {s, QByteArray(s + "\n"), QByteArray("\r" + s)}) {
+                const DetectResult expected = reference(t);
+                EXPECT_TRUE(detectCharCode(t, DetectSplitFrom) == expected) << unit << " x " << t.size();
+                EXPECT_TRUE(detectCharCode(t, 2) == expected) << unit << " x " << t.size();
+            }
+        }
+    }
+}
+
 // File level: reading, errors and the copy file.
 
 class DetectFile : public ::testing::Test {

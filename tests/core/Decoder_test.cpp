@@ -366,6 +366,101 @@ TEST(DecoderContract, RandomBytes)
     }
 }
 
+// Whole texts as the files hold them: ASCII runs of every length between
+// the characters of the code, with every kind of line end, decoded at once
+// and compared with glibc converting the same bytes (its line ends made
+// CR LF). The ASCII runs are measured many bytes at a time, so what matters
+// is where a run starts and ends, not the characters.
+QString viaGlibc(const char *code, const QByteArray &bytes)
+{
+    iconv_t cd = iconv_open("UTF-16LE", code);
+    if (cd == iconv_t(-1))
+        return QStringLiteral("<no converter>");
+    QByteArray out(bytes.size() * 4 + 16, Qt::Uninitialized);
+    char *ip = const_cast<char *>(bytes.constData());
+    char *op = out.data();
+    size_t il = size_t(bytes.size()), ol = size_t(out.size());
+    const size_t r = iconv(cd, &ip, &il, &op, &ol);
+    iconv_close(cd);
+    if (r == size_t(-1) || il != 0)
+        return QStringLiteral("<glibc refused>");
+    QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(out.constData()),
+                                      (out.size() - qsizetype(ol)) / 2);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    return text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+}
+
+TEST(DecoderContract, LongMixedTextsAgreeWithGlibc)
+{
+    // Characters of each code that glibc converts as the code page does.
+    auto sjisChars = [] {
+        std::vector<QByteArray> chars;
+        for (int lead : {0x82, 0x83, 0x88, 0x93, 0x9F, 0xE0, 0xEA})
+            for (int trail = 0x40; trail <= 0xFC; trail += 7)
+                chars.push_back(QByteArray{char(lead), char(trail)});
+        for (int kana = 0xA1; kana <= 0xDF; kana += 5)
+            chars.push_back(QByteArray(1, char(kana)));
+        return chars;
+    };
+    auto eucChars = [] {
+        std::vector<QByteArray> chars;
+        for (int row : {0xA4, 0xA5, 0xB0, 0xC6})
+            for (int cell = 0xA1; cell <= 0xF3; cell += 3)
+                chars.push_back(QByteArray{char(row), char(cell)});
+        for (int kana = 0xA1; kana <= 0xDF; kana += 5)
+            chars.push_back(QByteArray{char(0x8E), char(kana)});
+        return chars;
+    };
+    auto utf8Chars = [] {
+        std::vector<QByteArray> chars;
+        for (char32_t cp : {U'\u00E9', U'\u3042', U'\u65E5', U'\uFF61', U'\uFFFD', U'\U0001F600', U'\U00020B9F'})
+            chars.push_back(QString::fromUcs4(&cp, 1).toUtf8());
+        return chars;
+    };
+    struct Row {
+        DecoderKind kind;
+        const char *glibc;
+        std::vector<QByteArray> chars;
+    };
+    const Row rows[] = {
+        {DecoderKind::Cp932, "CP932", sjisChars()},
+        {DecoderKind::EucJp, "EUC-JP", eucChars()},
+        {DecoderKind::Utf8Strict, "UTF-8", utf8Chars()},
+        {DecoderKind::Utf8Lenient, "UTF-8", utf8Chars()},
+    };
+    const char *lineEnds[] = {"", "", "", "\r\n", "\r", "\n", "\n\r", "\r\n\r\n"};
+    for (const Row &row : rows) {
+        SCOPED_TRACE(kindName(row.kind));
+        std::mt19937 rng(20261211);
+        for (int round = 0; round < 6; ++round) {
+            QByteArray bytes;
+            // Long enough that the decoder's staging fills and empties many times.
+            while (bytes.size() < 60000) {
+                const int run = int(rng() % (round < 3 ? 24 : 70));
+                for (int i = 0; i < run; ++i)
+                    bytes.append(char(0x20 + rng() % 0x5F));
+                if (rng() % 5 == 0)
+                    bytes.append('\t');
+                bytes.append(lineEnds[rng() % std::size(lineEnds)]);
+                const int chars = int(rng() % 4);
+                for (int i = 0; i < chars; ++i)
+                    bytes.append(row.chars[rng() % row.chars.size()]);
+            }
+            const Decoded d = decodeWith(row.kind, bytes);
+            ASSERT_TRUE(d.ok);
+            const QString want = viaGlibc(row.glibc, bytes);
+            ASSERT_EQ(d.buffer.length(), want.size());
+            for (qsizetype i = 0; i < want.size(); ++i)
+                ASSERT_EQ(d.buffer.text().at(i), want.at(i)) << "unit " << i;
+            // The line index is the text's own.
+            int starts = 1;
+            for (qsizetype i = 0; i + 1 < want.size(); ++i)
+                starts += want.at(i) == u'\r' && want.at(i + 1) == u'\n';
+            ASSERT_EQ(d.buffer.lineCount(), starts);
+        }
+    }
+}
+
 // Decoding in one go must not depend on how the sink's buffer grows.
 TEST(DecoderContract, LargeInputWithoutHint)
 {

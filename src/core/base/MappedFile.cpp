@@ -86,9 +86,6 @@ bool MappedFile::load(Mapping mapping)
     if (mapping == Mapping::Allowed) {
         void *p = ::mmap(nullptr, size_t(m_size), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
         if (p != MAP_FAILED) {
-            // Huge pages: a 4 KB page fault per page of a large file costs
-            // more than reading it.
-            (void)::madvise(p, size_t(m_size), MADV_HUGEPAGE);
             m_map = p;
             m_mapSize = m_size;
             const qint64 got = readWhole(m_file, static_cast<char *>(p), m_size);

@@ -4,34 +4,7 @@
 
 #include <algorithm>
 
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
-
 namespace quillon {
-
-namespace {
-
-// A large text is written once, front to back. Asking for huge pages before
-// the first write turns hundreds of thousands of page faults into a few
-// hundred, which is most of the time a large file takes to open.
-void adviseHugePages(void *data, size_t bytes)
-{
-#ifdef __linux__
-    constexpr uintptr_t huge = uintptr_t(2) << 20;
-    if (bytes < 4 * huge)
-        return;
-    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data) + huge - 1) & ~(huge - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(huge - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-#else
-    (void)data;
-    (void)bytes;
-#endif
-}
-
-} // namespace
 
 TextBuffer::TextBuffer()
     : m_lineStarts{0}
@@ -101,7 +74,6 @@ bool TextSink::grow(qsizetype need)
     m_text.resize(cap); // new units are left uninitialised: untouched pages cost nothing
     m_data = reinterpret_cast<char16_t *>(m_text.data());
     m_cap = cap;
-    adviseHugePages(m_data, size_t(cap) * sizeof(char16_t));
     return true;
 }
 
