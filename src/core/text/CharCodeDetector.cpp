@@ -170,11 +170,25 @@ bool jisScan(const Byte *p, qsizetype n, qsizetype splitFrom)
 // Every wide line end holds a 00 byte, so both wide stages step from one
 // zero to the next; a text without zeros is passed over by memchr alone.
 
-// 0D 00 0A 00 or 00 0D 00 0A at an even offset i >= start, i <= n - 4.
-bool wideCrLf(const Byte *p, qsizetype n, qsizetype start, DetectResult &r)
+// The first 00 byte, or null. A large input is searched in two halves at
+// once: the front half's zero, if it has one, is the first.
+const Byte *firstZero(const Byte *p, qsizetype n, qsizetype splitFrom)
+{
+    if (n < splitFrom || n < 2)
+        return findByte(p, p + n, 0);
+    const qsizetype mid = n / 2;
+    auto back = std::async(std::launch::async, [p, mid, n] { return findByte(p + mid, p + n, 0); });
+    const Byte *front = findByte(p, p + mid, 0);
+    const Byte *later = back.get();
+    return front ? front : later;
+}
+
+// 0D 00 0A 00 or 00 0D 00 0A at an even offset i >= start, i <= n - 4;
+// zero is the first 00 byte.
+bool wideCrLf(const Byte *p, qsizetype n, qsizetype start, const Byte *zero, DetectResult &r)
 {
     const Byte *end = p + n;
-    for (const Byte *z = findByte(p, end, 0); z; z = findByte(z + 1, end, 0)) {
+    for (const Byte *z = zero; z; z = findByte(z + 1, end, 0)) {
         const qsizetype pos = z - p;
         const bool odd = pos & 1;
         // A zero at an odd offset can only be the 00 after 0D (little-endian),
@@ -198,11 +212,12 @@ bool wideCrLf(const Byte *p, qsizetype n, qsizetype start, DetectResult &r)
     return false;
 }
 
-// 00 0D, 0D 00, 00 0A or 0A 00 at an even offset i <= n - 2.
-bool wideSingle(const Byte *p, qsizetype n, DetectResult &r)
+// 00 0D, 0D 00, 00 0A or 0A 00 at an even offset i <= n - 2; zero is the
+// first 00 byte.
+bool wideSingle(const Byte *p, qsizetype n, const Byte *zero, DetectResult &r)
 {
     const Byte *end = p + n;
-    for (const Byte *z = findByte(p, end, 0); z; z = findByte(z + 1, end, 0)) {
+    for (const Byte *z = zero; z; z = findByte(z + 1, end, 0)) {
         const qsizetype i = (z - p) & ~qsizetype(1);
         if (i > n - 2)
             return false;
@@ -388,8 +403,12 @@ DetectResult detectCharCode(QByteArrayView bytes, qsizetype splitFrom)
 
     r.charCode = classifyCode(p, n, splitFrom);
 
+    // Wide line ends hold a 00 byte: a text without one (nearly every file
+    // that is not UTF-16) is looked through for a zero once, not by each
+    // wide stage in turn.
     const bool withMark = r.charCode == CodeUtf16BeBom || r.charCode == CodeUtf16LeBom;
-    if (!wideCrLf(p, n, withMark ? 2 : 0, r) && !wideSingle(p, n, r))
+    const Byte *zero = firstZero(p, n, splitFrom);
+    if (!zero || (!wideCrLf(p, n, withMark ? 2 : 0, zero, r) && !wideSingle(p, n, zero, r)))
         countLineEnds(p, n, r, splitFrom);
 
     if (isUtf16(r.charCode))
