@@ -12,6 +12,8 @@
 #include "TFormMain.h"
 #include "ViewController.h"
 #include "TFormFind.h"
+#include "TFormJump.h"
+#include "TDecEdit.h"
 #include "CharCode.h"
 #include "SearchController.h"
 #include "TextLoader.h"
@@ -20,6 +22,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QPushButton>
+#include <QGuiApplication>
 #include <QtTest>
 
 using namespace quillon;
@@ -304,6 +308,25 @@ void TFormMainViewTest::largeFileShowsItsFirstScreenWhileLoading()
     open(*w, file);
     w->runCommand(u"1203");
     QCOMPARE(view->selectionLength(), whole.size());
+    // Copy takes what was selected in the lines shown so far, and go to line
+    // reaches the last line of the whole text.
+    open(*w, file);
+    QTRY_VERIFY_WITH_TIMEOUT(view->lineCount() > 2, 20000);
+    view->setSelection(view->lineStart(1), view->lineLength(1));
+    const QString second = whole.section(QStringLiteral("\r\n"), 1, 1);
+    QGuiApplication::clipboard()->setText(QStringLiteral("<"));
+    w->runCommand(u"1201");
+    QVERIFY(!w->loading());
+    QCOMPARE(QGuiApplication::clipboard()->text(), second);
+    open(*w, file);
+    w->runCommand(u"1221");
+    QVERIFY(!w->loading());
+    auto *jump = w->findChild<TFormJump *>();
+    QVERIFY(jump);
+    jump->edit()->setText(QString::number(total));
+    QTest::mouseClick(jump->okButton(), Qt::LeftButton);
+    QTRY_VERIFY(!w->findChild<TFormJump *>());
+    QCOMPARE(view->lineFromPosition(view->caretPosition()), total - 1);
 
     // Another file opened during the load replaces it.
     open(*w, file);
