@@ -60,6 +60,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const TextBuffer text = sink.finish();
         if (text.length() > hint)
             __builtin_trap();
+        // The tighter bound of a loader that counted the line-break bytes;
+        // every line after the first starts after one of them.
+        qsizetype breaks = 0;
+        for (size_t i = 0; i < size; ++i)
+            breaks += data[i] == '\r' || data[i] == '\n';
+        if (text.length() > decodedCapacityHint(kind, bytes, breaks))
+            __builtin_trap();
+        if (kind != DecoderKind::Utf16Be && kind != DecoderKind::Utf16Le && text.lineCount() > breaks + 1)
+            __builtin_trap();
         if (!ok && (error.byteOffset < 0 || error.byteOffset >= qsizetype(size) || error.english.isEmpty()))
             __builtin_trap();
         for (int line = 0; line + 1 < text.lineCount(); ++line) {

@@ -344,6 +344,13 @@ TEST(DecoderContract, RandomBytes)
             SCOPED_TRACE(std::string(kindName(kind)) + " " + bytes.toHex().toStdString());
             const Decoded d = decodeWith(kind, bytes);
             ASSERT_LE(d.buffer.length(), d.hint);
+            // The bound of a caller that counted the line-break bytes, and
+            // the lines they can start.
+            const qsizetype breaks = bytes.count('\r') + bytes.count('\n');
+            ASSERT_LE(d.buffer.length(), decodedCapacityHint(kind, bytes, breaks));
+            if (kind != DecoderKind::Utf16Be && kind != DecoderKind::Utf16Le) {
+                ASSERT_LE(d.buffer.lineCount(), breaks + 1);
+            }
             const bool mayFail = kind == DecoderKind::Utf8Strict
                 || (len == 1 && (kind == DecoderKind::Utf16Be || kind == DecoderKind::Utf16Le));
             if (!mayFail) {

@@ -2,12 +2,20 @@
 // decoder can leave memory: the text must be exactly that of one decode, for
 // every code, however the stretches fall.
 #include "CharCode.h"
+#include "TextLoadProgress.h"
 #include "TextLoader.h"
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <random>
 #include <string_view>
+
+#include <malloc.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace quillon;
 using namespace std::literals;
@@ -101,3 +109,72 @@ TEST(TextLoader, AnErrorFarIntoAStretchedDecodeNamesItsPlaceInTheFile)
     utf8[1200 * 1024] = ' ';
     expectSameText(utf8, CodeUtf8);
 }
+
+// A file the system has not the memory for is refused as too large, never
+// ended by a failed allocation; and the room a load shown while it runs
+// asks for is bounded by its line breaks, so a machine with a little more
+// memory than the text takes can open it. The load runs in a child process
+// whose address space is limited (the sanitizers reserve more than any
+// limit allows, so the check runs in the normal build only).
+#if !defined(__SANITIZE_ADDRESS__) && !(defined(__has_feature) && __has_feature(address_sanitizer))
+namespace {
+
+// The status of the load in a child limited to extraMb of address space
+// beyond what it holds already: 0 Ok, 1 TooLarge, 2 anything else, 3 no limit
+// could be set; a signal (a failed allocation ending the program) as 128 + it.
+int loadUnderLimit(const QString &path, qint64 extraMb)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        mallopt(M_ARENA_MAX, 1); // every thread's allocations in one arena: no 64 MB per thread
+        QFile status(QStringLiteral("/proc/self/status"));
+        qint64 sizeKb = -1;
+        if (status.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &line : status.readAll().split('\n')) {
+                if (line.startsWith("VmSize:"))
+                    sizeKb = line.mid(7).trimmed().split(' ').value(0).toLongLong();
+            }
+        }
+        const rlim_t limit = rlim_t(sizeKb + extraMb * 1024) * 1024;
+        const rlimit r{limit, limit};
+        if (sizeKb < 0 || setrlimit(RLIMIT_AS, &r) != 0)
+            _exit(3);
+        TextLoadProgress progress;
+        const LoadedText loaded = TextLoader::load(path, CodeAuto, QString(), &progress);
+        _exit(loaded.ok() ? 0 : loaded.status == LoadedText::Status::TooLarge ? 1 : 2);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+} // namespace
+
+TEST(TextLoader, AFileTheSystemHasNoMemoryForIsTooLarge)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("big.txt"));
+    {
+        // 64 MB of Shift_JIS lines: its text takes about 100 MB.
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        QByteArray line;
+        while (line.size() < 60)
+            line += "\x93\xFA\x96\x7B text ";
+        line += "\r\n";
+        QByteArray block;
+        while (block.size() < (1 << 20))
+            block += line;
+        for (int i = 0; i < 64; ++i)
+            f.write(block);
+    }
+    // Bytes, text and the pieces decoded apart fit in 500 MB (about 350 MB
+    // on two cores); room reserved by the byte count alone, rounded up to
+    // powers of two, did not fit in 1600 MB.
+    EXPECT_EQ(loadUnderLimit(path, 500), 0);
+    // 100 MB holds the bytes but not the text: refused, not ended.
+    EXPECT_EQ(loadUnderLimit(path, 100), 1);
+}
+#endif

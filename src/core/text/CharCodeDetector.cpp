@@ -311,20 +311,23 @@ LineEndCounts countCrLf(const Byte *p, qsizetype n)
     return c;
 }
 
+// Two halves at once for a large input: the counts add up.
+LineEndCounts countCrLf(const Byte *p, qsizetype n, qsizetype splitFrom)
+{
+    if (n < splitFrom || n < 2)
+        return countCrLf(p, n);
+    const qsizetype mid = n / 2;
+    auto back = std::async(std::launch::async, [p, mid, n] { return countCrLf(p + mid, n - mid); });
+    LineEndCounts c = countCrLf(p, mid);
+    const LineEndCounts b = back.get();
+    c.cr += b.cr;
+    c.lf += b.lf;
+    return c;
+}
+
 void countLineEnds(const Byte *p, qsizetype n, DetectResult &r, qsizetype splitFrom)
 {
-    LineEndCounts c;
-    if (n >= splitFrom && n >= 2) {
-        // Two halves at once: counts add up.
-        const qsizetype mid = n / 2;
-        auto back = std::async(std::launch::async, [p, mid, n] { return countCrLf(p + mid, n - mid); });
-        c = countCrLf(p, mid);
-        const LineEndCounts b = back.get();
-        c.cr += b.cr;
-        c.lf += b.lf;
-    } else {
-        c = countCrLf(p, n);
-    }
+    const LineEndCounts c = countCrLf(p, n, splitFrom);
     const qsizetype cr = c.cr, lf = c.lf;
     if (cr > 0 && lf > 0) {
         r.lineEnd = LineEndCrLf;
@@ -431,6 +434,12 @@ DetectResult detectCharCode(QByteArrayView bytes, qsizetype splitFrom)
         r.copy.truncate(out - r.copy.constData());
     }
     return r;
+}
+
+qsizetype countLineBreakBytes(QByteArrayView bytes, qsizetype splitFrom)
+{
+    const LineEndCounts c = countCrLf(reinterpret_cast<const Byte *>(bytes.data()), bytes.size(), splitFrom);
+    return c.cr + c.lf;
 }
 
 namespace {

@@ -34,6 +34,10 @@ constexpr qsizetype ControlByteSample = 4095;
 constexpr qsizetype DetectSplitFrom = qsizetype(16) << 20;
 [[nodiscard]] DetectResult detectCharCode(QByteArrayView bytes, qsizetype splitFrom = DetectSplitFrom);
 
+// How many bytes are 0D or 0A, counted as detection counts them: what a
+// loader needs to know how much room the text and its line index can take.
+[[nodiscard]] qsizetype countLineBreakBytes(QByteArrayView bytes, qsizetype splitFrom = DetectSplitFrom);
+
 enum class DetectFileError {
     None,
     NotFound,   // nothing by that name: the caller says so and keeps its file

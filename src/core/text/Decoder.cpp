@@ -38,4 +38,17 @@ qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes)
     return bytes.size() * 2;
 }
 
+qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes, qsizetype lineBreakBytes)
+{
+    switch (kind) {
+    case DecoderKind::Cp932:
+    case DecoderKind::EucJp:
+    case DecoderKind::Utf8Strict:
+    case DecoderKind::Utf8Lenient:
+        return bytes.size() + lineBreakBytes;
+    default:
+        return decodedCapacityHint(kind, bytes);
+    }
+}
+
 } // namespace quillon

@@ -41,5 +41,9 @@ public:
 // Upper bound of UTF-16 units the decoder may produce for the input,
 // line-end normalisation included (for TextSink's capacity hint).
 [[nodiscard]] qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes);
+// The same, tighter, for a caller that has counted the input's 0D and 0A
+// bytes: Shift_JIS, EUC-JP and UTF-8 give at most one unit per byte but for
+// those. Every line after the first then starts after one of them, too.
+[[nodiscard]] qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes, qsizetype lineBreakBytes);
 
 } // namespace quillon

@@ -71,7 +71,11 @@ bool TextSink::grow(qsizetype need)
     qsizetype cap = std::max<qsizetype>(m_cap * 2, 4096);
     cap = std::max(cap, m_pos + need);
     cap = std::min<qsizetype>(cap, TextBuffer::MaxLength);
-    m_text.resize(cap); // new units are left uninitialised: untouched pages cost nothing
+    // Exactly this room (resize alone rounds it up to a power of two, which can
+    // double the address space a large text asks for); the new units are left
+    // uninitialised: untouched pages cost nothing.
+    m_text.reserve(cap);
+    m_text.resize(cap);
     m_data = reinterpret_cast<char16_t *>(m_text.data());
     m_cap = cap;
     return true;

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <new>
 #include <optional>
 
 namespace quillon {
@@ -40,9 +41,16 @@ LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done =
     const bool shown = progress && ParallelDecoder::cuts(kind);
     if (shown) {
         // The text is written where it is shown from: all its room is made
-        // now (every line end is at least one byte), so it never moves.
-        progress->sink.emplace(decodedCapacityHint(kind, bytes));
-        progress->sink->reserveLines(bytes.size() + 1);
+        // now, so it never moves. The room is bounded by the line breaks:
+        // bounds from the byte count alone would ask the system for four
+        // times the file for the line index and as much again for the text,
+        // which a machine with less memory than that refuses outright.
+        const bool wide = kind == DecoderKind::Utf16Be || kind == DecoderKind::Utf16Le;
+        const qsizetype breaks = wide ? 0 : countLineBreakBytes(bytes);
+        progress->sink.emplace(wide ? decodedCapacityHint(kind, bytes) : decodedCapacityHint(kind, bytes, breaks));
+        // Every line after the first starts after a break byte (a wide line
+        // after a unit of two bytes).
+        progress->sink->reserveLines(wide ? bytes.size() / 2 + 1 : breaks + 1);
         watch.shown = [progress](const TextSink &s) {
             const int lines = s.lineStartCount();
             progress->publish({s.data(), s.lineStartData()[lines - 1], s.lineStartData(), lines});
@@ -81,6 +89,13 @@ LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done =
 bool isReadOnlyFile(const QString &path)
 {
     return !(QFileInfo(path).permissions() & QFileDevice::WriteOwner);
+}
+
+LoadedText tooLarge()
+{
+    LoadedText r;
+    r.status = Status::TooLarge;
+    return r;
 }
 
 LoadedText cannotRead(const QString &reason)
@@ -191,6 +206,25 @@ LoadedText TextLoader::decodeCopy(QByteArrayView bytes)
 LoadedText TextLoader::load(const QString &path, int readSetting, const QString &unknownCopyPath,
                             TextLoadProgress *progress)
 {
+    try {
+        return loadFile(path, readSetting, unknownCopyPath, progress);
+    } catch (const std::bad_alloc &) {
+        return tooLarge();
+    }
+}
+
+LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknownChar)
+{
+    try {
+        return reloadFile(path, codeInEffect, unknownChar);
+    } catch (const std::bad_alloc &) {
+        return tooLarge();
+    }
+}
+
+LoadedText TextLoader::loadFile(const QString &path, int readSetting, const QString &unknownCopyPath,
+                                TextLoadProgress *progress)
+{
     // Detection and decoding read the same mapping of the file.
     LoadedText result;
     int code = CodeShiftJis;
@@ -223,11 +257,8 @@ LoadedText TextLoader::load(const QString &path, int readSetting, const QString 
     }
     case DetectFileError::CannotRead:
         return cannotRead(detected.reason);
-    case DetectFileError::TooLarge: {
-        LoadedText r;
-        r.status = Status::TooLarge;
-        return r;
-    }
+    case DetectFileError::TooLarge:
+        return tooLarge();
     case DetectFileError::None:
         break;
     }
@@ -242,7 +273,7 @@ LoadedText TextLoader::load(const QString &path, int readSetting, const QString 
     return result;
 }
 
-LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknownChar)
+LoadedText TextLoader::reloadFile(const QString &path, int codeInEffect, bool unknownChar)
 {
     if (!QFileInfo(path).isFile()) {
         LoadedText r;

@@ -41,11 +41,20 @@ public:
     // unknownCopyPath receives the filtered copy (empty: not written).
     // progress, when given, shows the text as it is decoded (for a code whose
     // bytes can be cut at line feeds) and stops the decode when asked to.
+    // A file the system has not the memory for is TooLarge, as one whose text
+    // would not fit: never a failed allocation left to end the program.
     [[nodiscard]] static LoadedText load(const QString &path, int readSetting, const QString &unknownCopyPath,
                                          TextLoadProgress *progress = nullptr);
     // Decodes again with a code already in effect, without detection (wrap
     // changes); unknownChar repeats the filtered-copy path.
     [[nodiscard]] static LoadedText reload(const QString &path, int codeInEffect, bool unknownChar);
+
+private:
+    static LoadedText loadFile(const QString &path, int readSetting, const QString &unknownCopyPath,
+                               TextLoadProgress *progress);
+    static LoadedText reloadFile(const QString &path, int codeInEffect, bool unknownChar);
+
+public:
 
     // Decodes bytes as the viewer does for a code number: the byte-order-mark
     // rule for 5/7/9, the mark of the chosen decoder skipped.
