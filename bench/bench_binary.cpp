@@ -94,7 +94,9 @@ int main(int argc, char *argv[])
     window.show();
     QElapsedTimer loading;
     loading.start();
-    while (window.textView()->lineCount() <= 1 && loading.elapsed() < 300000)
+    // The whole text, not the first screen a large file shows while it loads:
+    // the dump's command would wait for the rest and count it as its own.
+    while ((window.textView()->lineCount() <= 1 || window.loading()) && loading.elapsed() < 300000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     QCoreApplication::processEvents();
     if (window.textView()->lineCount() <= 1) {
