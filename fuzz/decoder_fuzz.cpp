@@ -68,9 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             breaks += data[i] == '\r' || data[i] == '\n';
         if (text.length() > decodedCapacityHint(kind, bytes, breaks))
             __builtin_trap();
-        const bool byteBreaks = kind == DecoderKind::Cp932 || kind == DecoderKind::EucJp
-            || kind == DecoderKind::Utf8Strict || kind == DecoderKind::Utf8Lenient;
-        if (byteBreaks && text.lineCount() > breaks + 1)
+        if (lineBreaksAreBytes(kind) && text.lineCount() > breaks + 1)
             __builtin_trap();
         if (!ok && (error.byteOffset < 0 || error.byteOffset >= qsizetype(size) || error.english.isEmpty()))
             __builtin_trap();

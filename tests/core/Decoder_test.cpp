@@ -348,8 +348,7 @@ TEST(DecoderContract, RandomBytes)
             // the lines they can start.
             const qsizetype breaks = bytes.count('\r') + bytes.count('\n');
             ASSERT_LE(d.buffer.length(), decodedCapacityHint(kind, bytes, breaks));
-            if (kind == DecoderKind::Cp932 || kind == DecoderKind::EucJp || kind == DecoderKind::Utf8Strict
-                || kind == DecoderKind::Utf8Lenient) {
+            if (lineBreaksAreBytes(kind)) {
                 ASSERT_LE(d.buffer.lineCount(), breaks + 1);
             }
             const bool mayFail = kind == DecoderKind::Utf8Strict

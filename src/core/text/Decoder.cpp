@@ -38,17 +38,15 @@ qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes)
     return bytes.size() * 2;
 }
 
+bool lineBreaksAreBytes(DecoderKind kind)
+{
+    return kind == DecoderKind::Cp932 || kind == DecoderKind::EucJp || kind == DecoderKind::Utf8Strict
+        || kind == DecoderKind::Utf8Lenient;
+}
+
 qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes, qsizetype lineBreakBytes)
 {
-    switch (kind) {
-    case DecoderKind::Cp932:
-    case DecoderKind::EucJp:
-    case DecoderKind::Utf8Strict:
-    case DecoderKind::Utf8Lenient:
-        return bytes.size() + lineBreakBytes;
-    default:
-        return decodedCapacityHint(kind, bytes);
-    }
+    return lineBreaksAreBytes(kind) ? bytes.size() + lineBreakBytes : decodedCapacityHint(kind, bytes);
 }
 
 } // namespace quillon

@@ -41,9 +41,13 @@ public:
 // Upper bound of UTF-16 units the decoder may produce for the input,
 // line-end normalisation included (for TextSink's capacity hint).
 [[nodiscard]] qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes);
-// The same, tighter, for a caller that has counted the input's 0D and 0A
-// bytes: Shift_JIS, EUC-JP and UTF-8 give at most one unit per byte but for
-// those. Every line after the first then starts after one of them, too.
+// Whether the decoder gives at most one unit for every byte but 0D and 0A,
+// and a CR or LF only for those bytes (Shift_JIS, EUC-JP, UTF-8; not UTF-7,
+// which can spell a CR in base64, nor UTF-16). Then every line after the
+// first starts after one of them.
+[[nodiscard]] bool lineBreaksAreBytes(DecoderKind kind);
+// The same bound, tighter for such a decoder, for a caller that has counted
+// the input's 0D and 0A bytes.
 [[nodiscard]] qsizetype decodedCapacityHint(DecoderKind kind, QByteArrayView bytes, qsizetype lineBreakBytes);
 
 } // namespace quillon

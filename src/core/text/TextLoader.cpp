@@ -45,12 +45,12 @@ LoadedText decodeWith(DecoderKind kind, QByteArrayView bytes, const Done &done =
         // bounds from the byte count alone would ask the system for four
         // times the file for the line index and as much again for the text,
         // which a machine with less memory than that refuses outright.
-        const bool wide = kind == DecoderKind::Utf16Be || kind == DecoderKind::Utf16Le;
-        const qsizetype breaks = wide ? 0 : countLineBreakBytes(bytes);
-        progress->sink.emplace(wide ? decodedCapacityHint(kind, bytes) : decodedCapacityHint(kind, bytes, breaks));
-        // Every line after the first starts after a break byte (a wide line
-        // after a unit of two bytes).
-        progress->sink->reserveLines(wide ? bytes.size() / 2 + 1 : breaks + 1);
+        const bool byBytes = lineBreaksAreBytes(kind);
+        const qsizetype breaks = byBytes ? countLineBreakBytes(bytes) : 0;
+        progress->sink.emplace(decodedCapacityHint(kind, bytes, breaks));
+        // Every line after the first starts after a break byte; in UTF-16,
+        // the other code shown while it loads, after a unit of two bytes.
+        progress->sink->reserveLines(byBytes ? breaks + 1 : bytes.size() / 2 + 1);
         watch.shown = [progress](const TextSink &s) {
             const int lines = s.lineStartCount();
             progress->publish({s.data(), s.lineStartData()[lines - 1], s.lineStartData(), lines});
@@ -203,27 +203,10 @@ LoadedText TextLoader::decodeCopy(QByteArrayView bytes)
     return decodeWith(systemDecoderKind(), bytes);
 }
 
-LoadedText TextLoader::load(const QString &path, int readSetting, const QString &unknownCopyPath,
-                            TextLoadProgress *progress)
-{
-    try {
-        return loadFile(path, readSetting, unknownCopyPath, progress);
-    } catch (const std::bad_alloc &) {
-        return tooLarge();
-    }
-}
+namespace {
 
-LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknownChar)
-{
-    try {
-        return reloadFile(path, codeInEffect, unknownChar);
-    } catch (const std::bad_alloc &) {
-        return tooLarge();
-    }
-}
-
-LoadedText TextLoader::loadFile(const QString &path, int readSetting, const QString &unknownCopyPath,
-                                TextLoadProgress *progress)
+// load and reload as they go when every allocation succeeds.
+LoadedText loadFile(const QString &path, int readSetting, const QString &unknownCopyPath, TextLoadProgress *progress)
 {
     // Detection and decoding read the same mapping of the file.
     LoadedText result;
@@ -237,7 +220,7 @@ LoadedText TextLoader::loadFile(const QString &path, int readSetting, const QStr
             if (firstScreenCode && (d.unknownChar || code != *firstScreenCode))
                 progress->withdraw();
             if (!d.unknownChar) {
-                result = decodeBytes(bytes, code, done, progress);
+                result = TextLoader::decodeBytes(bytes, code, done, progress);
                 return;
             }
             // A file with control bytes is shown from its filtered copy,
@@ -247,7 +230,7 @@ LoadedText TextLoader::loadFile(const QString &path, int readSetting, const QStr
             // is decoded by that (or by the code the user chose).
             if (readSetting == CodeAuto)
                 code = detectCharCode(QByteArrayView(d.copy)).charCode;
-            result = decodeBytes(QByteArrayView(d.copy), code);
+            result = TextLoader::decodeBytes(QByteArrayView(d.copy), code);
         });
     switch (detected.error) {
     case DetectFileError::NotFound: {
@@ -273,7 +256,7 @@ LoadedText TextLoader::loadFile(const QString &path, int readSetting, const QStr
     return result;
 }
 
-LoadedText TextLoader::reloadFile(const QString &path, int codeInEffect, bool unknownChar)
+LoadedText reloadFile(const QString &path, int codeInEffect, bool unknownChar)
 {
     if (!QFileInfo(path).isFile()) {
         LoadedText r;
@@ -284,14 +267,36 @@ LoadedText TextLoader::reloadFile(const QString &path, int codeInEffect, bool un
     if (!file.open(path) || !file.load())
         return cannotRead(file.errorString());
     // The filtered copy is decoded by the code its load settled on.
-    LoadedText result = unknownChar ? decodeBytes(QByteArrayView(detectCharCode(file.bytes()).copy), codeInEffect)
-                                    : decodeBytes(file.bytes(), codeInEffect,
-                                                  [&file](QByteArrayView done) { file.release(done); });
+    LoadedText result =
+        unknownChar ? TextLoader::decodeBytes(QByteArrayView(detectCharCode(file.bytes()).copy), codeInEffect)
+                    : TextLoader::decodeBytes(file.bytes(), codeInEffect,
+                                              [&file](QByteArrayView done) { file.release(done); });
     result.fileSize = QFileInfo(path).size();
     result.codeInEffect = codeInEffect;
     result.unknownChar = unknownChar;
     result.readOnlyAttribute = isReadOnlyFile(path);
     return result;
+}
+
+} // namespace
+
+LoadedText TextLoader::load(const QString &path, int readSetting, const QString &unknownCopyPath,
+                            TextLoadProgress *progress)
+{
+    try {
+        return loadFile(path, readSetting, unknownCopyPath, progress);
+    } catch (const std::bad_alloc &) {
+        return tooLarge();
+    }
+}
+
+LoadedText TextLoader::reload(const QString &path, int codeInEffect, bool unknownChar)
+{
+    try {
+        return reloadFile(path, codeInEffect, unknownChar);
+    } catch (const std::bad_alloc &) {
+        return tooLarge();
+    }
 }
 
 } // namespace quillon

@@ -49,13 +49,6 @@ public:
     // changes); unknownChar repeats the filtered-copy path.
     [[nodiscard]] static LoadedText reload(const QString &path, int codeInEffect, bool unknownChar);
 
-private:
-    static LoadedText loadFile(const QString &path, int readSetting, const QString &unknownCopyPath,
-                               TextLoadProgress *progress);
-    static LoadedText reloadFile(const QString &path, int codeInEffect, bool unknownChar);
-
-public:
-
     // Decodes bytes as the viewer does for a code number: the byte-order-mark
     // rule for 5/7/9, the mark of the chosen decoder skipped.
     // done, when given, hears of each stretch of bytes decoded (front to back).
