@@ -259,7 +259,8 @@ CsvLines CsvFileReader::cutAndDecode(QByteArrayView bytes, int code, int lineEnd
     // break so a long read can report progress and be stopped.
     const DecoderKind kind = decoderFor(code);
     const std::unique_ptr<Decoder> decoder = createDecoder(kind);
-    TextSink sink(decodedCapacityHint(kind, body));
+    // Every break adds at most one unit (a lone CR or LF becomes CR LF).
+    TextSink sink(decodedCapacityHint(kind, body, qsizetype(breaks.size())));
     qsizetype from = 0;
     size_t nextBreak = 0;
     while (from < body.size()) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <new>
 #include <thread>
 
 namespace quillon {
@@ -53,17 +54,38 @@ CsvTable CsvTable::build(CsvLines lines, CsvMode mode, const std::function<bool(
     const int half = n >= 20000 ? n / 2 : n;
     Part a, b;
     std::atomic_bool stop = false;
+    // A table the system has not the memory for fails on either thread; the
+    // failure reaches the caller from this one, once the helper has ended.
+    std::atomic_bool helperFailed = false;
     std::thread helper;
-    if (half < n)
-        helper = std::thread([&] { splitPart(lines, mode, half, n, b, [&](int) { return !stop.load(); }); });
-    splitPart(lines, mode, 0, half, a, [&](int done) {
-        const bool go = !keepGoing || keepGoing(done, half);
-        if (!go)
-            stop = true;
-        return go;
-    });
+    if (half < n) {
+        helper = std::thread([&] {
+            try {
+                splitPart(lines, mode, half, n, b, [&](int) { return !stop.load(); });
+            } catch (const std::bad_alloc &) {
+                helperFailed = true;
+                b = Part();
+            }
+        });
+    }
+    try {
+        splitPart(lines, mode, 0, half, a, [&](int done) {
+            const bool go = !helperFailed.load() && (!keepGoing || keepGoing(done, half));
+            if (!go)
+                stop = true;
+            return go;
+        });
+    } catch (const std::bad_alloc &) {
+        stop = true;
+        a = Part();
+        if (helper.joinable())
+            helper.join();
+        throw;
+    }
     if (helper.joinable())
         helper.join();
+    if (helperFailed)
+        throw std::bad_alloc();
     if (a.stopped || b.stopped) {
         t.m_cancelled = true;
         return t;

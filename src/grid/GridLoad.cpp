@@ -1,8 +1,12 @@
 #include "GridLoad.h"
 
+#include <new>
+
 namespace quillon {
 
-GridLoadResult loadGrid(const GridLoadRequest &request, const std::function<bool(int)> &progress)
+namespace {
+
+GridLoadResult loadWhole(const GridLoadRequest &request, const std::function<bool(int)> &progress)
 {
     GridLoadResult r;
     CsvProgress readProgress;
@@ -26,6 +30,21 @@ GridLoadResult loadGrid(const GridLoadRequest &request, const std::function<bool
     if (r.table.cancelled())
         r.file.cancelled = true;
     return r;
+}
+
+} // namespace
+
+GridLoadResult loadGrid(const GridLoadRequest &request, const std::function<bool(int)> &progress)
+{
+    try {
+        return loadWhole(request, progress);
+    } catch (const std::bad_alloc &) {
+        // Text and cells the system has not the memory for: refused as the
+        // file too large, as the viewer refuses it, never ending the program.
+        GridLoadResult r;
+        r.file.status = CsvFile::Status::TooLarge;
+        return r;
+    }
 }
 
 } // namespace quillon

@@ -4,6 +4,7 @@
 #include "CharCode.h"
 #include "TextLoadProgress.h"
 #include "TextLoader.h"
+#include "support/AddressLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -11,11 +12,6 @@
 #include <QTemporaryDir>
 #include <random>
 #include <string_view>
-
-#include <malloc.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace quillon;
 using namespace std::literals;
@@ -114,39 +110,18 @@ TEST(TextLoader, AnErrorFarIntoAStretchedDecodeNamesItsPlaceInTheFile)
 // ended by a failed allocation; and the room a load shown while it runs
 // asks for is bounded by its line breaks, so a machine with a little more
 // memory than the text takes can open it. The load runs in a child process
-// whose address space is limited (the sanitizers reserve more than any
-// limit allows, so the check runs in the normal build only).
-#if !defined(__SANITIZE_ADDRESS__) && !(defined(__has_feature) && __has_feature(address_sanitizer))
+// whose address space is limited.
+#ifdef QUILLON_CAN_LIMIT_ADDRESS_SPACE
 namespace {
 
-// The status of the load in a child limited to extraMb of address space
-// beyond what it holds already: 0 Ok, 1 TooLarge, 2 anything else, 3 no limit
-// could be set; a signal (a failed allocation ending the program) as 128 + it.
+// 0 Ok, 1 TooLarge, 2 anything else; see runUnderAddressLimit for the rest.
 int loadUnderLimit(const QString &path, qint64 extraMb)
 {
-    const pid_t child = fork();
-    if (child == 0) {
-        mallopt(M_ARENA_MAX, 1); // every thread's allocations in one arena: no 64 MB per thread
-        QFile status(QStringLiteral("/proc/self/status"));
-        qint64 sizeKb = -1;
-        if (status.open(QIODevice::ReadOnly)) {
-            for (const QByteArray &line : status.readAll().split('\n')) {
-                if (line.startsWith("VmSize:"))
-                    sizeKb = line.mid(7).trimmed().split(' ').value(0).toLongLong();
-            }
-        }
-        const rlim_t limit = rlim_t(sizeKb + extraMb * 1024) * 1024;
-        const rlimit r{limit, limit};
-        if (sizeKb < 0 || setrlimit(RLIMIT_AS, &r) != 0)
-            _exit(3);
+    return test::runUnderAddressLimit(extraMb, [&] {
         TextLoadProgress progress;
         const LoadedText loaded = TextLoader::load(path, CodeAuto, QString(), &progress);
-        _exit(loaded.ok() ? 0 : loaded.status == LoadedText::Status::TooLarge ? 1 : 2);
-    }
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return loaded.ok() ? 0 : loaded.status == LoadedText::Status::TooLarge ? 1 : 2;
+    });
 }
 
 } // namespace
