@@ -349,6 +349,17 @@ void TFormViewGridTest::noticesAndMissingFile()
     w->runCommand(1011);
     QCOMPARE(messages.texts.last(), J(u"Information : ファイルがありません"));
     QCOMPARE(w->model()->rowCount(), 2);
+    // Back as a file over the size limit (sparse, 2 GiB + 1 byte): refused
+    // with its own message, and the grid still keeps its rows.
+    {
+        QFile big(path);
+        QVERIFY(big.open(QIODevice::WriteOnly));
+        QVERIFY(big.resize((qint64(2) << 30) + 1));
+    }
+    w->runCommand(1011);
+    QVERIFY(waitRead(*w));
+    QTRY_COMPARE(messages.texts.last(), J(u"Error : ファイルが大きすぎて表示できません\r\n") + QDir::toNativeSeparators(path));
+    QCOMPARE(w->model()->rowCount(), 2);
 }
 
 void TFormViewGridTest::closesWhileALargeFileLoads()
