@@ -54,37 +54,31 @@ CsvTable CsvTable::build(CsvLines lines, CsvMode mode, const std::function<bool(
     const int half = n >= 20000 ? n / 2 : n;
     Part a, b;
     std::atomic_bool stop = false;
-    // A table the system has not the memory for fails on either thread; the
-    // failure reaches the caller from this one, once the helper has ended.
-    std::atomic_bool helperFailed = false;
+    // A table the system has not the memory for fails on either thread: the
+    // failing half stops the other, and the failure reaches the caller from
+    // this thread once the helper has ended.
+    std::atomic_bool failed = false;
+    auto split = [&](int from, int to, Part &part, const std::function<bool(int)> &go) {
+        try {
+            splitPart(lines, mode, from, to, part, go);
+        } catch (const std::bad_alloc &) {
+            failed = true;
+            stop = true;
+            part = Part();
+        }
+    };
     std::thread helper;
-    if (half < n) {
-        helper = std::thread([&] {
-            try {
-                splitPart(lines, mode, half, n, b, [&](int) { return !stop.load(); });
-            } catch (const std::bad_alloc &) {
-                helperFailed = true;
-                b = Part();
-            }
-        });
-    }
-    try {
-        splitPart(lines, mode, 0, half, a, [&](int done) {
-            const bool go = !helperFailed.load() && (!keepGoing || keepGoing(done, half));
-            if (!go)
-                stop = true;
-            return go;
-        });
-    } catch (const std::bad_alloc &) {
-        stop = true;
-        a = Part();
-        if (helper.joinable())
-            helper.join();
-        throw;
-    }
+    if (half < n)
+        helper = std::thread([&] { split(half, n, b, [&](int) { return !stop.load(); }); });
+    split(0, half, a, [&](int done) {
+        const bool go = !failed.load() && (!keepGoing || keepGoing(done, half));
+        if (!go)
+            stop = true;
+        return go;
+    });
     if (helper.joinable())
         helper.join();
-    if (helperFailed)
+    if (failed)
         throw std::bad_alloc();
     if (a.stopped || b.stopped) {
         t.m_cancelled = true;
